@@ -1,0 +1,50 @@
+# Helpers shared by every directory.
+
+# suite_test(<name> SOURCES <files...> [LIBS <targets...>])
+# A GoogleTest executable; its cases are listed at test time, so a Windows
+# test executable is only started under Wine when ctest runs.
+function(suite_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 120)
+endfunction()
+
+# suite_resources(<target> DESCRIPTION <text> [COMMENTS <text>] [ICON <file.ico>])
+# Gives a Windows target the version resource of the one project version, the
+# application manifest and, when named, the icon.
+function(suite_resources target)
+  cmake_parse_arguments(P "" "DESCRIPTION;COMMENTS;ICON" "" ${ARGN})
+  set(SUITE_NAME ${target})
+  set(SUITE_DESCRIPTION "${P_DESCRIPTION}")
+  set(SUITE_COMMENTS "${P_COMMENTS}")
+  set(SUITE_MANIFEST "${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest")
+  set(SUITE_ICON_RESOURCE "")
+  if(P_ICON)
+    set(SUITE_ICON_RESOURCE "1 ICON \"${P_ICON}\"")
+    add_dependencies(${target} suite_assets)
+  endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_program.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${SUITE_MANIFEST} @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${SUITE_MANIFEST} ${P_ICON})
+  target_compile_definitions(${target} PRIVATE
+    SUITE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+    SUITE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+    SUITE_VERSION_REVISION=${PROJECT_VERSION_TWEAK}
+    SUITE_COMPANY="${SUITE_COMPANY}"
+    SUITE_COPYRIGHT="${SUITE_COPYRIGHT}")
+endfunction()
+
+# suite_program(<name> SOURCES <files...> [LIBS <targets...>] DESCRIPTION <text>
+#               [COMMENTS <text>] ICON <file.ico>)
+# A GUI-subsystem Windows program, wide-character entry point, with its resources.
+function(suite_program name)
+  cmake_parse_arguments(P "" "DESCRIPTION;COMMENTS;ICON" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} WIN32 ${P_SOURCES})
+  target_link_options(${name} PRIVATE -municode)
+  target_link_libraries(${name} PRIVATE ${P_LIBS})
+  suite_resources(${name} DESCRIPTION "${P_DESCRIPTION}" COMMENTS "${P_COMMENTS}" ICON "${P_ICON}")
+endfunction()

@@ -1,0 +1,16 @@
+// dovra: ends the Windows session at once in the way its one option names.
+#include <windows.h>
+
+#include "core/SessionEnd.h"
+#include "core/VersionInfo.h"
+#include "dovra/DovraCommand.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  if (const auto flags = dovra::OptionFlags(dovra::ArgumentText(GetCommandLineW()))) {
+    core::EndSession(core::SystemSessionApi(), *flags);
+  } else {
+    MessageBoxW(nullptr, dovra::UsageText(core::ReadOwnVersion()).c_str(), L"dovra",
+                MB_OK | MB_ICONINFORMATION);
+  }
+  return 0;
+}

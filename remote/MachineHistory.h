@@ -1,0 +1,36 @@
+#pragma once
+// The rules of the machine-name history: which machine a typed name addresses,
+// how an accepted request reorders the list, and how the list maps to the
+// numbered keys of the "Machine" section.
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace remote {
+
+// What the history shows for a request to the local machine.
+inline constexpr wchar_t kLocalMachine[] = L"ローカルマシン";
+
+struct MachineChoice {
+  std::wstring displayName;  // shown in the confirmation and kept in the history
+  std::wstring target;       // handed to the request object; empty means the local machine
+};
+
+// The display name and target for the text of the machine box.
+MachineChoice ChooseMachine(const std::wstring& typed);
+
+// Puts name at the top after removing every exact (case-sensitive) copy of it.
+void MoveToTop(std::vector<std::wstring>& history, const std::wstring& name);
+
+// The key of the entry at index: "1" for the first.
+std::wstring HistoryKey(std::size_t index);
+
+// Reads keys "1", "2", ... through readKey, which answers empty text for a
+// missing key, and stops at the first empty value.
+std::vector<std::wstring> LoadHistory(const std::function<std::wstring(const std::wstring& key)>& readKey);
+
+// The stored value names that do not belong to a history of count entries.
+std::vector<std::wstring> StaleHistoryKeys(const std::vector<std::wstring>& storedKeys, std::size_t count);
+
+}  // namespace remote

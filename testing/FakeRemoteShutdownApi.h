@@ -5,39 +5,12 @@
 
 #include "remote/RemoteShutdownApi.h"
 #include "testing/CallLog.h"
+#include "testing/WideText.h"
 
 namespace testing_support {
 
-// UTF-8 of a wide text for the call record; "null" for a null pointer.
-inline std::string QuotedWide(const wchar_t* text) {
-  if (!text) return "null";
-  std::string out = "\"";
-  for (const wchar_t* p = text; *p; ++p) {
-    char32_t c = static_cast<char32_t>(*p);
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (c >= 0xD800 && c < 0xDC00 && p[1] >= 0xDC00 && p[1] < 0xE000) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(p[1]) - 0xDC00);
-        ++p;
-      }
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out + "\"";
-}
+// A wide text for the call record, quoted; "null" for a null pointer.
+inline std::string QuotedWide(const wchar_t* text) { return text ? "\"" + Utf8(text) + "\"" : "null"; }
 
 // Records every remote-shutdown call; answers as the test scripts it. It can
 // write into another fake's log, so a test sees the order across both seams.

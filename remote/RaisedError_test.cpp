@@ -1,0 +1,41 @@
+#include "remote/RaisedError.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <new>
+
+namespace {
+
+remote::ErrorReport ReportOf(const std::function<void()>& raise) {
+  try {
+    raise();
+  } catch (...) {
+    return remote::ReportCurrentException();
+  }
+  ADD_FAILURE() << "nothing was raised";
+  return {};
+}
+
+TEST(ReportCurrentException, RaisedErrorKeepsItsNumberAndDescription) {
+  const auto report =
+      ReportOf([] { throw remote::RaisedError(-2147221504, L"オブジェクトを作成できません。"); });
+  EXPECT_EQ(report.number, -2147221504);
+  EXPECT_EQ(report.description, L"オブジェクトを作成できません。");
+}
+
+TEST(ReportCurrentException, OtherFailuresGetTheirUsualNumbers) {
+  const auto memory = ReportOf([] { throw std::bad_alloc(); });
+  EXPECT_EQ(memory.number, 7);
+  EXPECT_EQ(memory.description, L"メモリが不足しています。");
+
+  const auto library = ReportOf([] { throw std::length_error("basic_string::_M_create\xff"); });
+  EXPECT_EQ(library.number, 51);
+  EXPECT_EQ(library.description, L"内部エラーです。basic_string::_M_create?");
+
+  const auto unknown = ReportOf([] { throw 42; });
+  EXPECT_EQ(unknown.number, 51);
+  EXPECT_EQ(unknown.description, L"内部エラーです。");
+}
+
+}  // namespace

@@ -90,8 +90,8 @@ class Parser {
   void OnDirective(std::string_view line) {
     bool followsGrid = lastWasRow_;
     lastWasRow_ = false;
-    std::vector<std::string_view> words = Words(line);
-    if (words.empty() || words[0].starts_with('#')) return;
+    std::vector<std::string_view> words = Words(line.substr(0, line.find('#')));
+    if (words.empty()) return;
     if (!haveKind_ && words[0] != "kind") Fail("the source must start with a 'kind' line");
     if (words[0] == "kind") {
       OnKind(words);
@@ -140,8 +140,9 @@ class Parser {
       if (!rgb) Fail("colour " + Quote(words[2]) + " is not RRGGBB in hex");
       std::span<const Rgb> allowed = PaletteOf(asset_.kind);
       if (!allowed.empty() && std::find(allowed.begin(), allowed.end(), *rgb) == allowed.end()) {
-        Fail("colour " + std::string(words[2]) + " cannot be used in " + Describe(asset_.kind) +
-             (asset_.kind == Kind::kIcon ? "; use one of the 16 standard colours" : "; use 000000 or FFFFFF"));
+        Fail(
+            "colour " + std::string(words[2]) + " cannot be used in " + Describe(asset_.kind) +
+            (asset_.kind == Kind::kIcon ? "; use one of the 16 standard colours" : "; use 000000 or FFFFFF"));
       }
       pixel = rgb;
     }
@@ -205,7 +206,8 @@ class Parser {
     int row = image.height - rowsLeft_ + 1;
     std::string where = "row " + std::to_string(row) + " of image " + std::to_string(asset_.images.size());
     if (static_cast<int>(line.size()) != image.width) {
-      Fail(where + " has " + std::to_string(line.size()) + " pixels, expected " + std::to_string(image.width));
+      Fail(where + " has " + std::to_string(line.size()) + " pixels, expected " +
+           std::to_string(image.width));
     }
     for (std::size_t x = 0; x < line.size(); ++x) {
       auto found = palette_.find(line[x]);
@@ -255,8 +257,9 @@ class Writer {
     U16(value >> 16);
   }
   void Zeros(std::size_t count) { bytes_.insert(bytes_.end(), count, 0); }
-  void Append(const std::vector<std::uint8_t>& more) { bytes_.insert(bytes_.end(), more.begin(), more.end()); }
-  std::size_t size() const { return bytes_.size(); }
+  void Append(const std::vector<std::uint8_t>& more) {
+    bytes_.insert(bytes_.end(), more.begin(), more.end());
+  }
   std::vector<std::uint8_t> Take() { return std::move(bytes_); }
 
  private:
@@ -325,7 +328,8 @@ std::vector<std::uint8_t> EncodeIconImage(const Image& image, std::span<const Rg
     for (int x = 0; x < image.width; ++x) {
       const Pixel& pixel = image.At(x, y);
       if (!pixel) {
-        mask[row * maskStride + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        mask[row * maskStride + static_cast<std::size_t>(x / 8)] |=
+            static_cast<std::uint8_t>(0x80 >> (x % 8));
         continue;
       }
       auto index = static_cast<unsigned>(std::find(palette.begin(), palette.end(), *pixel) - palette.begin());
@@ -346,7 +350,7 @@ std::vector<std::uint8_t> EncodeIconFile(const Asset& asset) {
   constexpr std::uint32_t kDirectorySize = 6;
   constexpr std::uint32_t kEntrySize = 16;
   Writer out;
-  out.U16(0);              // reserved
+  out.U16(0);               // reserved
   out.U16(cursor ? 2 : 1);  // resource type
   out.U16(static_cast<unsigned>(asset.images.size()));
   std::vector<std::vector<std::uint8_t>> data;
@@ -374,8 +378,7 @@ std::vector<std::uint8_t> EncodeIconFile(const Asset& asset) {
 
 }  // namespace
 
-AssetError::AssetError(int line, const std::string& message)
-    : std::runtime_error(message), line_(line) {}
+AssetError::AssetError(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
 
 Asset ParseAsset(std::string_view text) { return Parser().Parse(text); }
 

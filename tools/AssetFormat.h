@@ -1,18 +1,20 @@
 #pragma once
 // The picture sources of the suite and the Windows image files made from them.
 //
-// A source is plain text. Blank lines and lines starting with '#' are ignored
-// outside the pixel grids. It starts with the kind of file to make:
+// A source is plain text. Outside the pixel grids, blank lines are ignored
+// and a '#' starts a comment that runs to the end of the line. A source
+// starts with the kind of file to make:
 //
-//   kind bmp24       one picture, 24 bits per pixel, any size
-//   kind ico         a 32x32 and a 16x16 picture, 16 colours, AND mask
-//   kind cur         one 32x32 monochrome picture with a hot spot
+//   kind bmp24           # one picture, 24 bits per pixel, any size
+//   kind ico             # a 32x32 and a 16x16 picture, 16 colours
+//   kind cur             # one 32x32 black and white picture
 //
-// then declares the pixel characters and, for a cursor, the hot spot:
+// then declares the pixel characters (any but a space or '#') and, for a
+// cursor, the hot spot:
 //
-//   colour K 000000      K is black (RRGGBB in hex)
-//   colour . transparent . is see-through (icons and cursors only)
-//   hotspot 12 1         column and row of the pixel that points
+//   colour K 000000      # K is black (RRGGBB in hex)
+//   colour . transparent # . is see-through (icons and cursors only)
+//   hotspot 12 1         # column and row of the pixel that points
 //
 // and ends with the pictures, each an "image WxH" line followed by exactly H
 // rows of exactly W characters, one per pixel, top row first.

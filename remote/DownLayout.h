@@ -1,18 +1,11 @@
 #pragma once
-// The controls of the console window: kind, caption, place in twips and tab
-// order. Controls inside a frame are placed relative to that frame.
+// The controls of the console window: caption, place in twips and tab order.
+// Controls inside a frame are placed relative to that frame.
 #include <array>
 
+#include "ui/Twips.h"
+
 namespace remote {
-
-enum class ControlKind { Label, ComboBox, Button, Frame, TextBox, ScrollBar, CheckBox };
-
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 // Execute and Close carry the identifiers the dialog keys send (Enter: IDOK,
 // Esc: IDCANCEL).
@@ -36,9 +29,8 @@ enum ControlId : int {
 
 struct ControlSpec {
   ControlId id;
-  ControlKind kind;
   const wchar_t* caption;
-  TwipsRect place;
+  ui::TwipsRect place;
   int container;  // the frame's id, or 0 for the window's client area
 };
 
@@ -51,7 +43,6 @@ inline constexpr int kTimeOutPageStep = 5;
 // In tab order.
 extern const std::array<ControlSpec, 15> kDownControls;
 
-// Where a control lies on the window's client area, frame offsets added.
-TwipsRect OnClientArea(const ControlSpec& control);
+const ControlSpec& Spec(ControlId id);
 
 }  // namespace remote

@@ -2,19 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 namespace {
 
-using remote::ControlKind;
 using remote::kDownControls;
-
-const remote::ControlSpec* Find(int id) {
-  const auto found =
-      std::find_if(kDownControls.begin(), kDownControls.end(), [id](const auto& c) { return c.id == id; });
-  return found == kDownControls.end() ? nullptr : &*found;
-}
 
 TEST(DownLayout, EveryControlLiesInsideItsFrameOrTheClientArea) {
   for (const auto& control : kDownControls) {
@@ -22,11 +14,10 @@ TEST(DownLayout, EveryControlLiesInsideItsFrameOrTheClientArea) {
     int width = remote::kClientWidth;
     int height = remote::kClientHeight;
     if (control.container != 0) {
-      const auto* frame = Find(control.container);
-      ASSERT_NE(frame, nullptr);
-      ASSERT_EQ(frame->kind, ControlKind::Frame);
-      width = frame->place.width;
-      height = frame->place.height;
+      ASSERT_TRUE(control.container == remote::kFraMsg || control.container == remote::kFrmShutDown);
+      const auto& frame = remote::Spec(static_cast<remote::ControlId>(control.container));
+      width = frame.place.width;
+      height = frame.place.height;
     }
     EXPECT_GE(control.place.left, 0);
     EXPECT_GE(control.place.top, 0);
@@ -37,27 +28,20 @@ TEST(DownLayout, EveryControlLiesInsideItsFrameOrTheClientArea) {
 
 TEST(DownLayout, IdentifiersAreUniqueAndAFrameComesRightBeforeWhatItHolds) {
   std::set<int> ids;
-  int currentFrame = 0;
+  int lastFrame = 0;
   for (const auto& control : kDownControls) {
     EXPECT_TRUE(ids.insert(control.id).second) << control.id;
-    if (control.kind == ControlKind::Frame) currentFrame = control.id;
+    if (control.id == remote::kFraMsg || control.id == remote::kFrmShutDown) lastFrame = control.id;
     // Tab order runs through a frame's contents straight after the frame.
     if (control.container != 0) {
-      EXPECT_EQ(control.container, currentFrame) << control.id;
+      EXPECT_EQ(control.container, lastFrame) << control.id;
     }
   }
 }
 
-TEST(OnClientArea, AddsTheFrameOffset) {
-  const auto txtMsg = remote::OnClientArea(*Find(remote::kTxtMsg));
-  EXPECT_EQ(txtMsg.left, 150 + 1200);
-  EXPECT_EQ(txtMsg.top, 600 + 375);
-  const auto chkBoot = remote::OnClientArea(*Find(remote::kChkBoot));
-  EXPECT_EQ(chkBoot.left, 150 + 300);
-  EXPECT_EQ(chkBoot.top, 2025 + 675);
-  const auto exec = remote::OnClientArea(*Find(remote::kCmdExec));
-  EXPECT_EQ(exec.left, 3525);
-  EXPECT_EQ(exec.width, 1300);
+TEST(DownLayout, SpecFindsEachControlByItsIdentifier) {
+  for (const auto& control : kDownControls) EXPECT_EQ(&remote::Spec(control.id), &control);
+  EXPECT_EQ(remote::Spec(remote::kCmdExec).caption, std::wstring(L"実行(&E)"));
 }
 
 }  // namespace

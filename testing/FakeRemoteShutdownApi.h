@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -29,16 +30,21 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
   bool abortAccepts = true;
   std::uint32_t errorCode = 0;                        // what GetLastError answers after a refusal
   std::map<std::uint32_t, std::wstring> systemTexts;  // codes the fake "system" has text for
+  // Runs inside each request, while the caller waits for Windows: a test looks
+  // at the caller's state there, or raises an error from the call.
+  std::function<void()> duringRequest;
 
   bool InitiateSystemShutdownW(const wchar_t* machineName, const wchar_t* message, std::uint32_t timeout,
                                bool forceAppsClosed, bool rebootAfterShutdown) override {
     log.Add("InitiateSystemShutdownW", QuotedWide(machineName), QuotedWide(message), timeout,
             forceAppsClosed ? 1 : 0, rebootAfterShutdown ? 1 : 0);
+    if (duringRequest) duringRequest();
     lastError_ = initiateAccepts ? 0 : errorCode;
     return initiateAccepts;
   }
   bool AbortSystemShutdownW(const wchar_t* machineName) override {
     log.Add("AbortSystemShutdownW", QuotedWide(machineName));
+    if (duringRequest) duringRequest();
     lastError_ = abortAccepts ? 0 : errorCode;
     return abortAccepts;
   }

@@ -1,0 +1,21 @@
+#include "remote/VelmarStart.h"
+
+#include "core/SessionEnd.h"
+#include "remote/DownTexts.h"
+
+namespace remote {
+
+std::shared_ptr<frmDown> StartVelmar(const DownServices& services, const std::wstring& caption) {
+  auto form = std::make_shared<frmDown>(services);
+  form->Load();
+  SetWindowTextW(form->Handle(), caption.c_str());
+  ShowWindow(form->Handle(), SW_SHOW);
+  UpdateWindow(form->Handle());
+  if (!core::IsWindowsNT(services.session)) {
+    form->ShowMessage(kNotWindowsNT, MB_ICONSTOP);
+    form->Close(ui::CloseReason::Code);
+  }
+  return form;
+}
+
+}  // namespace remote

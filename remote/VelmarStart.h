@@ -1,0 +1,15 @@
+#pragma once
+// The start of Velmar once it knows it is the only copy running: the window
+// is loaded, captioned and shown; on a platform other than Windows NT the
+// refusal follows and the window is unloaded again (its settings written).
+#include <memory>
+#include <string>
+
+#include "remote/frmDown.h"
+
+namespace remote {
+
+// The loaded window, or an unloaded one after the refusal.
+std::shared_ptr<frmDown> StartVelmar(const DownServices& services, const std::wstring& caption);
+
+}  // namespace remote

@@ -1,0 +1,35 @@
+// Velmar: asks a named or the local Windows NT machine to shut down or
+// restart, and aborts such a request.
+#include <windows.h>
+
+#include "core/SessionEnd.h"
+#include "core/VersionInfo.h"
+#include "remote/DownTexts.h"
+#include "remote/ErrorText.h"
+#include "remote/RaisedError.h"
+#include "remote/RegistryDownStore.h"
+#include "remote/RemoteShutdownApi.h"
+#include "remote/VelmarStart.h"
+#include "ui/MessageLoop.h"
+#include "ui/SingleInstance.h"
+#include "ui/Window.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // A second start leaves the running copy alone and shows nothing.
+  const ui::SingleInstance instance(remote::kProgramTitle);
+  if (instance.AnotherIsRunning()) return 0;
+  try {
+    const core::VersionValues version = core::ReadOwnVersion();
+    remote::RegistryDownStore store(version.fileName);
+    ui::EndProgramWithLastWindow();
+    const auto form = remote::StartVelmar(
+        {core::SystemSessionApi(), remote::SystemRemoteShutdownApi(), store, {}},
+        remote::WindowCaption(version.comments, version.major, version.minor, version.revision));
+    return ui::RunMessageLoop();
+  } catch (...) {
+    const remote::ErrorReport error = remote::ReportCurrentException();
+    MessageBoxW(nullptr, remote::HandlerErrorText(L"", error.description, error.number).c_str(),
+                remote::kProgramTitle, MB_ICONSTOP);
+    return 1;
+  }
+}

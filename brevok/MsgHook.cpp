@@ -13,14 +13,15 @@ struct MsgHookProcedure {
   static LRESULT CALLBACK Run(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR data) {
     auto* hook = reinterpret_cast<MsgHook*>(data);
-    if (hook->listener_) {
-      try {
-        hook->listener_(message, wParam, lParam, reinterpret_cast<WindowHandle>(window));
-      } catch (...) {
-        // A listener's failure must not change how the window handles the message.
-      }
+    // A copy, because the listener may re-attach or even destroy its own hook;
+    // after the call nothing of the hook is touched.
+    try {
+      const MsgHook::Listener listener = hook->listener_;
+      if (message == WM_NCDESTROY) hook->Detach();
+      if (listener) listener(message, wParam, lParam, reinterpret_cast<WindowHandle>(window));
+    } catch (...) {
+      // A listener's failure must not change how the window handles the message.
     }
-    if (message == WM_NCDESTROY) hook->Detach();
     return DefSubclassProc(window, message, wParam, lParam);
   }
 };

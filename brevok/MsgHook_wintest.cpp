@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -99,6 +100,17 @@ TEST_F(MsgHookTest, StopsHearingWhenDetachedOrDestroyed) {
   }
   SendMessageW(window.get(), TestWindow::kEchoMessage, 1, 0);
   EXPECT_EQ(Count(TestWindow::kEchoMessage), 0) << "a destroyed hook leaves the window";
+  EXPECT_EQ(window.Handled(TestWindow::kEchoMessage), 2);
+}
+
+TEST_F(MsgHookTest, AListenerMayEndItsOwnHook) {
+  auto hook = std::make_unique<MsgHook>();
+  hook->Attach(Handle(), [&](std::uint32_t message, std::uintptr_t, std::intptr_t, WindowHandle) {
+    if (message == TestWindow::kEchoMessage) hook.reset();
+  });
+  EXPECT_EQ(SendMessageW(window.get(), TestWindow::kEchoMessage, 5, 0), 5);
+  EXPECT_EQ(hook, nullptr);
+  EXPECT_EQ(SendMessageW(window.get(), TestWindow::kEchoMessage, 6, 0), 6);
   EXPECT_EQ(window.Handled(TestWindow::kEchoMessage), 2);
 }
 

@@ -1,5 +1,6 @@
 #include "brevok/SettingText.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <limits>
 
@@ -34,10 +35,7 @@ std::optional<SignedDigits> SplitInteger(std::wstring_view text) {
     result.negative = text.front() == L'-';
     text.remove_prefix(1);
   }
-  if (text.empty()) return std::nullopt;
-  for (wchar_t c : text) {
-    if (!IsDigit(c)) return std::nullopt;
-  }
+  if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) return std::nullopt;
   result.digits = text;
   return result;
 }

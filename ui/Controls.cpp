@@ -1,0 +1,207 @@
+#include "ui/Controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <system_error>
+
+#include "ui/Handles.h"
+#include "ui/ScreenTwips.h"
+#include "ui/ScrollStep.h"
+
+namespace ui {
+namespace {
+
+ScrollRequest RequestOf(WORD code) {
+  switch (code) {
+    case SB_LINELEFT:
+      return ScrollRequest::LineBack;
+    case SB_LINERIGHT:
+      return ScrollRequest::LineForward;
+    case SB_PAGELEFT:
+      return ScrollRequest::PageBack;
+    case SB_PAGERIGHT:
+      return ScrollRequest::PageForward;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      return ScrollRequest::Thumb;
+    case SB_LEFT:
+      return ScrollRequest::First;
+    case SB_RIGHT:
+      return ScrollRequest::Last;
+    default:
+      return ScrollRequest::None;
+  }
+}
+
+}  // namespace
+
+HFONT DefaultFont() {
+  static const UniqueFont font = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  }();
+  return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
+                          DWORD exStyle, int id, const TwipsRect& bounds) {
+  if (hwnd_) throw std::logic_error("the control is already created");
+  const RECT r = TwipsToPixels(bounds);
+  hwnd_ =
+      CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_)
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
+}
+
+int Control::Id() const { return GetDlgCtrlID(hwnd_); }
+
+void Control::SetText(const std::wstring& text) const { SetWindowTextW(hwnd_, text.c_str()); }
+
+std::wstring Control::Text() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Control::SetEnabled(bool enabled) const { EnableWindow(hwnd_, enabled); }
+bool Control::IsEnabled() const { return IsWindowEnabled(hwnd_); }
+void Control::SetVisible(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+bool Control::IsVisible() const { return GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE; }
+
+void Control::Move(const TwipsRect& bounds) const {
+  const RECT r = TwipsToPixels(bounds);
+  MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void Control::Focus() const { SetFocus(hwnd_); }
+
+void Control::BringToFront() const {
+  SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Label::Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds) {
+  CreateChild(parent, WC_STATICW, caption, SS_LEFT, 0, id, bounds);
+}
+
+void Button::Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds,
+                    bool isDefault) {
+  CreateChild(parent, WC_BUTTONW, caption, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, id,
+              bounds);
+}
+
+void CheckBox::Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds) {
+  CreateChild(parent, WC_BUTTONW, caption, WS_TABSTOP | BS_AUTOCHECKBOX, 0, id, bounds);
+}
+
+bool CheckBox::IsChecked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) const {
+  SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Frame::Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds) {
+  bounds_ = bounds;
+  CreateChild(parent, WC_BUTTONW, caption, BS_GROUPBOX, 0, id, bounds);
+}
+
+TwipsRect Frame::Place(const TwipsRect& inside) const {
+  return {bounds_.left + inside.left, bounds_.top + inside.top, inside.width, inside.height};
+}
+
+void TextBox::Create(HWND parent, int id, const std::wstring& text, const TwipsRect& bounds) {
+  CreateChild(parent, WC_EDITW, text, WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, id, bounds);
+}
+
+void ComboBox::Create(HWND parent, int id, const std::wstring& text, const TwipsRect& bounds) {
+  // The height given to a drop-down combo box is that of the open list.
+  TwipsRect withList = bounds;
+  withList.height += 3000;
+  CreateChild(parent, WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, id,
+              withList);
+  SetText(text);
+}
+
+int ComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
+
+std::wstring ComboBox::Item(int index) const {
+  const LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+  return text;
+}
+
+void ComboBox::AddItem(const std::wstring& text) const { InsertItem(-1, text); }
+
+void ComboBox::InsertItem(int index, const std::wstring& text) const {
+  SendMessageW(Handle(), CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ComboBox::RemoveItem(int index) const {
+  SendMessageW(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void ComboBox::Clear() const {
+  // CB_RESETCONTENT would empty the text field as well; only the list goes.
+  const std::wstring text = Text();
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  SetText(text);
+}
+
+void ComboBox::Select(int index) const {
+  SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ScrollBar::Create(HWND parent, int id, const TwipsRect& bounds) {
+  CreateChild(parent, WC_SCROLLBARW, L"", WS_TABSTOP | SBS_HORZ, 0, id, bounds);
+}
+
+void ScrollBar::SetRange(int minimum, int maximum) const {
+  SetScrollRange(Handle(), SB_CTL, minimum, maximum, TRUE);
+}
+
+void ScrollBar::SetSteps(int smallChange, int largeChange) {
+  smallChange_ = smallChange;
+  largeChange_ = largeChange;
+}
+
+int ScrollBar::Value() const { return GetScrollPos(Handle(), SB_CTL); }
+
+void ScrollBar::SetValue(int value) const {
+  int minimum = 0;
+  int maximum = 0;
+  GetScrollRange(Handle(), SB_CTL, &minimum, &maximum);
+  SetScrollPos(Handle(), SB_CTL, NextScrollValue(value, ScrollRequest::None, 0, {minimum, maximum, 0, 0}),
+               TRUE);
+}
+
+bool ScrollBar::Scroll(WPARAM request) const {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_POS | SIF_TRACKPOS;
+  if (!GetScrollInfo(Handle(), SB_CTL, &info)) return false;
+  const int next = NextScrollValue(info.nPos, RequestOf(LOWORD(request)), info.nTrackPos,
+                                   {info.nMin, info.nMax, smallChange_, largeChange_});
+  if (next == info.nPos) return false;
+  SetScrollPos(Handle(), SB_CTL, next, TRUE);
+  return true;
+}
+
+void Image::Create(HWND parent, int id, HICON icon, const TwipsRect& bounds) {
+  CreateChild(parent, WC_STATICW, L"", SS_ICON | SS_REALSIZECONTROL, 0, id, bounds);
+  SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+void PictureBox::Create(HWND parent, int id, const TwipsRect& bounds) {
+  CreateChild(parent, WC_STATICW, L"", WS_TABSTOP | SS_NOTIFY, 0, id, bounds);
+}
+
+}  // namespace ui

@@ -1,0 +1,53 @@
+#pragma once
+// A graphical push button: a picture whose pure blue (0, 0, 255) pixels are
+// transparent, centred, with the caption below it when there is one. The
+// button is owner-drawn: its window passes its WM_DRAWITEM on to Draw.
+#include <windows.h>
+// commctrl.h after windows.h: it needs its types.
+#include <commctrl.h>
+
+#include <functional>
+
+#include "ui/Controls.h"
+#include "ui/Handles.h"
+
+namespace ui {
+
+struct ImageListCloser {
+  void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+};
+
+class PictureButton : public Control {
+ public:
+  // The mouse button codes the handlers get: 1 left, 2 right, 4 middle.
+  using MouseHandler = std::function<void(int button, POINT where)>;
+
+  PictureButton() = default;
+  ~PictureButton();
+  PictureButton(const PictureButton&) = delete;
+  PictureButton& operator=(const PictureButton&) = delete;
+
+  void Create(HWND parent, int id, const TwipsRect& bounds);
+  // The picture from one of the program's bitmap resources.
+  void SetPicture(int bitmapResource);
+  int Picture() const { return pictureResource_; }
+  void Draw(const DRAWITEMSTRUCT& item) const;
+
+  // Mouse down runs before the button reacts; mouse up after it, so a click
+  // has been delivered by then.
+  void OnMouseDown(MouseHandler handler) { mouseDown_ = std::move(handler); }
+  void OnMouseUp(MouseHandler handler) { mouseUp_ = std::move(handler); }
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+  LRESULT HandleMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  Unique<HIMAGELIST, ImageListCloser> pictures_;
+  int pictureResource_ = 0;
+  SIZE pictureSize_{};
+  MouseHandler mouseDown_;
+  MouseHandler mouseUp_;
+};
+
+}  // namespace ui

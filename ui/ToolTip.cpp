@@ -1,0 +1,40 @@
+#include "ui/ToolTip.h"
+
+#include <commctrl.h>
+
+#include <system_error>
+
+namespace ui {
+
+void ToolTip::Create(HWND owner) {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&classes);
+  owner_ = owner;
+  hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "tooltip");
+}
+
+void ToolTip::Add(HWND control, const std::wstring& text) const {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::wstring ToolTip::TextOf(HWND control) const {
+  wchar_t text[256] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = owner_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(hwnd_, TTM_GETTEXTW, static_cast<WPARAM>(std::size(text)), reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+}  // namespace ui

@@ -1,0 +1,196 @@
+#include "ui/Window.h"
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+#include <system_error>
+
+#include "ui/BusyCursor.h"
+#include "ui/MessageLoop.h"
+#include "ui/PendingError.h"
+
+namespace ui {
+namespace {
+
+thread_local std::vector<Window*> loadedWindows;
+thread_local bool endWithLastWindow = false;
+
+void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
+  static std::set<std::wstring> registered;
+  if (registered.contains(className)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  // Resource 1 is the program's own icon; a test executable has none.
+  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = className;
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassExW");
+  registered.insert(className);
+}
+
+// What a message answers when its handler failed: creation fails, every
+// other message counts as handled.
+LRESULT AnswerAfterError(UINT message) { return message == WM_CREATE ? -1 : 0; }
+
+bool IsUsableTabStop(HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); }
+
+}  // namespace
+
+Window::~Window() {
+  // The object can go before its window: when the unload step drops the last
+  // reference, the window still has its final messages to come; and on an
+  // error path the window may still be up. Either way the window is cut loose
+  // first, so no message reaches a half torn-down object.
+  if (hwnd_) {
+    const HWND hwnd = hwnd_;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    Detach();
+    if (!destroying_) DestroyWindow(hwnd);
+  }
+}
+
+void Window::Create(const WindowSpec& spec) {
+  if (hwnd_) throw std::logic_error("the window is already loaded");
+  RegisterClassOnce(spec.className, &Window::WindowProc);
+  const HWND hwnd =
+      CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, spec.left, spec.top,
+                      spec.width, spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr), this);
+  const DWORD error = GetLastError();
+  RethrowPendingError();
+  if (!hwnd) throw std::system_error(static_cast<int>(error), std::system_category(), "CreateWindowExW");
+}
+
+bool Window::Close(CloseReason reason) {
+  if (!hwnd_) return true;
+  if (!OnCloseRequest(reason)) return false;
+  if (hwnd_) DestroyWindow(hwnd_);
+  return true;
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+  const auto found = std::find_if(loadedWindows.begin(), loadedWindows.end(),
+                                  [hwnd](const Window* w) { return w->hwnd_ == hwnd; });
+  return found == loadedWindows.end() ? nullptr : *found;
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    self = static_cast<Window*>(create->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    if (!(create->style & WS_CHILD)) loadedWindows.push_back(self);
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_DESTROY) self->destroying_ = true;
+
+  // A handler may drop the last owning reference (the unload step releases a
+  // default instance); the object then lives until this message is done.
+  const std::shared_ptr<Window> keepAlive = self->weak_from_this().lock();
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    KeepPendingError(std::current_exception());
+    result = AnswerAfterError(message);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->Detach();
+  }
+  return result;
+}
+
+void Window::Detach() {
+  hwnd_ = nullptr;
+  destroying_ = false;
+  controlCursors_.clear();
+  tabOrder_.clear();
+  const auto found = std::find(loadedWindows.begin(), loadedWindows.end(), this);
+  if (found == loadedWindows.end()) return;
+  loadedWindows.erase(found);
+  if (loadedWindows.empty() && endWithLastWindow) PostQuitMessage(0);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+      break;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_SETCURSOR: {
+      if (BusyCursor::Active()) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      const auto found = controlCursors_.find(reinterpret_cast<HWND>(wParam));
+      if (found != controlCursors_.end() && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(found->second);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_CLOSE:
+      Close(CloseReason::User);
+      return 0;
+    case WM_QUERYENDSESSION:
+      // The programs never stand in the way of the end of the session.
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) Close(CloseReason::SessionEnding);
+      return 0;
+    case WM_DESTROY:
+      if (modal_) modal_->GiveBackOtherWindows();
+      OnUnload();
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Window::PreTranslateMessage(MSG& message) {
+  if (!tabOrder_.empty() && message.message == WM_KEYDOWN && message.wParam == VK_TAB)
+    return MoveFocusInTabOrder(GetKeyState(VK_SHIFT) < 0);
+  return IsDialogMessageW(hwnd_, &message);
+}
+
+bool Window::MoveFocusInTabOrder(bool backwards) {
+  const auto count = static_cast<std::ptrdiff_t>(tabOrder_.size());
+  const auto current = std::find(tabOrder_.begin(), tabOrder_.end(), GetFocus()) - tabOrder_.begin();
+  for (std::ptrdiff_t step = 1; step <= count; ++step) {
+    const std::ptrdiff_t start = current == count ? (backwards ? 0 : -1) : current;
+    const std::ptrdiff_t next = ((start + (backwards ? -step : step)) % count + count) % count;
+    if (IsUsableTabStop(tabOrder_[next])) {
+      SetFocus(tabOrder_[next]);
+      return true;
+    }
+  }
+  return true;
+}
+
+std::vector<Window*> LoadedWindows() { return loadedWindows; }
+
+void UnloadAllWindows(const Window* except) {
+  for (Window* window : LoadedWindows()) {
+    // A close request that ran earlier in this loop may have unloaded it.
+    if (window != except &&
+        std::find(loadedWindows.begin(), loadedWindows.end(), window) != loadedWindows.end())
+      window->Close(CloseReason::Code);
+  }
+}
+
+void EndProgramWithLastWindow() { endWithLastWindow = true; }
+
+}  // namespace ui

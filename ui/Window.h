@@ -1,0 +1,96 @@
+#pragma once
+// The base of every window of the programs: a thin, non-copyable owner of one
+// top-level HWND. The object is bound to its window at WM_NCCREATE and every
+// message reaches the virtual HandleMessage. Nothing thrown in a handler
+// crosses the window procedure: it is kept as the thread's pending error and
+// rethrown by the message loop, or by Create, to the nearest caller outside.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace ui {
+
+// Why a window is asked to close; the numbers are the ones the programs'
+// handlers have always seen.
+enum class CloseReason { User = 0, Code = 1, SessionEnding = 2 };
+
+struct WindowSpec {
+  const wchar_t* className = nullptr;  // registered with the first window of that name
+  std::wstring caption;
+  DWORD style = WS_OVERLAPPEDWINDOW;
+  DWORD exStyle = 0;
+  HWND owner = nullptr;
+  int left = CW_USEDEFAULT;  // pixels
+  int top = CW_USEDEFAULT;
+  int width = CW_USEDEFAULT;
+  int height = CW_USEDEFAULT;
+};
+
+class Window : public std::enable_shared_from_this<Window> {
+ public:
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return hwnd_; }
+  bool IsLoaded() const { return hwnd_ != nullptr; }
+
+  // Asks the window to close (the close request runs with the given reason
+  // and may keep it open); true when it is gone.
+  bool Close(CloseReason reason = CloseReason::Code);
+
+  // The ui window an HWND belongs to, or null for any other window.
+  static Window* FromHandle(HWND hwnd);
+
+  // Keyboard handling before translation: explicit tab order, then the
+  // dialog keys (Enter, Escape, arrows). True when the message was used.
+  virtual bool PreTranslateMessage(MSG& message);
+
+ protected:
+  Window() = default;
+
+  // Creates the window; throws what a handler raised while it was created,
+  // or a system_error when Windows refused.
+  void Create(const WindowSpec& spec);
+
+  // Every message of the window. Overrides handle what they need and pass the
+  // rest on to this base, which feeds the handlers below and DefWindowProc.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  virtual void OnCreate() {}
+  virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+  virtual void OnTimer(UINT_PTR /*id*/) {}
+  // The close request: false keeps the window.
+  virtual bool OnCloseRequest(CloseReason /*reason*/) { return true; }
+  // The unload step, while the window and its controls still exist.
+  virtual void OnUnload() {}
+
+  // The pointer over a control shows this cursor (unless the program is busy).
+  void SetControlCursor(HWND control, HCURSOR cursor) { controlCursors_[control] = cursor; }
+  // Tab and Shift+Tab follow this order instead of the controls' z-order.
+  void SetTabOrder(std::vector<HWND> order) { tabOrder_ = std::move(order); }
+
+ private:
+  friend class ModalScope;
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  bool MoveFocusInTabOrder(bool backwards);
+  void Detach();
+
+  HWND hwnd_ = nullptr;
+  bool destroying_ = false;
+  std::unordered_map<HWND, HCURSOR> controlCursors_;
+  std::vector<HWND> tabOrder_;
+  class ModalScope* modal_ = nullptr;
+};
+
+// The ui windows of this thread that are loaded, top-level only, oldest first.
+std::vector<Window*> LoadedWindows();
+// Closes every loaded window except one, each with its own close request.
+void UnloadAllWindows(const Window* except);
+// From now on the unload of the last loaded window ends the message loop.
+void EndProgramWithLastWindow();
+
+}  // namespace ui

@@ -1,0 +1,237 @@
+// The window base: binding, handlers, errors kept out of the window procedure,
+// the close requests and the program's list of loaded windows.
+#include "ui/Window.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "ui/BusyCursor.h"
+#include "ui/DefaultInstance.h"
+#include "ui/MessageLoop.h"
+
+namespace {
+
+constexpr UINT kFail = WM_APP + 7;
+
+class Probe : public ui::Window {
+ public:
+  bool throwOnCreate = false;
+  bool refuseClose = false;
+  HWND handleSeenAtCreate = nullptr;
+  std::vector<ui::CloseReason> closeRequests;
+  int unloads = 0;
+  bool* destroyed = nullptr;
+
+  ~Probe() override {
+    if (destroyed) *destroyed = true;
+  }
+  void Load(const wchar_t* caption = L"probe") {
+    ui::WindowSpec spec;
+    spec.className = L"ui.test.Probe";
+    spec.caption = caption;
+    spec.style = WS_POPUP;
+    spec.width = 100;
+    spec.height = 50;
+    Create(spec);
+  }
+  using ui::Window::SetControlCursor;
+  using ui::Window::SetTabOrder;
+
+ protected:
+  void OnCreate() override {
+    handleSeenAtCreate = Handle();
+    if (throwOnCreate) throw std::runtime_error("load failed");
+  }
+  bool OnCloseRequest(ui::CloseReason reason) override {
+    closeRequests.push_back(reason);
+    return !refuseClose;
+  }
+  void OnUnload() override { ++unloads; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == kFail) throw std::runtime_error("handler failed");
+    return ui::Window::HandleMessage(message, wParam, lParam);
+  }
+};
+
+void DispatchPending() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::DispatchOne(message);
+}
+
+TEST(Window, IsBoundToItsHandleFromTheFirstMessageOn) {
+  Probe probe;
+  probe.Load();
+  EXPECT_TRUE(probe.IsLoaded());
+  EXPECT_EQ(probe.handleSeenAtCreate, probe.Handle());
+  EXPECT_EQ(ui::Window::FromHandle(probe.Handle()), &probe);
+  EXPECT_THAT(ui::LoadedWindows(), testing::ElementsAre(&probe));
+
+  const HWND hwnd = probe.Handle();
+  DestroyWindow(hwnd);
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_EQ(probe.unloads, 1);
+  EXPECT_EQ(ui::Window::FromHandle(hwnd), nullptr);
+  EXPECT_TRUE(ui::LoadedWindows().empty());
+}
+
+TEST(Window, AnErrorWhileLoadingReachesTheCallerOfCreate) {
+  Probe probe;
+  probe.throwOnCreate = true;
+  EXPECT_THROW(
+      {
+        try {
+          probe.Load();
+        } catch (const std::runtime_error& error) {
+          EXPECT_STREQ(error.what(), "load failed");
+          throw;
+        }
+      },
+      std::runtime_error);
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_TRUE(ui::LoadedWindows().empty());
+}
+
+TEST(Window, AnErrorInAHandlerIsRethrownByTheLoopAndTheWindowCarriesOn) {
+  Probe probe;
+  probe.Load();
+  PostMessageW(probe.Handle(), kFail, 0, 0);
+  EXPECT_THROW(DispatchPending(), std::runtime_error);
+  // Sent, not posted: the error waits for the next dispatch.
+  SendMessageW(probe.Handle(), kFail, 0, 0);
+  PostMessageW(probe.Handle(), WM_NULL, 0, 0);
+  EXPECT_THROW(DispatchPending(), std::runtime_error);
+  EXPECT_NO_THROW(DispatchPending());
+  EXPECT_TRUE(probe.IsLoaded());
+}
+
+TEST(Window, CloseRequestsCarryTheirReasonAndMayKeepTheWindow) {
+  Probe probe;
+  probe.Load();
+  probe.refuseClose = true;
+  SendMessageW(probe.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(probe.Close(ui::CloseReason::Code));
+  EXPECT_TRUE(probe.IsLoaded());
+  probe.refuseClose = false;
+  EXPECT_TRUE(probe.Close(ui::CloseReason::Code));
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_THAT(probe.closeRequests,
+              testing::ElementsAre(ui::CloseReason::User, ui::CloseReason::Code, ui::CloseReason::Code));
+}
+
+TEST(Window, TheEndOfTheSessionIsNeverRefusedAndClosesWithReasonTwo) {
+  Probe probe;
+  probe.Load();
+  probe.refuseClose = true;
+  EXPECT_EQ(SendMessageW(probe.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(probe.closeRequests.empty());
+  // Another program refused: the session goes on, and so does the window.
+  SendMessageW(probe.Handle(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(probe.IsLoaded());
+  EXPECT_TRUE(probe.closeRequests.empty());
+  probe.refuseClose = false;
+  SendMessageW(probe.Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_THAT(probe.closeRequests, testing::ElementsAre(ui::CloseReason::SessionEnding));
+}
+
+TEST(Window, UnloadingAllClosesEveryOtherWindow) {
+  Probe keeper, first, second;
+  keeper.Load();
+  first.Load();
+  second.Load();
+  second.refuseClose = true;
+  ui::UnloadAllWindows(&keeper);
+  EXPECT_TRUE(keeper.IsLoaded());
+  EXPECT_FALSE(first.IsLoaded());
+  EXPECT_TRUE(second.IsLoaded());
+  EXPECT_THAT(ui::LoadedWindows(), testing::ElementsAre(&keeper, &second));
+  EXPECT_TRUE(keeper.closeRequests.empty());
+  EXPECT_THAT(first.closeRequests, testing::ElementsAre(ui::CloseReason::Code));
+}
+
+TEST(Window, TheLastUnloadEndsTheLoopOnceAsked) {
+  Probe first, second;
+  first.Load();
+  second.Load();
+  ui::EndProgramWithLastWindow();
+  first.Close();
+  MSG message;
+  EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+  PostMessageW(second.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(ui::RunMessageLoop(), 0);
+  EXPECT_FALSE(second.IsLoaded());
+}
+
+TEST(Window, ADefaultInstanceDroppedByItsUnloadLivesUntilTheMessageIsDone) {
+  struct Form : Probe {
+    void OnUnload() override {
+      ui::DefaultInstance<Form>::Drop(this);
+      // Still a whole object here, after the last reference went.
+      unloads += 1;
+    }
+  };
+  bool destroyed = false;
+  {
+    auto form = ui::DefaultInstance<Form>::Get();
+    form->destroyed = &destroyed;
+    form->Load();
+  }
+  const HWND hwnd = ui::DefaultInstance<Form>::Get()->Handle();
+  DestroyWindow(hwnd);
+  EXPECT_TRUE(destroyed);
+  EXPECT_FALSE(ui::DefaultInstance<Form>::Exists());
+  EXPECT_FALSE(ui::DefaultInstance<Form>::Get()->IsLoaded());
+}
+
+TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {
+  Probe probe;
+  probe.Load();
+  const HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, probe.Handle(),
+                                     nullptr, nullptr, nullptr);
+  const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+  probe.SetControlCursor(child, hand);
+  const auto setCursor = [&] {
+    SendMessageW(probe.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(child),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  };
+  setCursor();
+  EXPECT_EQ(GetCursor(), hand);
+  {
+    const ui::BusyCursor busy;
+    const ui::BusyCursor nested;
+    EXPECT_TRUE(ui::BusyCursor::Active());
+    setCursor();
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  }
+  EXPECT_FALSE(ui::BusyCursor::Active());
+  setCursor();
+  EXPECT_EQ(GetCursor(), hand);
+}
+
+TEST(Window, TabFollowsTheGivenOrderAndSkipsHiddenControls) {
+  Probe probe;
+  probe.Load();
+  ShowWindow(probe.Handle(), SW_SHOW);
+  SetForegroundWindow(probe.Handle());
+  HWND buttons[4];
+  for (int i = 0; i < 4; ++i)
+    buttons[i] = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, i * 20, 0, 20, 20,
+                                 probe.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)),
+                                 nullptr, nullptr);
+  probe.SetTabOrder({buttons[1], buttons[0], buttons[2], buttons[3]});
+  ShowWindow(buttons[2], SW_HIDE);
+  const auto tab = [] {
+    MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    ui::DispatchOne(message);
+    return GetFocus();
+  };
+  SetFocus(buttons[1]);
+  EXPECT_EQ(tab(), buttons[0]);
+  EXPECT_EQ(tab(), buttons[3]);
+  EXPECT_EQ(tab(), buttons[1]);
+}
+
+}  // namespace

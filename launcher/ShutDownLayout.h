@@ -1,0 +1,56 @@
+#pragma once
+// Where the launcher's buttons go, how large its window becomes and where it
+// docks: all in twips, so the arithmetic is the same at every resolution.
+#include <array>
+#include <cstdint>
+
+#include "ui/Twips.h"
+
+namespace launcher {
+
+inline constexpr int kButtonCount = 4;
+inline constexpr int kStandbyButton = 3;
+// Each button is this much wider than its step and reaches under its right
+// neighbour, which is brought to the front later and covers the overlap.
+inline constexpr int kButtonOverlap = 15;
+
+struct ButtonPlacement {
+  bool visible = false;
+  ui::TwipsRect bounds;
+  int picture = 0;  // bitmap resource: 101 + i large, 201 + i small
+  bool showsCaption = false;
+};
+
+// The four buttons, left to right; the standby button only when asked for.
+std::array<ButtonPlacement, kButtonCount> LayOutButtons(bool largeButtons, bool standbyButton);
+int VisibleButtonCount(const std::array<ButtonPlacement, kButtonCount>& buttons);
+
+struct TwipsSize {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const TwipsSize&, const TwipsSize&) = default;
+};
+
+// The outer size that gives n buttons of the given size room in the client
+// area; frame is the outer size less the client size.
+TwipsSize OuterSize(int visibleButtons, TwipsSize button, TwipsSize frame);
+
+// The work area as the SystemHelper reports it.
+struct WorkArea {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t bottom = 0;
+};
+
+struct TwipsPoint {
+  int left = 0;
+  int top = 0;
+  friend bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
+};
+
+// The window's outer top-left corner in the corner pos of the work area; a
+// pos other than 1 to 3 docks top left.
+TwipsPoint DockPosition(int pos, const WorkArea& area, TwipsSize outer);
+
+}  // namespace launcher

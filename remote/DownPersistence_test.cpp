@@ -92,16 +92,4 @@ TEST(SaveDownState, AFailedDeletionIsSkippedAndTheRestRuns) {
   EXPECT_EQ(store.sections[L"frmDown"][L"Msg"], L"m");
 }
 
-TEST(SaveDownState, WhatItSavesLoadsBackUnchanged) {
-  FakeDownStore store;
-  const remote::DownState saved{{L"SRV1", L"srv1", L"ローカルマシン"}, {L"再起動します", 300, 0, 1}};
-  remote::SaveDownState(store, saved);
-  const auto loaded = remote::LoadDownState(store);
-  EXPECT_EQ(loaded.history, saved.history);
-  EXPECT_EQ(loaded.settings.message, saved.settings.message);
-  EXPECT_EQ(loaded.settings.timeOut, saved.settings.timeOut);
-  EXPECT_EQ(loaded.settings.app, saved.settings.app);
-  EXPECT_EQ(loaded.settings.boot, saved.settings.boot);
-}
-
 }  // namespace

@@ -50,9 +50,10 @@ void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstr
                           DWORD exStyle, int id, const TwipsRect& bounds) {
   if (hwnd_) throw std::logic_error("the control is already created");
   const RECT r = TwipsToPixels(bounds);
+  // Controls may overlap; each paints only where no sibling lies in front.
   hwnd_ =
-      CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, parent,
+      CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                      r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_)
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");

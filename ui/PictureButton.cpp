@@ -43,8 +43,7 @@ PictureButton::~PictureButton() {
 }
 
 void PictureButton::Create(HWND parent, int id, const TwipsRect& bounds) {
-  // Siblings clip each other, so the one in front shows where two overlap.
-  CreateChild(parent, WC_BUTTONW, L"", WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW, 0, id, bounds);
+  CreateChild(parent, WC_BUTTONW, L"", WS_TABSTOP | BS_OWNERDRAW, 0, id, bounds);
   SetWindowSubclass(Handle(), &PictureButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 

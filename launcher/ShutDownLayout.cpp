@@ -31,12 +31,12 @@ int VisibleButtonCount(const std::array<ButtonPlacement, kButtonCount>& buttons)
   return n;
 }
 
-TwipsSize OuterSize(int visibleButtons, TwipsSize button, TwipsSize frame) {
+Size OuterSize(int visibleButtons, Size button, Size frame) {
   return {visibleButtons * button.width - visibleButtons * kButtonOverlap + frame.width,
           frame.height + button.height};
 }
 
-TwipsPoint DockPosition(int pos, const WorkArea& area, TwipsSize outer) {
+Point DockPosition(int pos, const WorkArea& area, Size outer) {
   const int right = area.left + area.width - outer.width;
   const int bottom = area.bottom - outer.height;
   switch (pos) {

@@ -1,6 +1,7 @@
 #pragma once
 // Where the launcher's buttons go, how large its window becomes and where it
-// docks: all in twips, so the arithmetic is the same at every resolution.
+// docks. The buttons are placed in twips; sizes and the docking work in any
+// one unit (the window docks in pixels, whose edges it converts from twips).
 #include <array>
 #include <cstdint>
 
@@ -25,17 +26,17 @@ struct ButtonPlacement {
 std::array<ButtonPlacement, kButtonCount> LayOutButtons(bool largeButtons, bool standbyButton);
 int VisibleButtonCount(const std::array<ButtonPlacement, kButtonCount>& buttons);
 
-struct TwipsSize {
+struct Size {
   int width = 0;
   int height = 0;
-  friend bool operator==(const TwipsSize&, const TwipsSize&) = default;
+  friend bool operator==(const Size&, const Size&) = default;
 };
 
 // The outer size that gives n buttons of the given size room in the client
 // area; frame is the outer size less the client size.
-TwipsSize OuterSize(int visibleButtons, TwipsSize button, TwipsSize frame);
+Size OuterSize(int visibleButtons, Size button, Size frame);
 
-// The work area as the SystemHelper reports it.
+// The work area, in the order the SystemHelper reports it.
 struct WorkArea {
   std::int32_t left = 0;
   std::int32_t top = 0;
@@ -43,14 +44,14 @@ struct WorkArea {
   std::int32_t bottom = 0;
 };
 
-struct TwipsPoint {
+struct Point {
   int left = 0;
   int top = 0;
-  friend bool operator==(const TwipsPoint&, const TwipsPoint&) = default;
+  friend bool operator==(const Point&, const Point&) = default;
 };
 
 // The window's outer top-left corner in the corner pos of the work area; a
 // pos other than 1 to 3 docks top left.
-TwipsPoint DockPosition(int pos, const WorkArea& area, TwipsSize outer);
+Point DockPosition(int pos, const WorkArea& area, Size outer);
 
 }  // namespace launcher

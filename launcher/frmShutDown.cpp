@@ -1,0 +1,217 @@
+#include "launcher/frmShutDown.h"
+
+#include "brevok/SystemHelper.h"
+#include "launcher/ShutDownLayout.h"
+#include "launcher/ShutDownResources.h"
+#include "launcher/ShutDownTexts.h"
+#include "launcher/modEjectNT.h"
+#include "ui/DefaultInstance.h"
+#include "ui/MessageBox.h"
+#include "ui/PendingError.h"
+#include "ui/ScreenTwips.h"
+
+namespace launcher {
+namespace {
+
+// picDummy's design place; the buttons always cover it.
+constexpr ui::TwipsRect kDummyBounds{1725, 0, 390, 315};
+
+HCURSOR HandCursor() {
+  return static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(SHUTDOWN_HAND_CURSOR),
+                                         IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+}
+
+}  // namespace
+
+std::shared_ptr<frmShutDown> frmShutDown::Default() { return ui::DefaultInstance<frmShutDown>::Get(); }
+
+void frmShutDown::Show() {
+  if (IsLoaded()) {
+    ShowWindow(Handle(), SW_SHOW);
+    return;
+  }
+  ui::WindowSpec spec;
+  spec.className = kClassName;
+  // No title bar, a fixed dialog frame and, as a tool window, no taskbar button.
+  spec.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+  spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  spec.left = 0;
+  spec.top = 0;
+  spec.width = 100;
+  spec.height = 40;
+  Create(spec);
+  Form_Load();
+}
+
+void frmShutDown::OnCreate() {
+  const HWND form = Handle();
+  picDummy.Create(form, kDummyId, kDummyBounds);
+  tips_.Create(form);
+  const HCURSOR hand = HandCursor();
+  for (int i = 0; i < kButtonCount; ++i) {
+    ui::PictureButton& button = cmdShutDown[static_cast<std::size_t>(i)];
+    button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
+    button.OnMouseDown([this](int code, POINT) { cmdShutDown_MouseDown(code); });
+    button.OnMouseUp([this](int, POINT) { cmdShutDown_MouseUp(); });
+    tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
+    if (hand) SetControlCursor(button.Handle(), hand);
+  }
+  SetTabOrder({cmdShutDown[1].Handle(), cmdShutDown[0].Handle(), cmdShutDown[2].Handle(), picDummy.Handle(),
+               cmdShutDown[3].Handle()});
+
+  const auto& items = MenuItems();
+  for (int k = 0; k < kMenuItemCount; ++k) {
+    const MenuItem& item = items[static_cast<std::size_t>(k)];
+    if (item.kind == MenuItemKind::Separator) {
+      mnuPopup.AddSeparator(MenuItemId(k));
+    } else {
+      mnuPopup.AddItem(MenuItemId(k), item.caption, item.kind == MenuItemKind::Corner);
+    }
+  }
+
+  hokShutdown.Attach(reinterpret_cast<brevok::WindowHandle>(form),
+                     [this](std::uint32_t message, std::uintptr_t, std::intptr_t, brevok::WindowHandle) {
+                       hokShutdown_MessageArrived(message);
+                     });
+}
+
+void frmShutDown::Form_Load() {
+  if (!helper) helper = brevok::NewFormHelper();
+  helper->Attach(reinterpret_cast<brevok::WindowHandle>(Handle()), kFormName);
+  helper->AppName(ui::ProgramTitle());
+  helper->SwitchA(false);
+  helper->SwitchB(false);
+  settings_ = ReadShutDownSettings(*helper);
+  helper->AlwaysOnTop(settings_.TopMost);
+  menuState_ = MenuStateAtLoad(settings_, brevok::TheSystemHelper().IsWindowsNT());
+  ShowMenuState();
+
+  // First shown just beyond the right edge of the screen, then docked.
+  SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_CXSCREEN), 0, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(Handle());
+  loaded_ = true;
+  ApplySettings();
+}
+
+void frmShutDown::ApplySettings() {
+  cmdShutDown[kStandbyButton].SetVisible(settings_.Standby);
+  const auto layout = LayOutButtons(settings_.LageButton, settings_.Standby);
+  for (int i = 0; i < kButtonCount; ++i) {
+    const ButtonPlacement& place = layout[static_cast<std::size_t>(i)];
+    if (!place.visible) continue;
+    ui::PictureButton& button = cmdShutDown[static_cast<std::size_t>(i)];
+    button.Move(place.bounds);
+    button.SetPicture(place.picture);
+    button.SetText(place.showsCaption ? kButtonTags[static_cast<std::size_t>(i)] : L"");
+    button.BringToFront();
+  }
+
+  // The frame is measured as it is, in pixels; the client area follows the
+  // buttons in twips. Converting the client size and the docked edges (not
+  // the outer size) keeps the client area and the work-area edges exact.
+  RECT outer;
+  RECT client;
+  GetWindowRect(Handle(), &outer);
+  GetClientRect(Handle(), &client);
+  const ui::TwipsRect first = layout[0].bounds;
+  const Size clientTwips = OuterSize(VisibleButtonCount(layout), {first.width, first.height}, {0, 0});
+  const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixelsX(clientTwips.width);
+  const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixelsY(clientTwips.height);
+
+  helper->AlwaysOnTop(settings_.TopMost);
+
+  brevok::SystemHelper& system = brevok::TheSystemHelper();
+  const std::int32_t areaLeft = system.WorkAreaLeft();
+  const std::int32_t areaTop = system.WorkAreaTop();
+  const std::int32_t areaWidth = system.WorkAreaWidth();
+  const std::int32_t areaBottom = system.WorkAreaBottom();
+  const int left = ui::TwipsToPixelsX(areaLeft);
+  const int top = ui::TwipsToPixelsY(areaTop);
+  const WorkArea area{left, top, ui::TwipsToPixelsX(areaLeft + areaWidth) - left,
+                      ui::TwipsToPixelsY(areaBottom)};
+  const Point corner = DockPosition(settings_.Pos, area, {width, height});
+  SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+  WriteShutDownSettings(*helper, settings_);
+}
+
+void frmShutDown::ShowMenuState() {
+  for (int k = 0; k < kMenuItemCount; ++k) {
+    const auto index = static_cast<std::size_t>(k);
+    mnuPopup.SetChecked(MenuItemId(k), menuState_.checked[index]);
+    mnuPopup.SetEnabled(MenuItemId(k), menuState_.enabled[index]);
+  }
+}
+
+void frmShutDown::mnuP_Click(int k) {
+  switch (ChooseMenuItem(k, menuState_, settings_)) {
+    case MenuOutcome::ApplySettings:
+      ShowMenuState();
+      ApplySettings();
+      break;
+    case MenuOutcome::Unload:
+      Close(ui::CloseReason::Code);
+      break;
+    case MenuOutcome::Nothing:
+      break;
+  }
+}
+
+void frmShutDown::cmdShutDown_MouseDown(int button) {
+  if (button != 2) return;
+  POINT at;
+  GetCursorPos(&at);
+  // The menu is modal here: the choice is handled before this returns.
+  const UINT chosen = mnuPopup.Track(Handle(), at);
+  if (chosen >= kFirstMenuId && chosen < kFirstMenuId + kMenuItemCount)
+    mnuP_Click(static_cast<int>(chosen - kFirstMenuId));
+}
+
+void frmShutDown::cmdShutDown_MouseUp() {
+  if (IsLoaded()) picDummy.Focus();
+}
+
+void frmShutDown::hokShutdown_MessageArrived(std::uint32_t message) {
+  if (message != WM_SETTINGCHANGE || !loaded_) return;
+  // The hook swallows what its listener raises; the loop is to hear of it.
+  try {
+    ApplySettings();
+  } catch (...) {
+    ui::KeepPendingError(std::current_exception());
+  }
+}
+
+bool frmShutDown::OnCommand(int id, int, HWND control) {
+  if (control != nullptr || id < static_cast<int>(kFirstMenuId) ||
+      id >= static_cast<int>(kFirstMenuId) + kMenuItemCount)
+    return false;
+  mnuP_Click(id - static_cast<int>(kFirstMenuId));
+  return true;
+}
+
+bool frmShutDown::OnCloseRequest(ui::CloseReason reason) {
+  if (reason == ui::CloseReason::SessionEnding && settings_.AutoEject) EjectRemovableMedia();
+  return true;
+}
+
+void frmShutDown::OnUnload() {
+  loaded_ = false;
+  ui::UnloadAllWindows(this);
+  ui::DefaultInstance<frmShutDown>::Drop(this);
+}
+
+LRESULT frmShutDown::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
+    if (index >= 0 && index < kButtonCount) {
+      cmdShutDown[static_cast<std::size_t>(index)].Draw(item);
+      return TRUE;
+    }
+  }
+  return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace launcher

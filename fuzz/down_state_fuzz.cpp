@@ -1,0 +1,95 @@
+// Velmar's stored history and inputs, whatever the registry holds: loading
+// changes nothing in the store, the inputs come out within their ranges, the
+// history is keys "1", "2", ... up to the first missing or empty one, and what
+// the window saves on closing loads again unchanged.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz/FuzzInput.h"
+#include "remote/DownPersistence.h"
+#include "remote/MachineHistory.h"
+#include "testing/FakeDownStore.h"
+
+namespace {
+
+using fuzz::Require;
+
+std::wstring Stored(const fuzz::Sections& sections, const std::wstring& section, const std::wstring& key) {
+  const auto s = sections.find(section);
+  if (s == sections.end()) return L"";
+  const auto k = s->second.find(key);
+  return k == s->second.end() ? L"" : k->second;
+}
+
+std::vector<std::wstring> ExpectedHistory(const fuzz::Sections& sections) {
+  std::vector<std::wstring> history;
+  for (int n = 1;; ++n) {
+    std::wstring entry = Stored(sections, remote::kMachineSection, std::to_wstring(n));
+    if (entry.empty()) return history;
+    history.push_back(std::move(entry));
+  }
+}
+
+// Not a number: the default; a number: clamped into 0..300.
+int ExpectedTimeOut(const std::wstring& stored) {
+  const fuzz::Decimal d = fuzz::ReadDecimal(stored, L" ");
+  if (!d.isNumber) return 0;
+  if (const auto value = fuzz::DecimalWithin(d, remote::kMinTimeOut, remote::kMaxTimeOut)) {
+    return static_cast<int>(*value);
+  }
+  return d.negative ? remote::kMinTimeOut : remote::kMaxTimeOut;
+}
+
+// Not a number: unchecked; a number: checked unless zero.
+int ExpectedCheckState(const std::wstring& stored) {
+  const fuzz::Decimal d = fuzz::ReadDecimal(stored, L" ");
+  return d.isNumber && d.magnitude != L"0" ? 1 : 0;
+}
+
+bool SameState(const remote::DownState& a, const remote::DownState& b) {
+  return a.history == b.history && a.settings.message == b.settings.message &&
+         a.settings.timeOut == b.settings.timeOut && a.settings.app == b.settings.app &&
+         a.settings.boot == b.settings.boot;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  testing_support::FakeDownStore store;
+  store.sections = fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)));
+  const fuzz::Sections before = store.sections;
+
+  const remote::DownState state = remote::LoadDownState(store);
+  Require(store.sections == before, "loading leaves the store as it was");
+  const remote::DownSettings& s = state.settings;
+  Require(s.timeOut >= remote::kMinTimeOut && s.timeOut <= remote::kMaxTimeOut, "TimeOut is 0..300");
+  Require(s.app == 0 || s.app == 1, "App is 0 or 1");
+  Require(s.boot == 0 || s.boot == 1, "Boot is 0 or 1");
+  Require(s.timeOut == ExpectedTimeOut(Stored(before, remote::kDownSection, L"TimeOut")),
+          "TimeOut is the stored number clamped, or the default");
+  Require(s.app == ExpectedCheckState(Stored(before, remote::kDownSection, L"App")),
+          "App is checked for a non-zero number");
+  Require(s.boot == ExpectedCheckState(Stored(before, remote::kDownSection, L"Boot")),
+          "Boot is checked for a non-zero number");
+  Require(s.message == Stored(before, remote::kDownSection, L"Msg"), "Msg loads as stored");
+  Require(state.history == ExpectedHistory(before), "the history stops at the first missing or empty key");
+
+  remote::SaveDownState(store, state);
+  const auto& machines = store.sections[remote::kMachineSection];
+  Require(machines.size() == state.history.size(), "the saved history keeps no other key");
+  for (std::size_t i = 0; i < state.history.size(); ++i) {
+    Require(Stored(store.sections, remote::kMachineSection, remote::HistoryKey(i)) == state.history[i],
+            "entry n is saved under key n");
+  }
+  Require(std::all_of(before.begin(), before.end(),
+                      [&store](const auto& section) {
+                        return section.first == remote::kMachineSection ||
+                               section.first == remote::kDownSection ||
+                               store.sections.at(section.first) == section.second;
+                      }),
+          "saving touches no other section");
+  Require(SameState(remote::LoadDownState(store), state), "what was saved loads unchanged");
+  return 0;
+}

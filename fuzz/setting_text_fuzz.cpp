@@ -1,0 +1,53 @@
+// The launcher's stored settings as text, whatever a user or an older version
+// left in the registry: every value that reads must read back the same from
+// what the program writes for it, and a number reads exactly when it is a
+// decimal integer of 16 bits.
+#include <cstdint>
+#include <string>
+
+#include "brevok/SettingText.h"
+#include "fuzz/FuzzInput.h"
+
+namespace {
+
+std::wstring Trimmed(const std::wstring& text) {
+  const auto first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return L"";
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+std::wstring AsciiLower(std::wstring text) {
+  for (auto& c : text) {
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  }
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using fuzz::Require;
+  const std::wstring stored = fuzz::WideText(data, size);
+  const fuzz::Decimal decimal = fuzz::ReadDecimal(stored, L" \t");
+
+  const auto number = brevok::TextToInt16(stored);
+  const auto expected = fuzz::DecimalWithin(decimal, -32768, 32767);
+  Require(number.has_value() == expected.has_value(), "a number reads when it is a 16-bit decimal");
+  if (number) {
+    Require(*number == *expected, "a number reads as its decimal value");
+    Require(brevok::TextToInt16(brevok::Int16ToText(*number)) == number, "a number reads back as written");
+  }
+
+  const auto flag = brevok::TextToBool(stored);
+  if (decimal.isNumber) {
+    Require(flag == (decimal.magnitude != L"0"), "a decimal of any length is a Boolean: non-zero is True");
+  }
+  if (flag) {
+    const std::wstring written = brevok::BoolToText(*flag);
+    Require(written == L"True" || written == L"False", "a Boolean is written True or False");
+    Require(brevok::TextToBool(written) == flag, "a Boolean reads back as written");
+    Require(decimal.isNumber || AsciiLower(Trimmed(stored)) == AsciiLower(written),
+            "only numbers and the two words, in any case, are Booleans");
+  }
+  return 0;
+}

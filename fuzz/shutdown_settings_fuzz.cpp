@@ -1,0 +1,59 @@
+// The launcher's six settings, whatever its registry section holds: the
+// corner is always one of the four, each setting is what its stored text
+// says or its default, and what the window writes back reads the same.
+#include <cstdint>
+#include <string>
+
+#include "brevok/SettingText.h"
+#include "fuzz/FuzzInput.h"
+#include "launcher/ShutDownSettings.h"
+#include "testing/FakeFormHelper.h"
+
+namespace {
+
+constexpr wchar_t kApp[] = L"VuriRivu";
+constexpr wchar_t kSection[] = L"frmShutDown";
+
+bool ExpectedFlag(const testing_support::FakeFormHelper::State& state, const wchar_t* key) {
+  const auto text = state.Text(kApp, kSection, key);
+  return text && brevok::TextToBool(*text).value_or(false);
+}
+
+std::int16_t ExpectedCorner(const testing_support::FakeFormHelper::State& state) {
+  const auto text = state.Text(kApp, kSection, L"Pos");
+  const auto corner = text ? fuzz::DecimalWithin(fuzz::ReadDecimal(*text, L" \t"), 0, 3) : std::nullopt;
+  return static_cast<std::int16_t>(corner.value_or(launcher::kTopLeft));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using fuzz::Require;
+  testing_support::FakeFormHelper helper;
+  auto& state = helper.state();
+  for (const auto& [section, values] : fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)))) {
+    for (const auto& [key, text] : values) state.SetText(kApp, section, key, text);
+  }
+  helper.AppName(kApp);
+  helper.Attach(1, kSection);
+  const auto before = state.values;
+
+  const launcher::ShutDownSettings s = launcher::ReadShutDownSettings(helper);
+  Require(s.Pos >= launcher::kTopLeft && s.Pos <= launcher::kBottomLeft, "Pos is 0..3");
+  Require(s.Pos == ExpectedCorner(state), "Pos is the stored corner, or top left");
+  Require(s.TopMost == ExpectedFlag(state, L"TopMost"), "TopMost is the stored Boolean, or False");
+  Require(s.LageButton == ExpectedFlag(state, L"LageButton"), "LageButton is the stored Boolean, or False");
+  Require(s.Powerdown == ExpectedFlag(state, L"Powerdown"), "Powerdown is the stored Boolean, or False");
+  Require(s.AutoEject == ExpectedFlag(state, L"AutoEject"), "AutoEject is the stored Boolean, or False");
+  Require(s.Standby == ExpectedFlag(state, L"Standby"), "Standby is the stored Boolean, or False");
+  Require(state.values == before, "reading leaves the store as it was");
+
+  launcher::WriteShutDownSettings(helper, s);
+  for (const wchar_t* key : {L"TopMost", L"LageButton", L"Powerdown", L"AutoEject", L"Standby"}) {
+    const auto text = state.Text(kApp, kSection, key);
+    Require(text == L"True" || text == L"False", "a Boolean is written True or False");
+  }
+  Require(state.Text(kApp, kSection, L"Pos") == std::to_wstring(s.Pos), "Pos is written in decimal");
+  Require(launcher::ReadShutDownSettings(helper) == s, "what was written reads the same");
+  return 0;
+}

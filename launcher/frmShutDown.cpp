@@ -1,9 +1,11 @@
 #include "launcher/frmShutDown.h"
 
 #include "brevok/SystemHelper.h"
+#include "launcher/SessionEndMode.h"
 #include "launcher/ShutDownLayout.h"
 #include "launcher/ShutDownResources.h"
 #include "launcher/ShutDownTexts.h"
+#include "launcher/frmDesktop.h"
 #include "launcher/modEjectNT.h"
 #include "ui/DefaultInstance.h"
 #include "ui/MessageBox.h"
@@ -183,12 +185,27 @@ void frmShutDown::hokShutdown_MessageArrived(std::uint32_t message) {
   }
 }
 
-bool frmShutDown::OnCommand(int id, int, HWND control) {
+bool frmShutDown::OnCommand(int id, int code, HWND control) {
+  const int button = id - kFirstButtonId;
+  if (control != nullptr && code == BN_CLICKED && button >= 0 && button < kButtonCount) {
+    cmdShutDown_Click(button);
+    return true;
+  }
   if (control != nullptr || id < static_cast<int>(kFirstMenuId) ||
       id >= static_cast<int>(kFirstMenuId) + kMenuItemCount)
     return false;
   mnuP_Click(id - static_cast<int>(kFirstMenuId));
   return true;
+}
+
+// A left click, or the keyboard on a focused button: the backdrop freezes the
+// screen, counts down and ends the session. The launcher goes with a confirmed
+// end, except after standby, so it is still docked when the machine resumes.
+void frmShutDown::cmdShutDown_Click(int index) {
+  const auto mode = SessionEndMode(index, settings_.Powerdown);
+  if (!mode) return;
+  const bool ended = frmDesktop::Default()->ShowEx(*mode, settings_.AutoEject);
+  if (ended && *mode != kModeStandby) Close(ui::CloseReason::Code);
 }
 
 bool frmShutDown::OnCloseRequest(ui::CloseReason reason) {

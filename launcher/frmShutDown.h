@@ -56,6 +56,7 @@ class frmShutDown : public ui::Window {
   void mnuP_Click(int k);
   void cmdShutDown_MouseDown(int button);
   void cmdShutDown_MouseUp();
+  void cmdShutDown_Click(int index);
   void hokShutdown_MessageArrived(std::uint32_t message);
 
   std::unique_ptr<brevok::FormHelper> helper;

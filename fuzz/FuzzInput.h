@@ -2,6 +2,7 @@
 // What the fuzz targets share: the raw bytes turned into the text a program
 // would receive, a settings store written as sections of key=value lines, and
 // the check that stops the run when a property breaks.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -106,10 +107,8 @@ inline Decimal ReadDecimal(std::wstring_view text, std::wstring_view blanks) {
     d.negative = text.front() == L'-';
     text.remove_prefix(1);
   }
-  if (text.empty()) return {};
-  for (const wchar_t c : text) {
-    if (c < L'0' || c > L'9') return {};
-  }
+  const auto isDigit = [](wchar_t c) { return c >= L'0' && c <= L'9'; };
+  if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit)) return {};
   const auto nonZero = text.find_first_not_of(L'0');
   d.magnitude = nonZero == std::wstring_view::npos ? L"0" : std::wstring(text.substr(nonZero));
   d.isNumber = true;

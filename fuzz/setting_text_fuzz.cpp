@@ -2,6 +2,7 @@
 // left in the registry: every value that reads must read back the same from
 // what the program writes for it, and a number reads exactly when it is a
 // decimal integer of 16 bits.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -17,9 +18,9 @@ std::wstring Trimmed(const std::wstring& text) {
 }
 
 std::wstring AsciiLower(std::wstring text) {
-  for (auto& c : text) {
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
+  std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) {
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+  });
   return text;
 }
 

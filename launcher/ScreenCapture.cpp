@@ -21,7 +21,8 @@ ScreenCapture* installed = nullptr;
 
 ScreenCapture& TheScreenCapture() {
   static Win32ScreenCapture real;
-  return installed ? *installed : real;
+  if (installed) return *installed;
+  return real;
 }
 
 void SetScreenCapture(ScreenCapture* capture) { installed = capture; }

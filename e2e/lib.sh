@@ -49,3 +49,14 @@ finish() {
   echo "$passed passed, $failures failed"
   [ "$failures" = 0 ]
 }
+
+# Retries <command...> every tenth of a second until it succeeds or about
+# <seconds> have passed.
+poll() {  # poll <seconds> <command...>
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}

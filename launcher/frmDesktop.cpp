@@ -61,16 +61,16 @@ bool frmDesktop::ShowEx(std::int32_t o_Mode, bool o_AutoEject) {
 // with the background colour. False, with nothing left loaded, when there is
 // no memory for a picture that size.
 bool frmDesktop::Load(int width, int height) {
-  ui::WindowSpec spec;
-  spec.className = kClassName;
-  spec.caption = L"Form2";
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.left = 0;
-  spec.top = 0;
-  spec.width = width;
-  spec.height = height;
-  Create(spec);
+  ui::WindowSpec params;
+  params.className = kClassName;
+  params.caption = L"Form2";
+  params.style = kStyle;
+  params.exStyle = kExStyle;
+  params.left = 0;
+  params.top = 0;
+  params.width = width;
+  params.height = height;
+  Create(params);
 
   try {
     const ui::WindowDc screen(Handle());

@@ -250,12 +250,12 @@ TEST_F(DesktopTest, EachCallOnTheDefaultInstanceCapturesTheScreenAnew) {
 class OtherWindow : public ui::Window {
  public:
   void Load() {
-    ui::WindowSpec spec;
-    spec.className = L"confirm.test.OtherWindow";
-    spec.style = WS_POPUP;
-    spec.width = 40;
-    spec.height = 40;
-    Create(spec);
+    ui::WindowSpec params;
+    params.className = L"confirm.test.OtherWindow";
+    params.style = WS_POPUP;
+    params.width = 40;
+    params.height = 40;
+    Create(params);
   }
 };
 

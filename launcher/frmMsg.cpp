@@ -57,16 +57,16 @@ void frmMsg::Load() {
   if (IsLoaded()) return;
   RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  ui::WindowSpec spec;
-  spec.className = kClassName;
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.width = frame.right - frame.left;
-  spec.height = frame.bottom - frame.top;
+  ui::WindowSpec params;
+  params.className = kClassName;
+  params.style = kStyle;
+  params.exStyle = kExStyle;
+  params.width = frame.right - frame.left;
+  params.height = frame.bottom - frame.top;
   // In the middle of the screen, where the backdrop leaves nothing else to look at.
-  spec.left = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
-  spec.top = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
-  Create(spec);
+  params.left = (GetSystemMetrics(SM_CXSCREEN) - params.width) / 2;
+  params.top = (GetSystemMetrics(SM_CYSCREEN) - params.height) / 2;
+  Create(params);
 
   // The load step. A helper that fails leaves no hidden dialog behind.
   try {

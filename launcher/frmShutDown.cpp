@@ -32,16 +32,16 @@ void frmShutDown::Show() {
     ShowWindow(Handle(), SW_SHOW);
     return;
   }
-  ui::WindowSpec spec;
-  spec.className = kClassName;
+  ui::WindowSpec params;
+  params.className = kClassName;
   // No title bar, a fixed dialog frame and, as a tool window, no taskbar button.
-  spec.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
-  spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
-  spec.left = 0;
-  spec.top = 0;
-  spec.width = 100;
-  spec.height = 40;
-  Create(spec);
+  params.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+  params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  params.left = 0;
+  params.top = 0;
+  params.width = 100;
+  params.height = 40;
+  Create(params);
   Form_Load();
 }
 

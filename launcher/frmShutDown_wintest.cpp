@@ -287,10 +287,10 @@ TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
   class Other : public ui::Window {
    public:
     void Load() {
-      ui::WindowSpec spec;
-      spec.className = L"launcher.test.Other";
-      spec.style = WS_POPUP;
-      Create(spec);
+      ui::WindowSpec params;
+      params.className = L"launcher.test.Other";
+      params.style = WS_POPUP;
+      Create(params);
     }
   } other;
   other.Load();

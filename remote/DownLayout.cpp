@@ -25,7 +25,7 @@ const std::array<ControlSpec, 15> kDownControls{{
     {kCmdCandel, L"閉じる", {4950, 2850, 1300, 360}, 0},
 }};
 
-const ControlSpec& Spec(ControlId id) {
+const ControlSpec& SpecOf(ControlId id) {
   return *std::find_if(kDownControls.begin(), kDownControls.end(),
                        [id](const ControlSpec& c) { return c.id == id; });
 }

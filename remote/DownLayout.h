@@ -43,6 +43,6 @@ inline constexpr int kTimeOutPageStep = 5;
 // In tab order.
 extern const std::array<ControlSpec, 15> kDownControls;
 
-const ControlSpec& Spec(ControlId id);
+const ControlSpec& SpecOf(ControlId id);
 
 }  // namespace remote

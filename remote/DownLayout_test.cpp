@@ -15,7 +15,7 @@ TEST(DownLayout, EveryControlLiesInsideItsFrameOrTheClientArea) {
     int height = remote::kClientHeight;
     if (control.container != 0) {
       ASSERT_TRUE(control.container == remote::kFraMsg || control.container == remote::kFrmShutDown);
-      const auto& frame = remote::Spec(static_cast<remote::ControlId>(control.container));
+      const auto& frame = remote::SpecOf(static_cast<remote::ControlId>(control.container));
       width = frame.place.width;
       height = frame.place.height;
     }
@@ -40,8 +40,8 @@ TEST(DownLayout, IdentifiersAreUniqueAndAFrameComesRightBeforeWhatItHolds) {
 }
 
 TEST(DownLayout, SpecFindsEachControlByItsIdentifier) {
-  for (const auto& control : kDownControls) EXPECT_EQ(&remote::Spec(control.id), &control);
-  EXPECT_EQ(remote::Spec(remote::kCmdExec).caption, std::wstring(L"実行(&E)"));
+  for (const auto& control : kDownControls) EXPECT_EQ(&remote::SpecOf(control.id), &control);
+  EXPECT_EQ(remote::SpecOf(remote::kCmdExec).caption, std::wstring(L"実行(&E)"));
 }
 
 }  // namespace

@@ -44,15 +44,15 @@ void frmDown::Load() {
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  ui::WindowSpec spec;
-  spec.className = L"VelmarFrmDown";
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.width = width;
-  spec.height = height;
-  spec.left = ui::TwipsToPixelsX(CentredTwips(GetSystemMetrics(SM_CXSCREEN), width, ui::PixelsToTwipsX));
-  spec.top = ui::TwipsToPixelsY(CentredTwips(GetSystemMetrics(SM_CYSCREEN), height, ui::PixelsToTwipsY));
-  Create(spec);
+  ui::WindowSpec params;
+  params.className = L"VelmarFrmDown";
+  params.style = kStyle;
+  params.exStyle = kExStyle;
+  params.width = width;
+  params.height = height;
+  params.left = ui::TwipsToPixelsX(CentredTwips(GetSystemMetrics(SM_CXSCREEN), width, ui::PixelsToTwipsX));
+  params.top = ui::TwipsToPixelsY(CentredTwips(GetSystemMetrics(SM_CYSCREEN), height, ui::PixelsToTwipsY));
+  Create(params);
 
   cboMachine_.SetText(L"");
   const DownState state = LoadDownState(services_.store);
@@ -70,16 +70,16 @@ int frmDown::ShowMessage(const std::wstring& text, UINT flags) {
 }
 
 ui::TwipsRect frmDown::Place(ControlId id) const {
-  const ControlSpec& spec = Spec(id);
-  if (spec.container == kFraMsg) return fraMsg_.Place(spec.place);
-  if (spec.container == kFrmShutDown) return frmShutDown_.Place(spec.place);
-  return spec.place;
+  const ControlSpec& params = SpecOf(id);
+  if (params.container == kFraMsg) return fraMsg_.Place(params.place);
+  if (params.container == kFrmShutDown) return frmShutDown_.Place(params.place);
+  return params.place;
 }
 
 void frmDown::OnCreate() {
   // Created in tab order: the dialog keys follow the order of the children.
   const HWND form = Handle();
-  const auto caption = [](ControlId id) { return std::wstring(Spec(id).caption); };
+  const auto caption = [](ControlId id) { return std::wstring(SpecOf(id).caption); };
   lblMachine_.Create(form, kLblMachine, caption(kLblMachine), Place(kLblMachine));
   cboMachine_.Create(form, kCboMachine, caption(kCboMachine), Place(kCboMachine));
   cmdClear_.Create(form, kCmdClear, caption(kCmdClear), Place(kCmdClear));

@@ -172,21 +172,21 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
   GetClientRect(form->Handle(), &client);
   EXPECT_EQ(client.right, ui::TwipsToPixelsX(remote::kClientWidth));
   EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(remote::kClientHeight));
-  for (const auto& spec : remote::kDownControls) {
-    SCOPED_TRACE(spec.id);
-    ui::TwipsRect place = spec.place;
-    if (spec.container != 0) {
-      place.left += remote::Spec(static_cast<remote::ControlId>(spec.container)).place.left;
-      place.top += remote::Spec(static_cast<remote::ControlId>(spec.container)).place.top;
+  for (const auto& params : remote::kDownControls) {
+    SCOPED_TRACE(params.id);
+    ui::TwipsRect place = params.place;
+    if (params.container != 0) {
+      place.left += remote::SpecOf(static_cast<remote::ControlId>(params.container)).place.left;
+      place.top += remote::SpecOf(static_cast<remote::ControlId>(params.container)).place.top;
     }
     RECT r;
-    GetWindowRect(Control(spec.id), &r);
+    GetWindowRect(Control(params.id), &r);
     MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(r.left, ui::TwipsToPixelsX(place.left));
     EXPECT_EQ(r.top, ui::TwipsToPixelsY(place.top));
     EXPECT_EQ(r.right, ui::TwipsToPixelsX(place.left + place.width));
     // A drop-down combo box is as high as its text field; the list hangs below.
-    if (spec.id != remote::kCboMachine) {
+    if (params.id != remote::kCboMachine) {
       EXPECT_EQ(r.bottom, ui::TwipsToPixelsY(place.top + place.height));
     }
   }

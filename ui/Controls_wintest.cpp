@@ -16,12 +16,12 @@ namespace {
 class Host : public ui::Window {
  public:
   void Load() {
-    ui::WindowSpec spec;
-    spec.className = L"ui.test.Host";
-    spec.style = WS_POPUP;
-    spec.width = 400;
-    spec.height = 300;
-    Create(spec);
+    ui::WindowSpec params;
+    params.className = L"ui.test.Host";
+    params.style = WS_POPUP;
+    params.width = 400;
+    params.height = 300;
+    Create(params);
   }
 };
 

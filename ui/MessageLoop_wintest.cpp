@@ -22,12 +22,12 @@ class Form : public ui::Window {
   ui::Timer timer{*this, 1, 20};
 
   void Load() {
-    ui::WindowSpec spec;
-    spec.className = L"ui.test.Form";
-    spec.style = WS_POPUP;
-    spec.width = 80;
-    spec.height = 40;
-    Create(spec);
+    ui::WindowSpec params;
+    params.className = L"ui.test.Form";
+    params.style = WS_POPUP;
+    params.width = 80;
+    params.height = 40;
+    Create(params);
   }
 
  protected:

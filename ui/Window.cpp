@@ -54,12 +54,12 @@ Window::~Window() {
   }
 }
 
-void Window::Create(const WindowSpec& spec) {
+void Window::Create(const WindowSpec& params) {
   if (hwnd_) throw std::logic_error("the window is already loaded");
-  RegisterClassOnce(spec.className, &Window::WindowProc);
-  const HWND hwnd =
-      CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, spec.left, spec.top,
-                      spec.width, spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr), this);
+  RegisterClassOnce(params.className, &Window::WindowProc);
+  const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style,
+                                    params.left, params.top, params.width, params.height, params.owner,
+                                    nullptr, GetModuleHandleW(nullptr), this);
   const DWORD error = GetLastError();
   RethrowPendingError();
   if (!hwnd) throw std::system_error(static_cast<int>(error), std::system_category(), "CreateWindowExW");

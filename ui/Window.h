@@ -54,7 +54,7 @@ class Window : public std::enable_shared_from_this<Window> {
 
   // Creates the window; throws what a handler raised while it was created,
   // or a system_error when Windows refused.
-  void Create(const WindowSpec& spec);
+  void Create(const WindowSpec& params);
 
   // Every message of the window. Overrides handle what they need and pass the
   // rest on to this base, which feeds the handlers below and DefWindowProc.

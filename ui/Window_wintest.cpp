@@ -29,13 +29,13 @@ class Probe : public ui::Window {
     if (destroyed) *destroyed = true;
   }
   void Load(const wchar_t* caption = L"probe") {
-    ui::WindowSpec spec;
-    spec.className = L"ui.test.Probe";
-    spec.caption = caption;
-    spec.style = WS_POPUP;
-    spec.width = 100;
-    spec.height = 50;
-    Create(spec);
+    ui::WindowSpec params;
+    params.className = L"ui.test.Probe";
+    params.caption = caption;
+    params.style = WS_POPUP;
+    params.width = 100;
+    params.height = 50;
+    Create(params);
   }
   using ui::Window::SetControlCursor;
   using ui::Window::SetTabOrder;

@@ -1,0 +1,284 @@
+// A helper the launcher's end-to-end script runs in the same Wine prefix as
+// VuriRivu.exe, looking at it and acting on it as a user would. It prints
+// UTF-8 lines "key value" on its standard output.
+//   launcher_probe window <ms>        waits for the docked window of a running
+//                                     VuriRivu.exe; prints its handle, process,
+//                                     outer rectangle, client size, visible
+//                                     buttons and the program's visible windows
+//   launcher_probe workarea           the work area and the size of the
+//                                     primary screen
+//   launcher_probe click <i> <ms>     left-clicks button i of the launcher, then
+//                                     waits for the countdown dialog and prints
+//                                     its OK caption, its message and the backdrop
+//   launcher_probe answer enter|cancel  types Enter into the dialog, or clicks
+//                                     its Cancel button
+//   launcher_probe gone <ms>          waits until neither dialog nor backdrop
+//                                     is on screen
+//   launcher_probe settings <section> the values under HKCU\Software\VuriRivu\<section>
+//   launcher_probe forget             deletes HKCU\Software\VuriRivu
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The launcher's own window classes and control ids, as a user's tool sees
+// them from outside.
+constexpr const wchar_t* kLauncherClass = L"VuriRivu.frmShutDown";
+constexpr const wchar_t* kDialogClass = L"VuriRivu.frmMsg";
+constexpr const wchar_t* kBackdropClass = L"VuriRivu.frmDesktop";
+constexpr const wchar_t* kProgramTitle = L"VuriRivu";
+constexpr const wchar_t* kProgramFile = L"VuriRivu.exe";
+constexpr int kFirstButtonId = 100;
+constexpr int kButtonCount = 4;
+constexpr int kDialogMessageId = 100;
+constexpr DWORD kPollMs = 20;
+
+void Print(const std::wstring& text) {
+  const std::wstring line = text + L"\n";
+  const int n = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), n, nullptr,
+                      nullptr);
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+            nullptr);
+}
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[128] = {};
+  GetClassNameW(hwnd, name, 128);
+  return name;
+}
+
+std::wstring TextOf(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Other tests in the same prefix build windows of the same classes in their
+// own executables; only the shipped program counts here.
+bool BelongsToProgram(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (!process) return false;
+  wchar_t path[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  const bool named = QueryFullProcessImageNameW(process, 0, path, &size);
+  CloseHandle(process);
+  if (!named) return false;
+  const std::wstring image(path, size);
+  const std::wstring file = image.substr(image.find_last_of(L"\\/") + 1);
+  return CompareStringOrdinal(file.c_str(), -1, kProgramFile, -1, TRUE) == CSTR_EQUAL;
+}
+
+std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& wanted) {
+  struct Search {
+    const std::function<bool(HWND)>* wanted;
+    std::vector<HWND> found;
+  } search{&wanted, {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        if ((*s->wanted)(hwnd)) s->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND VisibleProgramWindow(const wchar_t* className) {
+  const auto found = TopLevelWindows([className](HWND hwnd) {
+    return IsWindowVisible(hwnd) && ClassOf(hwnd) == className && BelongsToProgram(hwnd);
+  });
+  return found.empty() ? nullptr : found.front();
+}
+
+HWND WaitFor(const wchar_t* className, DWORD waitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (const HWND hwnd = VisibleProgramWindow(className)) return hwnd;
+    if (GetTickCount() - start > waitMs) return nullptr;
+    Sleep(kPollMs);
+  }
+}
+
+// The launcher first shows itself just beyond the screen's right edge, then
+// docks: it counts as there once it lies wholly on the screen.
+HWND WaitForDocked(DWORD waitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (const HWND hwnd = VisibleProgramWindow(kLauncherClass)) {
+      RECT r;
+      GetWindowRect(hwnd, &r);
+      if (r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+          r.bottom <= GetSystemMetrics(SM_CYSCREEN))
+        return hwnd;
+    }
+    if (GetTickCount() - start > waitMs) return nullptr;
+    Sleep(kPollMs);
+  }
+}
+
+std::wstring RectText(const RECT& r) {
+  return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
+         std::to_wstring(r.bottom);
+}
+
+int Window(DWORD waitMs) {
+  const HWND launcher = WaitForDocked(waitMs);
+  if (!launcher) {
+    Print(L"window none");
+    return 1;
+  }
+  DWORD pid = 0;
+  GetWindowThreadProcessId(launcher, &pid);
+  RECT outer;
+  RECT client;
+  GetWindowRect(launcher, &outer);
+  GetClientRect(launcher, &client);
+  int buttons = 0;
+  for (int i = 0; i < kButtonCount; ++i) {
+    const HWND button = GetDlgItem(launcher, kFirstButtonId + i);
+    if (button && IsWindowVisible(button)) ++buttons;
+  }
+  // Everything of the program a user could see: its own windows and any box
+  // it might show under its title.
+  const auto shown = TopLevelWindows([](HWND hwnd) {
+    return IsWindowVisible(hwnd) && BelongsToProgram(hwnd) &&
+           (ClassOf(hwnd).rfind(L"VuriRivu.", 0) == 0 || TextOf(hwnd) == kProgramTitle);
+  });
+  Print(L"window " + std::to_wstring(reinterpret_cast<UINT_PTR>(launcher)));
+  Print(L"process " + std::to_wstring(pid));
+  Print(L"rect " + RectText(outer));
+  Print(L"client " + std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom));
+  Print(L"buttons " + std::to_wstring(buttons));
+  Print(L"shown " + std::to_wstring(shown.size()));
+  return 0;
+}
+
+int WorkArea() {
+  RECT area{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return 1;
+  Print(L"workarea " + RectText(area));
+  Print(L"screen 0 0 " + std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L" " +
+        std::to_wstring(GetSystemMetrics(SM_CYSCREEN)));
+  return 0;
+}
+
+// The dialog as it stands the moment it is found: OK caption, message, and
+// whether the backdrop covers the screen beneath it.
+int Click(int index, DWORD waitMs) {
+  const HWND launcher = WaitForDocked(waitMs);
+  const HWND button = launcher ? GetDlgItem(launcher, kFirstButtonId + index) : nullptr;
+  if (!button) {
+    Print(L"button none");
+    return 1;
+  }
+  // Posted: the click runs the backdrop's modal loop, which would hold a sent one.
+  PostMessageW(button, BM_CLICK, 0, 0);
+  const DWORD clicked = GetTickCount();
+  const HWND dialog = WaitFor(kDialogClass, waitMs);
+  if (!dialog) {
+    Print(L"dialog none");
+    return 1;
+  }
+  const std::wstring ok = TextOf(GetDlgItem(dialog, IDOK));
+  const std::wstring message = TextOf(GetDlgItem(dialog, kDialogMessageId));
+  Print(L"dialog-after-ms " + std::to_wstring(GetTickCount() - clicked));
+  Print(L"ok " + ok);
+  Print(L"message " + message);
+  Print(L"title " + TextOf(dialog));
+  if (const HWND backdrop = VisibleProgramWindow(kBackdropClass)) {
+    RECT covered;
+    GetWindowRect(backdrop, &covered);
+    Print(L"backdrop " + RectText(covered));
+    // Walking down from the top: the dialog must come before the backdrop.
+    HWND above = dialog;
+    while (above && above != backdrop) above = GetWindow(above, GW_HWNDNEXT);
+    Print(std::wstring(L"dialog-above-backdrop ") + (above == backdrop ? L"yes" : L"no"));
+  } else {
+    Print(L"backdrop none");
+  }
+  return 0;
+}
+
+int Answer(const std::wstring& how) {
+  const HWND dialog = VisibleProgramWindow(kDialogClass);
+  if (!dialog) return 1;
+  if (how == L"cancel") {
+    PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (how != L"enter") return 2;
+  // The keyboard goes to the foreground window, as a user's Enter would.
+  SetForegroundWindow(dialog);
+  INPUT keys[2] = {};
+  keys[0].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = VK_RETURN;
+  keys[1] = keys[0];
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  return SendInput(2, keys, sizeof(INPUT)) == 2 ? 0 : 1;
+}
+
+int Gone(DWORD waitMs) {
+  const DWORD start = GetTickCount();
+  while (VisibleProgramWindow(kDialogClass) || VisibleProgramWindow(kBackdropClass)) {
+    if (GetTickCount() - start > waitMs) return 1;
+    Sleep(kPollMs);
+  }
+  return 0;
+}
+
+int Settings(const std::wstring& section) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, (L"Software\\VuriRivu\\" + section).c_str(), 0, KEY_READ, &key) !=
+      ERROR_SUCCESS) {
+    Print(L"section none");
+    return 1;
+  }
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256] = {};
+    DWORD nameLength = 256;
+    DWORD type = 0;
+    BYTE data[1024] = {};
+    DWORD dataSize = sizeof data - sizeof(wchar_t);
+    if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data, &dataSize) != ERROR_SUCCESS) break;
+    const std::wstring kind = type == REG_SZ ? L"" : L" (type " + std::to_wstring(type) + L")";
+    Print(std::wstring(name) + L"=" + reinterpret_cast<const wchar_t*>(data) + kind);
+  }
+  RegCloseKey(key);
+  return 0;
+}
+
+int Forget() {
+  const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VuriRivu");
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? 0 : 1;
+}
+
+DWORD Number(const std::wstring& text) { return wcstoul(text.c_str(), nullptr, 10); }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::vector<std::wstring> args(argv + 1, argv + argc);
+  const std::wstring command = args.empty() ? L"" : args[0];
+  if (args.size() == 2 && command == L"window") return Window(Number(args[1]));
+  if (args.size() == 1 && command == L"workarea") return WorkArea();
+  if (args.size() == 3 && command == L"click")
+    return Click(static_cast<int>(Number(args[1])), Number(args[2]));
+  if (args.size() == 2 && command == L"answer") return Answer(args[1]);
+  if (args.size() == 2 && command == L"gone") return Gone(Number(args[1]));
+  if (args.size() == 2 && command == L"settings") return Settings(args[1]);
+  if (args.size() == 1 && command == L"forget") return Forget();
+  fwprintf(stderr,
+           L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|cancel | gone <ms>"
+           L" | settings <section> | forget\n");
+  return 2;
+}

@@ -78,18 +78,22 @@ bool BelongsToProgram(HWND hwnd) {
   return CompareStringOrdinal(file.c_str(), -1, kProgramFile, -1, TRUE) == CSTR_EQUAL;
 }
 
+struct WindowSearch {
+  const std::function<bool(HWND)>* wanted;
+  std::vector<HWND> found;
+};
+
+// A named function: only it has the calling convention EnumWindows needs on
+// 32-bit Windows.
+BOOL CALLBACK CollectWanted(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<WindowSearch*>(lp);
+  if ((*search->wanted)(hwnd)) search->found.push_back(hwnd);
+  return TRUE;
+}
+
 std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& wanted) {
-  struct Search {
-    const std::function<bool(HWND)>* wanted;
-    std::vector<HWND> found;
-  } search{&wanted, {}};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if ((*s->wanted)(hwnd)) s->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{&wanted, {}};
+  EnumWindows(CollectWanted, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -59,22 +59,24 @@ std::wstring ClassOf(HWND hwnd) {
   return name;
 }
 
+struct WindowSearch {
+  std::wstring className;
+  const wchar_t* caption;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<WindowSearch*>(lp);
+  if (IsWindowVisible(hwnd) && ClassOf(hwnd) == search->className &&
+      (!search->caption || TextOf(hwnd) == search->caption))
+    search->found.push_back(hwnd);
+  return TRUE;
+}
+
 // Visible top-level windows of a class and, if given, a caption.
 std::vector<HWND> TopLevel(const std::wstring& className, const wchar_t* caption) {
-  struct Search {
-    std::wstring className;
-    const wchar_t* caption;
-    std::vector<HWND> found;
-  } search{className, caption, {}};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (IsWindowVisible(hwnd) && ClassOf(hwnd) == s->className &&
-            (!s->caption || TextOf(hwnd) == s->caption))
-          s->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{className, caption, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

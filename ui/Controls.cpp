@@ -108,7 +108,9 @@ void CheckBox::SetChecked(bool checked) const {
 
 void Frame::Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds) {
   bounds_ = bounds;
-  CreateChild(parent, WC_BUTTONW, caption, BS_GROUPBOX, 0, id, bounds);
+  // The frame lies in front of the controls it holds; transparent, it takes
+  // nothing from their clipped painting.
+  CreateChild(parent, WC_BUTTONW, caption, BS_GROUPBOX, WS_EX_TRANSPARENT, id, bounds);
 }
 
 TwipsRect Frame::Place(const TwipsRect& inside) const {

@@ -11,11 +11,14 @@ function(suite_test name)
     PROPERTIES TIMEOUT 120)
 endfunction()
 
-# suite_resources(<target> DESCRIPTION <text> [COMMENTS <text>] [ICON <file.ico>])
+# suite_resources(<target> DESCRIPTION <text> [COMMENTS <text>] [ICON <file.ico>]
+#                 [INCLUDES <file.rc>...])
 # Gives a Windows target the version resource of the one project version, the
-# application manifest and, when named, the icon.
+# application manifest and, when named, the icon. Resource scripts that hold
+# icons must be INCLUDES here: each compiled script numbers its icon images
+# from 1, so two scripts with icons in one program would clash.
 function(suite_resources target)
-  cmake_parse_arguments(P "" "DESCRIPTION;COMMENTS;ICON" "" ${ARGN})
+  cmake_parse_arguments(P "" "DESCRIPTION;COMMENTS;ICON" "INCLUDES" ${ARGN})
   set(SUITE_NAME ${target})
   set(SUITE_DESCRIPTION "${P_DESCRIPTION}")
   set(SUITE_COMMENTS "${P_COMMENTS}")
@@ -25,11 +28,15 @@ function(suite_resources target)
     set(SUITE_ICON_RESOURCE "1 ICON \"${P_ICON}\"")
     add_dependencies(${target} suite_assets)
   endif()
+  set(SUITE_RC_INCLUDES "")
+  foreach(script IN LISTS P_INCLUDES)
+    string(APPEND SUITE_RC_INCLUDES "#include \"${script}\"\n")
+  endforeach()
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_program.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${SUITE_MANIFEST} @ONLY)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
-  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${SUITE_MANIFEST} ${P_ICON})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${SUITE_MANIFEST} ${P_ICON} ${P_INCLUDES})
   target_compile_definitions(${target} PRIVATE
     SUITE_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
     SUITE_VERSION_MINOR=${PROJECT_VERSION_MINOR}
@@ -39,12 +46,13 @@ function(suite_resources target)
 endfunction()
 
 # suite_program(<name> SOURCES <files...> [LIBS <targets...>] DESCRIPTION <text>
-#               [COMMENTS <text>] ICON <file.ico>)
+#               [COMMENTS <text>] ICON <file.ico> [RC_INCLUDES <file.rc>...])
 # A GUI-subsystem Windows program, wide-character entry point, with its resources.
 function(suite_program name)
-  cmake_parse_arguments(P "" "DESCRIPTION;COMMENTS;ICON" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(P "" "DESCRIPTION;COMMENTS;ICON" "SOURCES;LIBS;RC_INCLUDES" ${ARGN})
   add_executable(${name} WIN32 ${P_SOURCES})
   target_link_options(${name} PRIVATE -municode)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
-  suite_resources(${name} DESCRIPTION "${P_DESCRIPTION}" COMMENTS "${P_COMMENTS}" ICON "${P_ICON}")
+  suite_resources(${name} DESCRIPTION "${P_DESCRIPTION}" COMMENTS "${P_COMMENTS}" ICON "${P_ICON}"
+    INCLUDES ${P_RC_INCLUDES})
 endfunction()

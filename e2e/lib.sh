@@ -10,7 +10,7 @@ failures=0
 winpath() { echo "Z:${1//\//\\}"; }
 
 cleanup() {
-  [ -n "${witness_pid:-}" ] && kill "$witness_pid" 2>/dev/null
+  if [ -n "${witness_pid:-}" ]; then kill "$witness_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT

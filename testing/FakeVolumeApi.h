@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "launcher/modEjectNT.h"
 #include "launcher/modEjectNTVolumeApi.h"
 #include "testing/CallLog.h"
 

@@ -10,12 +10,18 @@
 //   launcher_probe click <i> <ms>     left-clicks button i of the launcher, then
 //                                     waits for the countdown dialog and prints
 //                                     its OK caption, its message and the backdrop
-//   launcher_probe answer enter|cancel  types Enter into the dialog, or clicks
-//                                     its Cancel button
+//   launcher_probe answer enter|ok|cancel  types Enter into the dialog, or
+//                                     clicks its OK or Cancel button
+//   launcher_probe endsession         tells the docked launcher the session
+//                                     ends, as Windows does: WM_QUERYENDSESSION,
+//                                     then WM_ENDSESSION with TRUE
+//   launcher_probe close              asks the docked launcher to close
 //   launcher_probe gone <ms>          waits until neither dialog nor backdrop
 //                                     is on screen
 //   launcher_probe settings <section> the values under HKCU\Software\VuriRivu\<section>
 //   launcher_probe forget             deletes HKCU\Software\VuriRivu
+//   launcher_probe store <name=value>...  writes text values under
+//                                     HKCU\Software\VuriRivu\frmShutDown
 #include <windows.h>
 
 #include <cstdio>
@@ -216,8 +222,8 @@ int Click(int index, DWORD waitMs) {
 int Answer(const std::wstring& how) {
   const HWND dialog = VisibleProgramWindow(kDialogClass);
   if (!dialog) return 1;
-  if (how == L"cancel") {
-    PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  if (how == L"cancel" || how == L"ok") {
+    PostMessageW(GetDlgItem(dialog, how == L"ok" ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
     return 0;
   }
   if (how != L"enter") return 2;
@@ -266,6 +272,44 @@ int Forget() {
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? 0 : 1;
 }
 
+int Store(const std::vector<std::wstring>& pairs) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VuriRivu\\frmShutDown", 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return 1;
+  int status = 0;
+  for (const std::wstring& pair : pairs) {
+    const size_t equals = pair.find(L'=');
+    if (equals == std::wstring::npos) {
+      status = 2;
+      continue;
+    }
+    const std::wstring name = pair.substr(0, equals);
+    const std::wstring value = pair.substr(equals + 1);
+    if (RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) != ERROR_SUCCESS)
+      status = 1;
+  }
+  RegCloseKey(key);
+  return status;
+}
+
+// The two messages every top-level window gets when Windows ends the session.
+int EndSession() {
+  const HWND launcher = WaitForDocked(5000);
+  if (!launcher) return 1;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 30000, &answer)) return 1;
+  Print(L"query " + std::to_wstring(answer));
+  if (!SendMessageTimeoutW(launcher, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 60000, nullptr)) return 1;
+  return 0;
+}
+
+int Close() {
+  const HWND launcher = WaitForDocked(5000);
+  return launcher && PostMessageW(launcher, WM_CLOSE, 0, 0) ? 0 : 1;
+}
+
 DWORD Number(const std::wstring& text) { return wcstoul(text.c_str(), nullptr, 10); }
 
 }  // namespace
@@ -281,8 +325,11 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 2 && command == L"gone") return Gone(Number(args[1]));
   if (args.size() == 2 && command == L"settings") return Settings(args[1]);
   if (args.size() == 1 && command == L"forget") return Forget();
+  if (args.size() >= 2 && command == L"store") return Store({args.begin() + 1, args.end()});
+  if (args.size() == 1 && command == L"endsession") return EndSession();
+  if (args.size() == 1 && command == L"close") return Close();
   fwprintf(stderr,
-           L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|cancel | gone <ms>"
-           L" | settings <section> | forget\n");
+           L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|ok|cancel | gone <ms>"
+           L" | settings <section> | forget | store <name=value>... | endsession | close\n");
   return 2;
 }

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# VuriRivu.exe as built, run with its system calls recorded and driven as a
+# user would: a click on a button, then OK, Cancel or nothing; or the
+# session ending under it.
+#   launcher_journeys.sh <VuriRivu.exe> <record.exe> <launcher_probe.exe>
+launcher=$1 record=$2 lprobe=$3
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/recorder/journey.sh"
+trap 'record_stop; cleanup' EXIT
+
+lp() { "$run" "$lprobe" "$@" >/dev/null; }
+
+# Every journey runs on NT with a removable E: whose lock fails twice.
+calls='platform 2
+removable E
+lock-fails 2'
+
+# The launcher asks for the platform once while it loads.
+load='GetVersionExA(size 148) = TRUE platform 2'
+
+# The scan of C: to Z: ejecting E:, whose lock fails <n> times before it holds.
+ejection() {  # ejection <n>
+  local letter attempt
+  for letter in C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
+    case $letter in
+      C) echo 'GetDriveTypeW("C:\") = 3' ;;
+      E)
+        echo 'GetDriveTypeW("E:\") = 2'
+        echo 'GetDriveTypeA("E:\") = 2'
+        echo 'CreateFileA("\\.\E:", 0xC0000000, 3, null, 3, 0x0, null) -> volume1'
+        for ((attempt = 0; attempt < $1 && attempt < 21; attempt++)); do
+          echo 'DeviceIoControl(volume1, 0x90018, null, 0, null, 0, null) = FALSE error 5'
+          echo 'Sleep(500)'
+        done
+        if [ "$1" -lt 21 ]; then
+          echo 'DeviceIoControl(volume1, 0x90018, null, 0, null, 0, null) = TRUE'
+          echo 'DeviceIoControl(volume1, 0x90020, null, 0, null, 0, null) = TRUE'
+          echo 'DeviceIoControl(volume1, 0x2D4804, [00 00 00 00], 4, null, 0, null) = TRUE'
+          echo 'DeviceIoControl(volume1, 0x2D4808, null, 0, null, 0, null) = TRUE'
+        fi
+        echo 'CloseHandle(volume1) = TRUE'
+        ;;
+      *) echo "GetDriveTypeW(\"$letter:\\\") = 1" ;;
+    esac
+  done
+}
+
+privilege='GetVersionExA(size 148) = TRUE platform 2
+OpenProcessToken(current process, 0x28) -> token1 = TRUE
+AdjustTokenPrivileges(token1, 0, count 1 SeShutdownPrivilege attributes 2, 16, ptr, ptr) = TRUE
+CloseHandle(token1) = TRUE'
+
+request() {  # request shutdown|poweroff|logoff|restart|standby
+  case $1 in
+    shutdown) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x1, 0x0) = TRUE' ;;
+    poweroff) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x8, 0x0) = TRUE' ;;
+    logoff) echo 'ExitWindowsEx(0x0, 0x0) = TRUE' ;;
+    restart) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x2, 0x0) = TRUE' ;;
+    standby) printf '%s\n%s\n' "$privilege" 'SetSuspendState(0, 0, 0) = TRUE' ;;
+  esac
+}
+
+# Starts the launcher recorded with these settings and waits for it to dock.
+start() {  # start <Powerdown> <AutoEject> [<script>]
+  lp forget
+  lp store Pos=0 LageButton=False Standby=True "Powerdown=$1" "AutoEject=$2" TopMost=False
+  record_start "${3:-$calls}" "$launcher"
+  lp window 20000 || echo "the launcher did not dock"
+}
+
+# Clicks button <i> and waits for the countdown dialog.
+click() { lp click "$1" 15000 || echo "no countdown dialog after a click on button $1"; }
+
+# Waits for the launcher to end by itself; it stays after a standby, so it
+# is then closed once the request is in the log.
+ends() {  # ends <mode>
+  if [ "$1" = standby ]; then
+    logged 20 'SetSuspendState(0, 0, 0) = TRUE' || true
+    lp close
+  fi
+  record_wait 30
+  [ "$recorded_status" = 0 ] || echo "the launcher ended with status $recorded_status"
+}
+
+button_of() {
+  case $1 in shutdown | poweroff) echo 0 ;; logoff) echo 1 ;; restart) echo 2 ;; standby) echo 3 ;; esac
+}
+
+# Warm the prefix up first, so the first journey's time is its own.
+"$run" cmd.exe /c exit
+
+# Each mode confirmed with OK, with and without ejection; Powerdown on and
+# off (it only turns the first button into power off).
+for eject in False True; do
+  for mode in shutdown poweroff logoff restart standby; do
+    case $mode in shutdown) powerdown=False ;; poweroff) powerdown=True ;; *) powerdown=$eject ;; esac
+    journey_begin
+    start "$powerdown" "$eject"
+    click "$(button_of "$mode")"
+    lp answer ok
+    ends "$mode"
+    expected=$(echo "$load"; [ "$eject" = False ] || ejection 2; request "$mode")
+    journey_end "launcher $mode, Powerdown=$powerdown AutoEject=$eject: OK" "$expected"
+  done
+done
+
+journey_begin
+start False True
+click 0
+lp answer enter
+ends shutdown
+journey_end "launcher shutdown: Enter is OK" "$(echo "$load"; ejection 2; request shutdown)"
+
+journey_begin
+start False True
+click 0
+lp gone 15000 || echo "the countdown did not end by itself"
+ends shutdown
+journey_end "launcher shutdown: the countdown left alone is OK" "$(echo "$load"; ejection 2; request shutdown)"
+
+journey_begin
+start False True "$(printf '%s\n' 'platform 2' 'removable E' 'lock-fails 21')"
+click 2
+lp answer ok
+ends restart
+journey_end "launcher restart: E: never locks, given up after 21 tries" "$(echo "$load"; ejection 21; request restart)"
+
+journey_begin
+start True True
+click 0
+lp answer cancel
+lp gone 5000 || echo "the countdown did not close after Cancel"
+lp window 5000 || echo "the launcher is gone after Cancel"
+journey_end "launcher cancel: no ejection, no request" "$load"
+lp close
+record_wait 15
+
+for eject in True False; do
+  journey_begin
+  start False "$eject"
+  lp endsession || echo "the launcher did not take the end of the session"
+  record_wait 20
+  journey_end "launcher closed as the session ends, AutoEject=$eject" "$(echo "$load"; [ "$eject" = False ] || ejection 2)"
+done
+finish

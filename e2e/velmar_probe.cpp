@@ -7,6 +7,8 @@
 //   velmar_probe buttons <flags> <ms>      waits until the enabled flags of Close,
 //                                          Execute and Abort read e.g. "1 0 1"
 //   velmar_probe click <caption>           presses the window's button with that caption
+//   velmar_probe type <text>               types the text into the machine name box
+//   velmar_probe systext <code>            the system's one-line text for an error code
 //   velmar_probe box <ms> <ok|cancel|none> waits for a box titled Velmar: its count,
 //                                          its flags and its text, then presses a button
 //   velmar_probe dump <key>                "name=value" lines of HKCU\<key>, sorted
@@ -134,6 +136,26 @@ int Click(const std::wstring& caption) {
   if (!button) return 1;
   // Posted: the click may open a modal box, which would hold a sent message.
   return PostMessageW(button, BM_CLICK, 0, 0) ? 0 : 1;
+}
+
+// Types into the edit box of the machine-name combo box, one character at a
+// time, as the keyboard would deliver them.
+int Type(const std::wstring& text) {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  const HWND combo = FindWindowExW(found[0], nullptr, L"ComboBox", nullptr);
+  const HWND edit = combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+  if (!edit) return 1;
+  for (wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
+  return 0;
+}
+
+int SystemText(DWORD code) {
+  wchar_t text[512] = {};
+  const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK;
+  if (!FormatMessageW(flags, nullptr, code, LANG_USER_DEFAULT, text, 512, nullptr)) return 1;
+  Print(std::wstring(text) + L"\n");
+  return 0;
 }
 
 // A 32 x 32 picture of the screen at the box's icon, as 32-bit pixels.
@@ -299,6 +321,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"window" && args.size() == 2) return Window(ms(1));
   if (command == L"buttons" && args.size() == 3) return Buttons(args[1], ms(2));
   if (command == L"click" && args.size() == 2) return Click(args[1]);
+  if (command == L"type" && args.size() == 2) return Type(args[1]);
+  if (command == L"systext" && args.size() == 2) return SystemText(ms(1));
   if (command == L"box" && args.size() == 3) return Box(ms(1), args[2]);
   if (command == L"dump" && args.size() == 2) return Dump(args[1]);
   if (command == L"set" && args.size() >= 4 && args.size() % 2 == 0)

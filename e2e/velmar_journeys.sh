@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Velmar.exe as built, run with its system calls recorded and driven as a
+# user would: a machine name typed, check boxes clicked, Execute or Abort
+# pressed and the boxes answered.
+#   velmar_journeys.sh <Velmar.exe> <record.exe> <velmar_probe.exe>
+velmar=$1 record=$2 probe=$3
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/recorder/journey.sh"
+trap 'record_stop; cleanup' EXIT
+
+settings='Software\Velmar'
+message='定期保守のため停止します'
+p() { "$run" "$probe" "$@"; }
+same() { [ "$1" = "$2" ]; }
+
+nt='GetVersionExA(size 148) = TRUE platform 2'
+privilege='OpenProcessToken(current process, 0x28) -> token1 = TRUE
+AdjustTokenPrivileges(token1, 0, count 1 SeShutdownPrivilege attributes 2, 16, ptr, ptr) = TRUE
+CloseHandle(token1) = TRUE'
+
+# Starts Velmar recorded, with the message and a 45 s time-out stored from an
+# earlier use and both check boxes off.
+start() {  # start <script>
+  p delete "$settings"
+  p set "$settings\\frmDown" Msg "$message" TimeOut 45 App 0 Boot 0
+  record_start "$1" "$velmar"
+  p window 15000 >/dev/null || echo "Velmar's window did not appear"
+}
+
+# Types <machine>, presses Execute and confirms.
+execute() {  # execute <machine>
+  p type "$1"
+  p click '実行(&E)'
+  p box 10000 ok >"$work/confirm" || echo "no confirmation box"
+}
+
+close() {
+  p click '閉じる'
+  record_wait 20
+  [ "$recorded_status" = 0 ] || echo "Velmar ended with status $recorded_status"
+}
+
+# Warm the prefix up first, so the first journey's time is its own.
+"$run" cmd.exe /c exit
+
+journey_begin
+start 'platform 2'
+p click 'アプリケーションを強制終了する'
+p click '終了後リブート'
+execute srv1
+check "accepted: the request is confirmed" same "$(sed -n 3p "$work/confirm")" 'srv1をシャットダウンします'
+p buttons '1 0 1' 10000 >/dev/null || echo "Execute did not stay disabled after the request"
+check "accepted: no error box" same "$(p box 0 none | head -n1)" 0
+close
+journey_end "Velmar: a request with message, time-out and both check boxes is accepted" "$nt
+$privilege
+InitiateSystemShutdownW(\"srv1\", \"$message\", 45, 1, 1) = TRUE"
+
+journey_begin
+start 'platform 2'
+execute 'srv-é서버'
+p buttons '1 0 1' 10000 >/dev/null || echo "Execute did not stay disabled after the request"
+close
+journey_end "Velmar: a machine name outside the code page arrives intact" "$nt
+$privilege
+InitiateSystemShutdownW(\"srv-é서버\", \"$message\", 45, 0, 0) = TRUE"
+
+journey_begin
+start 'platform 2
+shutdown-error 53'
+execute srv2
+p box 10000 ok >"$work/refused" || true
+check "refused 53: an exclamation box with OK (0x30)" same "$(sed -n 2p "$work/refused")" 0x30
+check "refused 53: the system's text, then (53)" same "$(sed -n 3p "$work/refused")" "$(p systext 53)(53)"
+p buttons '1 1 1' 10000 >/dev/null || echo "Execute is not usable again after the refusal"
+close
+journey_end "Velmar: a request refused with 53" "$nt
+$privilege
+InitiateSystemShutdownW(\"srv2\", \"$message\", 45, 0, 0) = FALSE error 53"
+
+journey_begin
+start 'platform 2
+abort-error 1116'
+execute srv3
+p buttons '1 0 1' 10000 >/dev/null || echo "Abort is not usable after the request"
+p click '中止(&A)'
+p box 10000 ok >"$work/abort" || true
+check "abort refused 1116: a stop box with OK (0x10)" same "$(sed -n 2p "$work/abort")" 0x10
+check "abort refused 1116: the system's text, then (1116)" same "$(sed -n 3p "$work/abort")" "$(p systext 1116)(1116)"
+close
+journey_end "Velmar: Abort refused with 1116" "$nt
+$privilege
+InitiateSystemShutdownW(\"srv3\", \"$message\", 45, 0, 0) = TRUE
+$(sed 's/token1/token2/' <<<"$privilege")
+AbortSystemShutdownW(\"srv3\") = FALSE error 1116"
+
+journey_begin
+start 'platform 1'
+p box 10000 ok >"$work/w9x" || true
+check "Windows 9x: it says Windows NT only" same "$(sed -n 3p "$work/w9x")" 'WindowsNTのみで使用可能です'
+record_wait 20
+journey_end "Velmar on Windows 9x: refuses to work and makes no request" 'GetVersionExA(size 148) = TRUE platform 1'
+finish

@@ -6,35 +6,33 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/recorder/journey.sh"
 trap 'record_stop; cleanup' EXIT
 
-nt_privilege='GetVersionExA(size 148) = TRUE platform 2
-OpenProcessToken(current process, 0x28) -> token1 = TRUE
+privilege='OpenProcessToken(current process, 0x28) -> token1 = TRUE
 AdjustTokenPrivileges(token1, 0, count 1 SeShutdownPrivilege attributes 2, 16, ptr, ptr) = TRUE
 CloseHandle(token1) = TRUE'
-w9x_platform='GetVersionExA(size 148) = TRUE platform 1'
 
-journey() {  # journey <name> <platform> <option> <expected>
-  journey_begin
-  record_start "platform $2" "$dovra" "$3"
-  record_wait 20
-  [ "$recorded_status" = 0 ] || echo "dovra $3 ended with status $recorded_status"
-  journey_end "$1" "$4"
+# The expected log of one option on one platform: the platform is asked for
+# all but log off, and only NT takes the privilege step.
+expected() {  # expected <platform> <flags>
+  if [ "$2" != 0x0 ]; then
+    echo "GetVersionExA(size 148) = TRUE platform $1"
+    [ "$1" != 2 ] || echo "$privilege"
+  fi
+  echo "ExitWindowsEx($2, 0x0) = TRUE"
 }
 
 # Warm the prefix up first, so the first journey's time is its own.
 "$run" cmd.exe /c exit
 
-journey "dovra /S on NT: privilege, then shut down" 2 /S "$nt_privilege
-ExitWindowsEx(0x1, 0x0) = TRUE"
-journey "dovra /r on NT: privilege, then restart" 2 /r "$nt_privilege
-ExitWindowsEx(0x2, 0x0) = TRUE"
-journey "dovra /L on NT: log off, no platform check, no token" 2 /L "ExitWindowsEx(0x0, 0x0) = TRUE"
-journey "dovra /p on NT: privilege, then power off" 2 /p "$nt_privilege
-ExitWindowsEx(0x8, 0x0) = TRUE"
-journey "dovra /s on Windows 9x: no privilege step" 1 /s "$w9x_platform
-ExitWindowsEx(0x1, 0x0) = TRUE"
-journey "dovra /R on Windows 9x: no privilege step" 1 /R "$w9x_platform
-ExitWindowsEx(0x2, 0x0) = TRUE"
-journey "dovra /l on Windows 9x: log off alone" 1 /l "ExitWindowsEx(0x0, 0x0) = TRUE"
-journey "dovra /P on Windows 9x: no privilege step" 1 /P "$w9x_platform
-ExitWindowsEx(0x8, 0x0) = TRUE"
+# Each option on NT and on Windows 9x, in either case.
+for platform in 2 1; do
+  for journey in "/S 0x1 shut down" "/r 0x2 restart" "/L 0x0 log off" "/p 0x8 power off"; do
+    read -r option flags what <<<"$journey"
+    [ "$platform" = 2 ] || { letter=${option#/} && option=/${letter~}; }
+    journey_begin
+    record_start "platform $platform" "$dovra" "$option"
+    record_wait 20
+    [ "$recorded_status" = 0 ] || echo "dovra $option ended with status $recorded_status"
+    journey_end "dovra $option on platform $platform: $what" "$(expected "$platform" "$flags")"
+  done
+done
 finish

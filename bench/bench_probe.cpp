@@ -301,7 +301,7 @@ void WarmUp(const std::wstring& launcherExe, const std::wstring& bareExe, const 
 }
 
 void Print(const Figures& f, int runs) {
-  printf("%-44s %-26s %10s %10s %10s\n", "ms (CPU: ms of CPU time)", "", "median", "min", "max");
+  printf("%-44s %-26s %10s %10s %10s\n", "ms (CPU: ms of CPU time, in 10 ms steps)", "", "median", "min", "max");
   Row("start to the window docked and painted", "VuriRivu.exe", f.launcherStart, runs);
   Row("", "bare Win32 window", f.bareStart, runs);
   Ratio(f.launcherStart, f.bareStart);

@@ -119,7 +119,6 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   double Started() const { return started_; }
   DWORD Id() const { return id_; }
 
@@ -138,7 +137,7 @@ class Program {
 
   // User and kernel time of its threads so far, in milliseconds. Summed over
   // the threads because Wine answers GetProcessTimes on another process with
-  // the caller's own times; thread times it reads from the system.
+  // the caller's own times; each thread's times are that thread's.
   double CpuMs() const {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return NAN;

@@ -196,7 +196,8 @@ void Row(const char* what, const char* program, const Figure& figure, int runs) 
   }
   const auto [least, most] = std::minmax_element(figure.values.begin(), figure.values.end());
   printf("%-44s %-26s %10.1f %10.1f %10.1f", what, program, figure.Median(), *least, *most);
-  if (static_cast<int>(figure.values.size()) < runs) printf("   (%zu of %d runs)", figure.values.size(), runs);
+  if (static_cast<int>(figure.values.size()) < runs)
+    printf("   (%zu of %d runs)", figure.values.size(), runs);
   printf("\n");
 }
 
@@ -250,8 +251,9 @@ void LauncherRound(const std::wstring& launcherExe, const std::wstring& bareExe,
   const HWND dialog = WaitForShown(kDialogClass, id, kWaitMs);
   if (!dialog) return;
   PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-  if (!bench::Until([&] { return !bench::ShownWindow(kDialogClass, id) && !bench::ShownWindow(kBackdropClass, id); },
-                    kWaitMs))
+  if (!bench::Until(
+          [&] { return !bench::ShownWindow(kDialogClass, id) && !bench::ShownWindow(kBackdropClass, id); },
+          kWaitMs))
     return;
 
   const int queries = g_queries;
@@ -300,7 +302,8 @@ void WarmUp(const std::wstring& launcherExe, const std::wstring& bareExe, const 
 }
 
 void Print(const Figures& f, int runs) {
-  printf("%-44s %-26s %10s %10s %10s\n", "ms (CPU: ms of CPU time, in 10 ms steps)", "", "median", "min", "max");
+  printf("%-44s %-26s %10s %10s %10s\n", "ms (CPU: ms of CPU time, in 10 ms steps)", "", "median", "min",
+         "max");
   Row("start to the window docked and painted", "VuriRivu.exe", f.launcherStart, runs);
   Row("", "bare Win32 window", f.bareStart, runs);
   Ratio(f.launcherStart, f.bareStart);
@@ -323,7 +326,8 @@ void Print(const Figures& f, int runs) {
 int wmain(int argc, wchar_t** argv) {
   const int runs = argc == 6 ? _wtoi(argv[1]) : 0;
   if (runs < 1) {
-    fwprintf(stderr, L"usage: bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <nothing.exe>\n");
+    fwprintf(stderr,
+             L"usage: bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <nothing.exe>\n");
     return 2;
   }
   const std::wstring launcherExe = argv[2], bareExe = argv[3], dovraExe = argv[4], nothingExe = argv[5];

@@ -61,9 +61,9 @@ int Desktop() {
   wc.hbrBackground = CreateSolidBrush(kDesktopColour);
   wc.lpszClassName = kDesktopClass;
   if (!RegisterClassW(&wc)) return 1;
-  const HWND desktop = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kDesktopClass, L"", WS_POPUP, 0, 0,
-                                       GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                                       nullptr, wc.hInstance, nullptr);
+  const HWND desktop = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kDesktopClass, L"", WS_POPUP, 0,
+                                       0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                       nullptr, nullptr, wc.hInstance, nullptr);
   if (!desktop) return 1;
   ShowWindow(desktop, SW_SHOWNOACTIVATE);
   UpdateWindow(desktop);

@@ -13,7 +13,8 @@ const std::array<ControlSpec, 15> kDownControls{{
     {kTxtMsg, L"Text1", {1200, 375, 4515, 315}, kFraMsg},
     {kLblTime, L"表示時間(&T)", {150, 855, 990, 240}, kFraMsg},
     {kHsbMsgTime, L"", {1200, 825, 3765, 315}, kFraMsg},
-    {kLblMsgTime, L"Label1", {4950, 825, 765, 315}, kFraMsg},
+    // The seconds label starts where the scroll bar ends, so no digit is cut.
+    {kLblMsgTime, L"Label1", {4965, 825, 750, 315}, kFraMsg},
     // Checked, the first box closes applications on the target without asking
     // their users, so its caption says that; the longer caption needs a wider
     // box and frame, which still end left of the Abort button.

@@ -45,3 +45,18 @@ TEST(DownLayout, SpecFindsEachControlByItsIdentifier) {
 }
 
 }  // namespace
+
+// A control partly under a neighbour loses what it draws there (the seconds
+// label once lost the left edge of its first digit under the scroll bar).
+TEST(DownLayout, NoTwoControlsOfOneContainerOverlap) {
+  for (const auto& a : kDownControls) {
+    for (const auto& b : kDownControls) {
+      if (a.id >= b.id || a.container != b.container) continue;
+      const bool apart = a.place.left + a.place.width <= b.place.left ||
+                         b.place.left + b.place.width <= a.place.left ||
+                         a.place.top + a.place.height <= b.place.top ||
+                         b.place.top + b.place.height <= a.place.top;
+      EXPECT_TRUE(apart) << a.id << " and " << b.id;
+    }
+  }
+}

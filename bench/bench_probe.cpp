@@ -1,10 +1,12 @@
 // The bench's driver, run by scripts/bench in the bench's own Wine prefix:
-//   bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <nothing.exe>
+//   bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <message_box.exe> <nothing.exe>
 // It starts the programs itself and watches them from inside Windows, so every
-// time is read from one clock, and prints each figure's median, least and
-// greatest over the runs. A window of its own stands for the rest of the
-// session: it notes when an end-of-session query arrives and refuses it, so no
-// request ends the prefix.
+// time is read from one clock. Each program is set beside the least program
+// that does the same: the two start one after the other, each alone on the
+// screen, in an order that alternates run by run, and each figure is the
+// median, least and greatest over the runs of the times and of the run's own
+// ratio. A window of its own stands for the rest of the session: it notes when
+// an end-of-session query arrives and refuses it, so no request ends the prefix.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <tlhelp32.h>
@@ -27,6 +29,7 @@ namespace {
 constexpr wchar_t kLauncherClass[] = L"VuriRivu.frmShutDown";
 constexpr wchar_t kBackdropClass[] = L"VuriRivu.frmDesktop";
 constexpr wchar_t kDialogClass[] = L"VuriRivu.frmMsg";
+constexpr wchar_t kMessageBoxClass[] = L"#32770";
 constexpr wchar_t kSettingsKey[] = L"Software\\VuriRivu";
 constexpr int kRestartButtonId = 102;
 
@@ -180,35 +183,47 @@ struct Figure {
   }
 };
 
-struct Figures {
-  Figure launcherStart, bareStart;
-  Figure dovraRequest, nothingEnd;
-  Figure click;
-  Figure dialogClosed, requestArrived;
-  Figure launcherStartCpu, bareStartCpu;
-  Figure launcherIdleCpu, bareIdleCpu;
+// A program's time and its baseline's, taken in the same run, and their ratio.
+struct Pair {
+  Figure program, baseline, ratio;
+  void Add(std::optional<double> programMs, std::optional<double> baselineMs) {
+    program.Add(programMs);
+    baseline.Add(baselineMs);
+    if (programMs && baselineMs && *baselineMs > 0) ratio.Add(*programMs / *baselineMs);
+  }
 };
 
-void Row(const char* what, const char* program, const Figure& figure, int runs) {
+struct Figures {
+  Pair launcherStart, launcherStartCpu, launcherIdleCpu;
+  Pair usageBox;
+  Pair dovraCall;
+  Figure dovraRequest;
+  Figure click;
+  Figure dialogClosed, requestArrived;
+};
+
+void Row(const char* what, const char* program, const Figure& figure, int runs, int decimals = 1) {
   if (figure.values.empty()) {
-    printf("%-44s %-26s %10s\n", what, program, "none");
+    printf("%-46s %-28s %10s\n", what, program, "none");
     return;
   }
   const auto [least, most] = std::minmax_element(figure.values.begin(), figure.values.end());
-  printf("%-44s %-26s %10.1f %10.1f %10.1f", what, program, figure.Median(), *least, *most);
+  printf("%-46s %-28s %10.*f %10.*f %10.*f", what, program, decimals, figure.Median(), decimals, *least,
+         decimals, *most);
   if (static_cast<int>(figure.values.size()) < runs)
     printf("   (%zu of %d runs)", figure.values.size(), runs);
   printf("\n");
 }
 
-void Ratio(const Figure& program, const Figure& baseline) {
-  if (program.values.empty() || baseline.values.empty() || baseline.Median() <= 0) return;
-  printf("%-44s %-26s %10.2f\n", "", "ratio of the medians", program.Median() / baseline.Median());
+void Rows(const char* what, const char* program, const char* baseline, const Pair& pair, int runs) {
+  Row(what, program, pair.program, runs);
+  Row("", baseline, pair.baseline, runs);
+  Row("", "ratio, paired run by run", pair.ratio, runs, 2);
 }
 
 void Error(const Figure& figure) {
   if (figure.values.empty()) return;
-  printf("%-44s %-26s %+10.1f\n", "", "error of the median, ms", figure.Median() - kCountdownMs);
+  printf("%-46s %-28s %+10.1f\n", "", "error of the median, ms", figure.Median() - kCountdownMs);
 }
 
 // --- the rounds ---
@@ -220,29 +235,30 @@ void Click(HWND button) {
   PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-// A bare window and a fresh launcher started and left idle, then the launcher's
-// backdrop cancelled once and its countdown left to run out.
-void LauncherRound(const std::wstring& launcherExe, const std::wstring& bareExe, Figures& figures) {
-  HWND window = nullptr;
-  auto bare = std::make_unique<Program>(bareExe, L"");
-  figures.bareStart.Add(bare->TimeToShown(bench::kBareWindowClass, window));
-  figures.bareStartCpu.Add(bare->CpuMs());
+// Closes a program's window as a user would, and waits for the program to end.
+void CloseAndWait(const Program& program, HWND window) {
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  program.TimeToEnd(static_cast<DWORD>(kWaitMs));
+}
 
-  ForgetLauncherSettings();
-  Program launcher(launcherExe, L"");
-  const auto docked = launcher.TimeToShown(kLauncherClass, window);
-  figures.launcherStart.Add(docked);
-  if (!docked) return;
+struct WindowStart {
+  std::optional<double> shownMs, cpuMs, idleCpuMs;
+};
 
-  const double launcherCpu = launcher.CpuMs();
-  const double bareCpu = bare->CpuMs();
-  figures.launcherStartCpu.Add(launcherCpu);
+// Starts a program alone, times it to its window on screen and painted, then
+// reads its CPU time over an idle while.
+WindowStart StartAndIdle(const Program& program, const wchar_t* className, HWND& window) {
+  WindowStart start;
+  start.shownMs = program.TimeToShown(className, window);
+  if (!start.shownMs) return start;
+  start.cpuMs = program.CpuMs();
   Sleep(kIdleMs);
-  figures.launcherIdleCpu.Add(launcher.CpuMs() - launcherCpu);
-  figures.bareIdleCpu.Add(bare->CpuMs() - bareCpu);
-  // Nothing but the launcher and the witness may see its requests.
-  bare.reset();
+  start.idleCpuMs = program.CpuMs() - *start.cpuMs;
+  return start;
+}
 
+// The launcher's backdrop, cancelled once, then its countdown left to run out.
+void SessionEndRound(const Program& launcher, HWND window, Figures& figures) {
   const HWND restart = GetDlgItem(window, kRestartButtonId);
   const DWORD id = launcher.Id();
   const double clicked = bench::NowMs();
@@ -270,74 +286,141 @@ void LauncherRound(const std::wstring& launcherExe, const std::wstring& bareExe,
   Sleep(kSettleMs);
 }
 
-// dovra's request, and the start and end of a program that does nothing.
-void SessionRound(const std::wstring& dovraExe, const std::wstring& nothingExe, Figures& figures) {
-  {
-    const Program nothing(nothingExe, L"");
-    figures.nothingEnd.Add(nothing.TimeToEnd(static_cast<DWORD>(kWaitMs)));
+struct Programs {
+  std::wstring launcher, bareWindow, dovra, messageBox, nothing;
+};
+
+// A fresh launcher and a bare window, each alone; then the launcher's way to
+// the end of the session.
+void LauncherRound(const Programs& exe, bool launcherFirst, Figures& figures) {
+  WindowStart launcherStart, bareStart;
+  std::unique_ptr<Program> launcher;
+  HWND launcherWindow = nullptr;
+  const auto runLauncher = [&] {
+    ForgetLauncherSettings();
+    launcher = std::make_unique<Program>(exe.launcher, L"");
+    launcherStart = StartAndIdle(*launcher, kLauncherClass, launcherWindow);
+  };
+  const auto runBare = [&] {
+    const Program bare(exe.bareWindow, L"");
+    HWND window = nullptr;
+    bareStart = StartAndIdle(bare, bench::kBareWindowClass, window);
+    if (window) CloseAndWait(bare, window);
+  };
+  if (launcherFirst) {
+    runLauncher();
+    if (launcherWindow) ShowWindow(launcherWindow, SW_HIDE);
+    runBare();
+    if (launcherWindow) ShowWindow(launcherWindow, SW_SHOWNOACTIVATE);
+  } else {
+    runBare();
+    runLauncher();
   }
+  figures.launcherStart.Add(launcherStart.shownMs, bareStart.shownMs);
+  figures.launcherStartCpu.Add(launcherStart.cpuMs, bareStart.cpuMs);
+  figures.launcherIdleCpu.Add(launcherStart.idleCpuMs, bareStart.idleCpuMs);
+  if (launcherWindow) SessionEndRound(*launcher, launcherWindow, figures);
+}
+
+// Start to a message box on screen and painted, the box then closed.
+std::optional<double> TimeToBox(const std::wstring& exe, const std::wstring& arguments) {
+  const Program program(exe, arguments);
+  HWND box = nullptr;
+  const auto shown = program.TimeToShown(kMessageBoxClass, box);
+  if (box) CloseAndWait(program, box);
+  return shown;
+}
+
+// dovra's usage box beside a bare message box, alone and in turn.
+void UsageRound(const Programs& exe, bool dovraFirst, Figures& figures) {
+  std::optional<double> dovra, box;
+  if (dovraFirst) dovra = TimeToBox(exe.dovra, L"");
+  box = TimeToBox(exe.messageBox, L"");
+  if (!dovraFirst) dovra = TimeToBox(exe.dovra, L"");
+  figures.usageBox.Add(dovra, box);
+}
+
+// dovra /s from start to its end, its ExitWindowsEx call made, beside a
+// program that calls nothing; and apart, Wine's way from that call to a window
+// of the session (wineboot carries it).
+void RequestRound(const Programs& exe, bool dovraFirst, Figures& figures) {
+  std::optional<double> dovraEnd, nothingEnd;
+  const auto runNothing = [&] {
+    const Program nothing(exe.nothing, L"");
+    nothingEnd = nothing.TimeToEnd(static_cast<DWORD>(kWaitMs));
+  };
+  if (!dovraFirst) runNothing();
   const int queries = g_queries;
-  const Program dovra(dovraExe, L"/s");
-  if (bench::Until([&] { return g_queries > queries; }, kWaitMs))
-    figures.dovraRequest.Add(g_lastQueryMs - dovra.Started());
-  dovra.TimeToEnd(static_cast<DWORD>(kWaitMs));
+  {
+    const Program dovra(exe.dovra, L"/s");
+    dovraEnd = dovra.TimeToEnd(static_cast<DWORD>(kWaitMs));
+    if (dovraEnd && bench::Until([&] { return g_queries > queries; }, kWaitMs))
+      figures.dovraRequest.Add(g_lastQueryMs - dovra.Started() - *dovraEnd);
+  }
   Sleep(kSettleMs);
+  if (dovraFirst) runNothing();
+  figures.dovraCall.Add(dovraEnd, nothingEnd);
 }
 
 // The first start of an executable reads it from disk and fills Wine's caches;
 // no figure counts it.
-void WarmUp(const std::wstring& launcherExe, const std::wstring& bareExe, const std::wstring& nothingExe) {
+void WarmUp(const Programs& exe) {
   HWND window = nullptr;
   ForgetLauncherSettings();
   {
-    const Program launcher(launcherExe, L"");
+    const Program launcher(exe.launcher, L"");
     launcher.TimeToShown(kLauncherClass, window);
   }
   {
-    const Program bare(bareExe, L"");
-    bare.TimeToShown(bench::kBareWindowClass, window);
+    const Program bare(exe.bareWindow, L"");
+    if (bare.TimeToShown(bench::kBareWindowClass, window)) CloseAndWait(bare, window);
   }
-  const Program nothing(nothingExe, L"");
+  TimeToBox(exe.dovra, L"");
+  TimeToBox(exe.messageBox, L"");
+  const Program nothing(exe.nothing, L"");
   nothing.TimeToEnd(static_cast<DWORD>(kWaitMs));
 }
 
 void Print(const Figures& f, int runs) {
-  printf("%-44s %-26s %10s %10s %10s\n", "ms (CPU: ms of CPU time, in 10 ms steps)", "", "median", "min",
+  printf("%-46s %-28s %10s %10s %10s\n", "ms (CPU: ms of CPU time, in 10 ms steps)", "", "median", "min",
          "max");
-  Row("start to the window docked and painted", "VuriRivu.exe", f.launcherStart, runs);
-  Row("", "bare Win32 window", f.bareStart, runs);
-  Ratio(f.launcherStart, f.bareStart);
-  Row("start to the end-of-session request", "dovra.exe /s", f.dovraRequest, runs);
-  Row("  (a program that calls nothing: to its end)", "nothing.exe", f.nothingEnd, runs);
-  Ratio(f.dovraRequest, f.nothingEnd);
+  Rows("start to the window docked and painted", "VuriRivu.exe", "bare Win32 window", f.launcherStart, runs);
+  Rows("start to the usage box on screen", "dovra.exe (no argument)", "bare MessageBox program", f.usageBox,
+       runs);
+  Rows("start to the ExitWindowsEx call made (its end)", "dovra.exe /s", "program that calls nothing",
+       f.dovraCall, runs);
+  Row("  then Wine's wineboot, to the request at a window", "(Wine's, not dovra's)", f.dovraRequest, runs);
   Row("click on a button to the backdrop on screen", "VuriRivu.exe", f.click, runs);
   Row("countdown from the dialog on screen (9 s)", "to its go-ahead (closes)", f.dialogClosed, runs);
   Error(f.dialogClosed);
   Row("", "to the request at a window", f.requestArrived, runs);
   Error(f.requestArrived);
-  Row("CPU, start to docked and painted", "VuriRivu.exe", f.launcherStartCpu, runs);
-  Row("", "bare Win32 window", f.bareStartCpu, runs);
-  Row("CPU over 10 idle seconds (user + kernel)", "VuriRivu.exe", f.launcherIdleCpu, runs);
-  Row("", "bare Win32 window", f.bareIdleCpu, runs);
+  Rows("CPU, start to docked and painted", "VuriRivu.exe", "bare Win32 window", f.launcherStartCpu, runs);
+  Row("CPU over 10 idle seconds (user + kernel)", "VuriRivu.exe", f.launcherIdleCpu.program, runs);
+  Row("", "bare Win32 window", f.launcherIdleCpu.baseline, runs);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const int runs = argc == 6 ? _wtoi(argv[1]) : 0;
+  const int runs = argc == 7 ? _wtoi(argv[1]) : 0;
   if (runs < 1) {
     fwprintf(stderr,
-             L"usage: bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <nothing.exe>\n");
+             L"usage: bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> "
+             L"<message_box.exe> <nothing.exe>\n");
     return 2;
   }
-  const std::wstring launcherExe = argv[2], bareExe = argv[3], dovraExe = argv[4], nothingExe = argv[5];
+  const Programs exe{argv[2], argv[3], argv[4], argv[5], argv[6]};
   StartWitness();
-  WarmUp(launcherExe, bareExe, nothingExe);
+  WarmUp(exe);
   Figures figures;
   for (int run = 1; run <= runs; ++run) {
     fwprintf(stderr, L"bench: run %d of %d\n", run, runs);
-    LauncherRound(launcherExe, bareExe, figures);
-    SessionRound(dovraExe, nothingExe, figures);
+    // Odd runs start the suite's program first, even runs its baseline.
+    const bool programFirst = run % 2 == 1;
+    LauncherRound(exe, programFirst, figures);
+    UsageRound(exe, programFirst, figures);
+    RequestRound(exe, programFirst, figures);
   }
   Print(figures, runs);
   ForgetLauncherSettings();

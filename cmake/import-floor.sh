@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Proves that each shipped program runs on the Windows it declares:
-#   import-floor.sh <objdump> <major.minor> <windows-imports.txt> <program.exe>...
-# Each exe's header must declare <major.minor> as its operating-system and
-# subsystem version, and every function it imports must be listed in
-# <windows-imports.txt> with a minimum Windows no newer than that.
+# Proves that each program runs on the oldest Windows the suite supports:
+#   import-floor.sh <objdump> <program.exe>...
+# windows-imports.txt beside this script names that Windows (its "floor"
+# line) and the Windows each imported function needs. Each exe's header must
+# declare the floor as its operating-system and subsystem version, and every
+# function it imports must be listed with a minimum Windows no newer.
 set -euo pipefail
-objdump=$1 floor=$2 list=$3
-shift 3
+list=$(dirname "$0")/windows-imports.txt
+objdump=$1
+shift
 failures=0
+floor=
 declare -A minimum
 while read -r dll function version; do
-  minimum["${dll^^} $function"]=$version
-done < <(grep -v '^#' "$list")
+  if [ "$dll" = floor ]; then floor=$function; else minimum["${dll^^} $function"]=$version; fi
+done < <(grep -v -e '^#' -e '^$' "$list")
 fail() {
   echo "FAILED: $*"
   failures=$((failures + 1))

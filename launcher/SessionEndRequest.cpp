@@ -2,7 +2,7 @@
 
 namespace launcher {
 
-void RequestSessionEnd(brevok::SystemHelper& helper, std::int32_t mode) {
+void RequestSessionEnd(platform::SystemServices& helper, std::int32_t mode) {
   switch (mode) {
     case 0:
       helper.DoShutdown();

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "testing/FakeSystemHelper.h"
+#include "platform/FakeSystemServices.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 std::vector<std::string> RequestsOf(std::int32_t mode) {
-  testing_support::FakeSystemHelper helper;
+  testing_support::FakeSystemServices helper;
   launcher::RequestSessionEnd(helper, mode);
   return helper.log.Lines();
 }

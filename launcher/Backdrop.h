@@ -1,0 +1,61 @@
+#pragma once
+// The full-screen, always-on-top backdrop that freezes the desktop while the
+// user confirms a session end: it covers the screen with a darkened picture of
+// it, runs the countdown dialog on top, and after a go-ahead ejects removable
+// media if asked and makes the session-end request of the mode.
+// Windows build only.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "settings/WindowSettings.h"
+#include "ui/Handles.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
+
+namespace launcher {
+
+class Backdrop : public ui::Window {
+ public:
+  static constexpr const wchar_t* kClassName = L"VuriRivu.frmDesktop";
+  static constexpr UINT kWaitIntervalMs = 100;
+  // SRCERASE: screen AND NOT background, a darkened copy of the screen.
+  static constexpr DWORD kCaptureOperation = 0x00440328;
+
+  // The program-wide default instance: each ShowEx on it runs on a fresh
+  // form, because the unload step drops it.
+  static std::shared_ptr<Backdrop> Default();
+
+  // Covers the screen, runs the countdown for session-end mode o_Mode and, on
+  // go-ahead, ejects (when o_AutoEject) and requests the session end. True
+  // when the countdown was confirmed; false when it was not, when the screen
+  // gave no device context, or when this form was used before (nothing shown).
+  bool ShowEx(std::int32_t o_Mode, bool o_AutoEject);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnUnload() override;
+
+ private:
+  bool Load(int width, int height);
+  void Unload();
+  void timWait_Timer();
+  void Paint();
+
+  std::unique_ptr<settings::WindowSettings> helper;
+  std::int32_t mode = 0;
+  bool autoEject = false;
+  bool cancelled = false;
+  // Kept after it is released: non-zero means this form has been used.
+  HDC desktopDC = nullptr;
+
+  // The picture the window paints itself from, the size of the screen. The
+  // bitmap is declared first so the DC it is selected into goes before it.
+  ui::UniqueBitmap imageBitmap_;
+  ui::UniqueMemoryDc imageDC_;
+  ui::Timer timWait{*this, 1, kWaitIntervalMs};
+};
+
+}  // namespace launcher

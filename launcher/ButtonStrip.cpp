@@ -1,0 +1,234 @@
+#include "launcher/ButtonStrip.h"
+
+#include "launcher/Backdrop.h"
+#include "launcher/MediaEjector.h"
+#include "launcher/SessionEndMode.h"
+#include "launcher/StripLayout.h"
+#include "launcher/StripResources.h"
+#include "launcher/StripTexts.h"
+#include "platform/SystemServices.h"
+#include "ui/DefaultInstance.h"
+#include "ui/MessageBox.h"
+#include "ui/PendingError.h"
+#include "ui/ScreenTwips.h"
+
+namespace launcher {
+namespace {
+
+// picDummy's design place; the buttons always cover it.
+constexpr ui::TwipsRect kDummyBounds{1725, 0, 390, 315};
+
+HCURSOR HandCursor() {
+  return static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(STRIP_HAND_CURSOR),
+                                         IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+}
+
+}  // namespace
+
+std::shared_ptr<ButtonStrip> ButtonStrip::Default() { return ui::DefaultInstance<ButtonStrip>::Get(); }
+
+void ButtonStrip::Show() {
+  if (IsLoaded()) {
+    ShowWindow(Handle(), SW_SHOW);
+    return;
+  }
+  ui::WindowSpec params;
+  params.className = kClassName;
+  // No title bar, a fixed dialog frame and, as a tool window, no taskbar button.
+  params.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+  params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  params.left = 0;
+  params.top = 0;
+  params.width = 100;
+  params.height = 40;
+  Create(params);
+  Form_Load();
+}
+
+void ButtonStrip::OnCreate() {
+  const HWND form = Handle();
+  picDummy.Create(form, kDummyId, kDummyBounds);
+  tips_.Create(form);
+  const HCURSOR hand = HandCursor();
+  for (int i = 0; i < kButtonCount; ++i) {
+    ui::PictureButton& button = cmdShutDown[static_cast<std::size_t>(i)];
+    button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
+    button.OnMouseDown([this](int code, POINT) { cmdShutDown_MouseDown(code); });
+    button.OnMouseUp([this](int, POINT) { cmdShutDown_MouseUp(); });
+    tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
+    if (hand) SetControlCursor(button.Handle(), hand);
+  }
+  SetTabOrder({cmdShutDown[1].Handle(), cmdShutDown[0].Handle(), cmdShutDown[2].Handle(), picDummy.Handle(),
+               cmdShutDown[3].Handle()});
+
+  const auto& items = MenuItems();
+  for (int k = 0; k < kMenuItemCount; ++k) {
+    const MenuItem& item = items[static_cast<std::size_t>(k)];
+    if (item.kind == MenuItemKind::Separator) {
+      mnuPopup.AddSeparator(MenuItemId(k));
+    } else {
+      mnuPopup.AddItem(MenuItemId(k), item.caption, item.kind == MenuItemKind::Corner);
+    }
+  }
+
+  hokShutdown.Attach(reinterpret_cast<platform::WindowHandle>(form),
+                     [this](std::uint32_t message, std::uintptr_t, std::intptr_t, platform::WindowHandle) {
+                       hokShutdown_MessageArrived(message);
+                     });
+}
+
+void ButtonStrip::Form_Load() {
+  if (!helper) helper = settings::NewWindowSettings();
+  helper->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), kFormName);
+  helper->AppName(ui::ProgramTitle());
+  helper->SwitchA(false);
+  helper->SwitchB(false);
+  settings_ = ReadStripSettings(*helper);
+  helper->AlwaysOnTop(settings_.TopMost);
+  menuState_ = MenuStateAtLoad(settings_, platform::TheSystemServices().IsWindowsNT());
+  ShowMenuState();
+
+  // First shown just beyond the right edge of the screen, then docked.
+  SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_CXSCREEN), 0, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(Handle());
+  loaded_ = true;
+  ApplySettings();
+}
+
+void ButtonStrip::ApplySettings() {
+  cmdShutDown[kStandbyButton].SetVisible(settings_.Standby);
+  const auto layout = LayOutButtons(settings_.LageButton, settings_.Standby);
+  for (int i = 0; i < kButtonCount; ++i) {
+    const ButtonPlacement& place = layout[static_cast<std::size_t>(i)];
+    if (!place.visible) continue;
+    ui::PictureButton& button = cmdShutDown[static_cast<std::size_t>(i)];
+    button.Move(place.bounds);
+    button.SetPicture(place.picture);
+    button.SetText(place.showsCaption ? kButtonTags[static_cast<std::size_t>(i)] : L"");
+    button.BringToFront();
+  }
+
+  // The frame is measured as it is, in pixels; the client area follows the
+  // buttons in twips. Converting the client size and the docked edges (not
+  // the outer size) keeps the client area and the work-area edges exact.
+  RECT outer;
+  RECT client;
+  GetWindowRect(Handle(), &outer);
+  GetClientRect(Handle(), &client);
+  const ui::TwipsRect first = layout[0].bounds;
+  const Size clientTwips = OuterSize(VisibleButtonCount(layout), {first.width, first.height}, {0, 0});
+  const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixelsX(clientTwips.width);
+  const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixelsY(clientTwips.height);
+
+  helper->AlwaysOnTop(settings_.TopMost);
+
+  platform::SystemServices& system = platform::TheSystemServices();
+  const std::int32_t areaLeft = system.WorkAreaLeft();
+  const std::int32_t areaTop = system.WorkAreaTop();
+  const std::int32_t areaWidth = system.WorkAreaWidth();
+  const std::int32_t areaBottom = system.WorkAreaBottom();
+  const int left = ui::TwipsToPixelsX(areaLeft);
+  const int top = ui::TwipsToPixelsY(areaTop);
+  const WorkArea area{left, top, ui::TwipsToPixelsX(areaLeft + areaWidth) - left,
+                      ui::TwipsToPixelsY(areaBottom)};
+  const Point corner = DockPosition(settings_.Pos, area, {width, height});
+  SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+  WriteStripSettings(*helper, settings_);
+}
+
+void ButtonStrip::ShowMenuState() {
+  for (int k = 0; k < kMenuItemCount; ++k) {
+    const auto index = static_cast<std::size_t>(k);
+    mnuPopup.SetChecked(MenuItemId(k), menuState_.checked[index]);
+    mnuPopup.SetEnabled(MenuItemId(k), menuState_.enabled[index]);
+  }
+}
+
+void ButtonStrip::mnuP_Click(int k) {
+  switch (ChooseMenuItem(k, menuState_, settings_)) {
+    case MenuOutcome::ApplySettings:
+      ShowMenuState();
+      ApplySettings();
+      break;
+    case MenuOutcome::Unload:
+      Close(ui::CloseReason::Code);
+      break;
+    case MenuOutcome::Nothing:
+      break;
+  }
+}
+
+void ButtonStrip::cmdShutDown_MouseDown(int button) {
+  if (button != 2) return;
+  POINT at;
+  GetCursorPos(&at);
+  // The menu is modal here: the choice is handled before this returns.
+  const UINT chosen = mnuPopup.Track(Handle(), at);
+  if (chosen >= kFirstMenuId && chosen < kFirstMenuId + kMenuItemCount)
+    mnuP_Click(static_cast<int>(chosen - kFirstMenuId));
+}
+
+void ButtonStrip::cmdShutDown_MouseUp() {
+  if (IsLoaded()) picDummy.Focus();
+}
+
+void ButtonStrip::hokShutdown_MessageArrived(std::uint32_t message) {
+  if (message != WM_SETTINGCHANGE || !loaded_) return;
+  // The hook swallows what its listener raises; the loop is to hear of it.
+  try {
+    ApplySettings();
+  } catch (...) {
+    ui::KeepPendingError(std::current_exception());
+  }
+}
+
+bool ButtonStrip::OnCommand(int id, int code, HWND control) {
+  const int button = id - kFirstButtonId;
+  if (control != nullptr && code == BN_CLICKED && button >= 0 && button < kButtonCount) {
+    cmdShutDown_Click(button);
+    return true;
+  }
+  if (control != nullptr || id < static_cast<int>(kFirstMenuId) ||
+      id >= static_cast<int>(kFirstMenuId) + kMenuItemCount)
+    return false;
+  mnuP_Click(id - static_cast<int>(kFirstMenuId));
+  return true;
+}
+
+// A left click, or the keyboard on a focused button: the backdrop freezes the
+// screen, counts down and ends the session. The launcher goes with a confirmed
+// end, except after standby, so it is still docked when the machine resumes.
+void ButtonStrip::cmdShutDown_Click(int index) {
+  const auto mode = SessionEndMode(index, settings_.Powerdown);
+  if (!mode) return;
+  const bool ended = Backdrop::Default()->ShowEx(*mode, settings_.AutoEject);
+  if (ended && *mode != kModeStandby) Close(ui::CloseReason::Code);
+}
+
+bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
+  if (reason == ui::CloseReason::SessionEnding && settings_.AutoEject) EjectRemovableMedia();
+  return true;
+}
+
+void ButtonStrip::OnUnload() {
+  loaded_ = false;
+  ui::UnloadAllWindows(this);
+  ui::DefaultInstance<ButtonStrip>::Drop(this);
+}
+
+LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
+    if (index >= 0 && index < kButtonCount) {
+      cmdShutDown[static_cast<std::size_t>(index)].Draw(item);
+      return TRUE;
+    }
+  }
+  return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace launcher

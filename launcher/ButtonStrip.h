@@ -1,0 +1,74 @@
+#pragma once
+// The launcher window: a strip of picture buttons docked at a corner of the
+// work area, with the right-click menu that changes its six settings.
+// Windows build only.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "launcher/StripMenu.h"
+#include "launcher/StripSettings.h"
+#include "platform/MessageHook.h"
+#include "settings/WindowSettings.h"
+#include "ui/Controls.h"
+#include "ui/PictureButton.h"
+#include "ui/PopupMenu.h"
+#include "ui/ToolTip.h"
+#include "ui/Window.h"
+
+namespace launcher {
+
+class ButtonStrip : public ui::Window {
+ public:
+  static constexpr const wchar_t* kClassName = L"VuriRivu.frmShutDown";
+  static constexpr const wchar_t* kFormName = L"frmShutDown";
+  static constexpr int kFirstButtonId = 100;
+  static constexpr int kDummyId = 110;
+  static constexpr UINT kFirstMenuId = 1000;
+
+  // The program-wide default instance; the unload step drops it.
+  static std::shared_ptr<ButtonStrip> Default();
+
+  // Loads the window (its WindowSettings from settings::NewWindowSettings, the
+  // process's SystemServices), shows it without waiting and docks it.
+  void Show();
+
+  // What the window holds, for the program's other windows and for tests.
+  const StripSettings& Settings() const { return settings_; }
+  const ui::PopupMenu& PopupMenu() const { return mnuPopup; }
+  const ui::PictureButton& Button(int index) const { return cmdShutDown[static_cast<std::size_t>(index)]; }
+  HWND DummyHandle() const { return picDummy.Handle(); }
+  std::wstring TooltipOf(int index) const { return tips_.TextOf(Button(index).Handle()); }
+  static UINT MenuItemId(int k) { return kFirstMenuId + static_cast<UINT>(k); }
+
+ protected:
+  void OnCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCloseRequest(ui::CloseReason reason) override;
+  void OnUnload() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Form_Load();
+  void ApplySettings();
+  void ShowMenuState();
+  void mnuP_Click(int k);
+  void cmdShutDown_MouseDown(int button);
+  void cmdShutDown_MouseUp();
+  void cmdShutDown_Click(int index);
+  void hokShutdown_MessageArrived(std::uint32_t message);
+
+  std::unique_ptr<settings::WindowSettings> helper;
+  StripSettings settings_;
+  MenuState menuState_;
+  bool loaded_ = false;
+
+  std::array<ui::PictureButton, 4> cmdShutDown;
+  ui::PictureBox picDummy;
+  ui::ToolTip tips_;
+  ui::PopupMenu mnuPopup;
+  platform::MessageHook hokShutdown;
+};
+
+}  // namespace launcher

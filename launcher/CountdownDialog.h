@@ -1,0 +1,67 @@
+#pragma once
+// The countdown dialog between a session-end choice and the session end: its
+// OK button names the action, its message line counts 9 down to 0 beside a
+// three-lamp signal, and it answers go ahead (OK, Enter or the count running
+// out) or stop (Cancel, Escape, or any other way of closing it).
+// Windows build only.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "settings/WindowSettings.h"
+#include "ui/Controls.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
+
+namespace launcher {
+
+class CountdownDialog : public ui::Window {
+ public:
+  static constexpr const wchar_t* kClassName = L"VuriRivu.frmMsg";
+  // The dialog keys send Enter as IDOK and Escape as IDCANCEL.
+  static constexpr int kCmdOK = IDOK;
+  static constexpr int kCmdCancel = IDCANCEL;
+  static constexpr int kLblMsg = 100;
+  static constexpr int kImgIcon0 = 110;  // imgIcon(i) is kImgIcon0 + i
+  static constexpr UINT kCountIntervalMs = 1000;
+
+  // The program-wide default instance: each ShowEx on it runs on a fresh
+  // form, because the unload step drops it.
+  static std::shared_ptr<CountdownDialog> Default();
+
+  // Shows the dialog modally, without an owner, for session-end mode o_Mode;
+  // true to go ahead, false to stop.
+  bool ShowEx(std::int32_t o_Mode);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnUnload() override;
+
+ private:
+  void Load();
+  void Unload();
+  void timCount_Timer();
+  void cmdOK_Click();
+  void cmdCancel_Click();
+
+  std::int16_t count = 0;
+  bool cancelled = false;
+  std::int32_t mode = 0;
+  std::unique_ptr<settings::WindowSettings> helper;
+
+  std::array<ui::Image, 3> imgIcon;
+  ui::Label lblMsg;
+  std::wstring lblMsgTag;  // the message suffix of the mode; empty by design
+  ui::Button cmdOK;
+  ui::Button cmdCancel;
+  ui::Timer timCount{*this, 1, kCountIntervalMs};
+  HWND lastFocus_ = nullptr;  // given back when the dialog is activated again
+};
+
+}  // namespace launcher

@@ -1,0 +1,212 @@
+// The countdown dialog on screen: its controls, its count, and each way it answers.
+#include "launcher/CountdownDialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+#include "launcher/CountdownDialogProbe.h"
+#include "settings/FakeWindowSettings.h"
+#include "testing/WideText.h"
+#include "ui/DefaultInstance.h"
+#include "ui/ScreenTwips.h"
+
+namespace {
+
+using launcher::CountdownDialog;
+using launcher_test::Clock;
+using launcher_test::MsgControl;
+using launcher_test::MsgWatcher;
+using launcher_test::PressKey;
+using launcher_test::WindowText;
+using testing::ElementsAre;
+using testing_support::FakeWindowSettings;
+using testing_support::Utf8;
+
+constexpr int kGreen = 0;
+constexpr int kYellow = 1;
+constexpr int kRed = 2;
+
+std::wstring ExecutableBaseName() {
+  wchar_t path[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring name(path);
+  name = name.substr(name.find_last_of(L"\\/") + 1);
+  return name.substr(0, name.rfind(L'.'));
+}
+
+RECT ClientPlace(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+class MsgTest : public ::testing::Test {
+ protected:
+  void SetUp() override { settings::SetWindowSettingsFactory(FakeWindowSettings::Factory(helpers)); }
+  void TearDown() override { settings::SetWindowSettingsFactory({}); }
+
+  std::shared_ptr<FakeWindowSettings::State> helpers = std::make_shared<FakeWindowSettings::State>();
+};
+
+TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
+  MsgWatcher watcher;
+  const bool answer = CountdownDialog::Default()->ShowEx(2);
+
+  EXPECT_TRUE(answer);
+  ASSERT_TRUE(watcher.ShownAt());
+  ASSERT_TRUE(watcher.ClosedAt());
+  const auto since = [&](Clock::time_point t) {
+    return std::chrono::duration<double>(t - *watcher.ShownAt()).count();
+  };
+  const double seconds = since(*watcher.ClosedAt());
+  std::cout << "the countdown closed " << seconds << " s after the dialog appeared; steps seen at";
+  for (const auto& view : watcher.Views()) std::cout << ' ' << since(view.seenAt);
+  std::cout << " s\n";
+  RecordProperty("countdown_seconds", std::to_string(seconds));
+  EXPECT_GE(seconds, 8.5);
+  EXPECT_LE(seconds, 10.5);
+
+  std::vector<std::pair<std::string, int>> steps;
+  for (const auto& view : watcher.Views()) steps.emplace_back(Utf8(view.label), view.lamp);
+  EXPECT_THAT(steps,
+              ElementsAre(std::pair{"9秒後に再起動します", kGreen}, std::pair{"8秒後に再起動します", kYellow},
+                          std::pair{"7秒後に再起動します", kRed}, std::pair{"6秒後に再起動します", kGreen},
+                          std::pair{"5秒後に再起動します", kYellow}, std::pair{"4秒後に再起動します", kRed},
+                          std::pair{"3秒後に再起動します", kGreen}, std::pair{"2秒後に再起動します", kYellow},
+                          std::pair{"1秒後に再起動します", kRed}));
+  EXPECT_FALSE(ui::DefaultInstance<CountdownDialog>::Exists());
+}
+
+TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
+  HWND ok = nullptr;
+  MsgWatcher watcher([&](HWND dialog) {
+    ok = MsgControl(dialog, CountdownDialog::kCmdOK);
+    SendMessageW(MsgControl(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0);
+  });
+  CountdownDialog::Default()->ShowEx(4);
+
+  ASSERT_FALSE(watcher.Views().empty());
+  const auto& first = watcher.Views().front();
+  EXPECT_EQ(Utf8(first.title), Utf8(ExecutableBaseName()));
+  EXPECT_EQ(Utf8(first.okCaption), "スタンバイ");
+  EXPECT_EQ(Utf8(first.label), "9秒後にスタンバイ状態になります");
+  EXPECT_EQ(first.lamp, kGreen);
+  EXPECT_NE(ok, nullptr);
+  EXPECT_EQ(watcher.FocusAtShow(), ok);
+}
+
+TEST_F(MsgTest, PowerOffShowsAsShutDownAndAnUnknownModeShowsTheBareNumber) {
+  const auto firstView = [](std::int32_t mode) {
+    MsgWatcher watcher(
+        [](HWND dialog) { SendMessageW(MsgControl(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0); });
+    CountdownDialog::Default()->ShowEx(mode);
+    return watcher.Views().empty() ? launcher_test::MsgView{} : watcher.Views().front();
+  };
+  const auto powerOff = firstView(3);
+  EXPECT_EQ(Utf8(powerOff.okCaption), "終了");
+  EXPECT_EQ(Utf8(powerOff.label), "9秒後に終了します");
+  const auto unknown = firstView(-1);
+  EXPECT_EQ(Utf8(unknown.okCaption), "終了");
+  EXPECT_EQ(Utf8(unknown.label), "9");
+}
+
+TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
+  {
+    MsgWatcher watcher([](HWND) { PressKey(VK_RETURN); });
+    EXPECT_TRUE(CountdownDialog::Default()->ShowEx(0));
+  }
+  {
+    MsgWatcher watcher([](HWND) { PressKey(VK_ESCAPE); });
+    EXPECT_FALSE(CountdownDialog::Default()->ShowEx(0));
+  }
+  {
+    // Enter confirms wherever the focus is, Cancel included.
+    MsgWatcher watcher([](HWND dialog) {
+      SetFocus(MsgControl(dialog, CountdownDialog::kCmdCancel));
+      PressKey(VK_RETURN);
+    });
+    EXPECT_TRUE(CountdownDialog::Default()->ShowEx(1));
+  }
+}
+
+TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
+  const auto answer = [](std::function<void(HWND)> act) {
+    MsgWatcher watcher(std::move(act));
+    return CountdownDialog::Default()->ShowEx(0);
+  };
+  EXPECT_TRUE(
+      answer([](HWND dialog) { SendMessageW(MsgControl(dialog, CountdownDialog::kCmdOK), BM_CLICK, 0, 0); }));
+  EXPECT_FALSE(answer(
+      [](HWND dialog) { SendMessageW(MsgControl(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0); }));
+  EXPECT_FALSE(answer([](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }));
+  EXPECT_FALSE(answer([](HWND dialog) { SendMessageW(dialog, WM_ENDSESSION, TRUE, 0); }));
+}
+
+TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
+  HWND shown = nullptr;
+  MsgWatcher watcher([&](HWND dialog) {
+    shown = dialog;
+    SendMessageW(MsgControl(dialog, CountdownDialog::kCmdOK), BM_CLICK, 0, 0);
+  });
+  CountdownDialog::Default()->ShowEx(0);
+
+  EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "Prepare()", "AlwaysOnTop(1)"));
+  EXPECT_EQ(helpers->window, reinterpret_cast<platform::WindowHandle>(shown));
+}
+
+TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
+  for (int call = 0; call < 2; ++call) {
+    MsgWatcher watcher([](HWND) { PressKey(VK_RETURN); });
+    EXPECT_TRUE(CountdownDialog::Default()->ShowEx(0));
+    ASSERT_FALSE(watcher.Views().empty());
+    EXPECT_EQ(Utf8(watcher.Views().front().label), "9秒後に終了します");
+    EXPECT_EQ(watcher.Views().front().lamp, kGreen);
+    EXPECT_FALSE(ui::DefaultInstance<CountdownDialog>::Exists());
+  }
+  EXPECT_EQ(helpers->helpersMade, 2);
+}
+
+TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
+  RECT client{};
+  RECT ok{}, cancel{}, label{};
+  std::vector<RECT> images;
+  std::vector<HICON> icons;
+  std::wstring cancelCaption;
+  MsgWatcher watcher([&](HWND dialog) {
+    GetClientRect(dialog, &client);
+    ok = ClientPlace(MsgControl(dialog, CountdownDialog::kCmdOK));
+    cancel = ClientPlace(MsgControl(dialog, CountdownDialog::kCmdCancel));
+    label = ClientPlace(MsgControl(dialog, CountdownDialog::kLblMsg));
+    cancelCaption = WindowText(MsgControl(dialog, CountdownDialog::kCmdCancel));
+    for (int i = 0; i < 3; ++i) {
+      const HWND image = MsgControl(dialog, CountdownDialog::kImgIcon0 + i);
+      images.push_back(ClientPlace(image));
+      icons.push_back(reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0)));
+    }
+    PressKey(VK_ESCAPE);
+  });
+  CountdownDialog::Default()->ShowEx(0);
+
+  const auto same = [](const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  };
+  EXPECT_EQ(client.right, ui::TwipsToPixelsX(3435));
+  EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(1320));
+  EXPECT_TRUE(same(ok, ui::TwipsToPixels({360, 810, 1300, 315})));
+  EXPECT_TRUE(same(cancel, ui::TwipsToPixels({1800, 810, 1300, 315})));
+  EXPECT_TRUE(same(label, ui::TwipsToPixels({750, 300, 2655, 315})));
+  EXPECT_EQ(Utf8(cancelCaption), "キャンセル");
+  ASSERT_EQ(images.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(same(images[i], ui::TwipsToPixels({150, 150, 480, 480}))) << i;
+    EXPECT_NE(icons[i], nullptr) << i;
+  }
+  EXPECT_NE(icons[0], icons[1]);
+  EXPECT_NE(icons[1], icons[2]);
+}
+
+}  // namespace

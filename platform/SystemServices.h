@@ -1,0 +1,42 @@
+#pragma once
+// The process-wide helper: the desktop work area, the session-end requests, drive
+// types and the platform test. No <windows.h> here, so logic using it can be
+// tested on the host against a fake.
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// GetDriveType codes the callers look at.
+inline constexpr std::int32_t kDriveRemovable = 2;
+inline constexpr std::int32_t kDriveFixed = 3;
+inline constexpr std::int32_t kDriveRemote = 4;
+inline constexpr std::int32_t kDriveCdRom = 5;
+
+class SystemServices {
+ public:
+  virtual ~SystemServices() = default;
+  // The screen minus the taskbar, in twips.
+  virtual std::int32_t WorkAreaLeft() = 0;
+  virtual std::int32_t WorkAreaTop() = 0;
+  virtual std::int32_t WorkAreaWidth() = 0;
+  virtual std::int32_t WorkAreaBottom() = 0;
+  // Each asks for its end of the session and returns at once.
+  virtual void DoShutdown() = 0;
+  virtual void DoLogoff() = 0;
+  virtual void DoRestart() = 0;
+  virtual void DoPowerOff() = 0;
+  virtual void DoStandby() = 0;
+  // The drive named by the first character of letter.
+  virtual std::int32_t DriveType(const std::wstring& letter) = 0;
+  virtual bool IsWindowsNT() = 0;
+};
+
+// The one helper of the process: the one installed by SetSystemServices if any,
+// else the real one (Windows build; the host build has none and throws
+// std::logic_error).
+SystemServices& TheSystemServices();
+// Installs a replacement (a test's fake); nullptr restores the real one.
+void SetSystemServices(SystemServices* helper);
+
+}  // namespace platform

@@ -40,13 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.log.Clear();
 
   const launcher::StripSettings s = launcher::ReadStripSettings(helper);
-  Require(s.Pos >= launcher::kTopLeft && s.Pos <= launcher::kBottomLeft, "Pos is 0..3");
-  Require(s.Pos == ExpectedCorner(state), "Pos is the stored corner, or top left");
-  Require(s.TopMost == ExpectedFlag(state, L"TopMost"), "TopMost is the stored Boolean, or False");
-  Require(s.LageButton == ExpectedFlag(state, L"LageButton"), "LageButton is the stored Boolean, or False");
-  Require(s.Powerdown == ExpectedFlag(state, L"Powerdown"), "Powerdown is the stored Boolean, or False");
-  Require(s.AutoEject == ExpectedFlag(state, L"AutoEject"), "AutoEject is the stored Boolean, or False");
-  Require(s.Standby == ExpectedFlag(state, L"Standby"), "Standby is the stored Boolean, or False");
+  Require(s.corner >= launcher::kTopLeft && s.corner <= launcher::kBottomLeft, "Pos is 0..3");
+  Require(s.corner == ExpectedCorner(state), "Pos is the stored corner, or top left");
+  Require(s.topMost == ExpectedFlag(state, L"TopMost"), "TopMost is the stored Boolean, or False");
+  Require(s.largeButtons == ExpectedFlag(state, L"LageButton"), "LageButton is the stored Boolean, or False");
+  Require(s.powerOff == ExpectedFlag(state, L"Powerdown"), "Powerdown is the stored Boolean, or False");
+  Require(s.autoEject == ExpectedFlag(state, L"AutoEject"), "AutoEject is the stored Boolean, or False");
+  Require(s.standbyButton == ExpectedFlag(state, L"Standby"), "Standby is the stored Boolean, or False");
   Require(std::none_of(state.log.Lines().begin(), state.log.Lines().end(),
                        [](const std::string& call) { return call.starts_with("WriteSetting"); }),
           "reading writes nothing");
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto text = state.Text(kApp, kSection, key);
     Require(text == L"True" || text == L"False", "a Boolean is written True or False");
   }
-  Require(state.Text(kApp, kSection, L"Pos") == std::to_wstring(s.Pos), "Pos is written in decimal");
+  Require(state.Text(kApp, kSection, L"Pos") == std::to_wstring(s.corner), "Pos is written in decimal");
   Require(launcher::ReadStripSettings(helper) == s, "what was written reads the same");
   return 0;
 }

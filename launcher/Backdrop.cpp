@@ -14,6 +14,8 @@ namespace {
 // No border, no title bar, no taskbar button: the window is the screen.
 constexpr DWORD kStyle = WS_POPUP;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+// What task lists call the backdrop; it has always been named so.
+constexpr const wchar_t* kCaption = L"Form2";
 
 // Gives the desktop's device context back when the capture is done, also when
 // loading the form failed on the way.
@@ -35,7 +37,7 @@ class DesktopDcRelease {
 
 std::shared_ptr<Backdrop> Backdrop::Default() { return ui::DefaultInstance<Backdrop>::Get(); }
 
-bool Backdrop::ShowEx(std::int32_t o_Mode, bool o_AutoEject) {
+bool Backdrop::Run(std::int32_t mode, bool autoEject) {
   if (desktopDC) return false;
   ScreenCapture& capture = TheScreenCapture();
   const HWND desktop = capture.GetDesktopWindow();
@@ -49,12 +51,12 @@ bool Backdrop::ShowEx(std::int32_t o_Mode, bool o_AutoEject) {
     // Each pixel becomes screen AND NOT background: darker, never brighter.
     capture.BitBlt(imageDC_.get(), 0, 0, client.right, client.bottom, desktopDC, 0, 0, kCaptureOperation);
   }
-  mode = o_Mode;
-  autoEject = o_AutoEject;
-  timWait.Start();
-  cancelled = true;
+  mode_ = mode;
+  autoEject_ = autoEject;
+  waitTimer_.Start();
+  cancelled_ = true;
   ui::ShowModal(*this);
-  return !cancelled;
+  return !cancelled_;
 }
 
 // Loads the form hidden over the whole primary screen with its picture filled
@@ -63,7 +65,7 @@ bool Backdrop::ShowEx(std::int32_t o_Mode, bool o_AutoEject) {
 bool Backdrop::Load(int width, int height) {
   ui::WindowSpec params;
   params.className = kClassName;
-  params.caption = L"Form2";
+  params.caption = kCaption;
   params.style = kStyle;
   params.exStyle = kExStyle;
   params.left = 0;
@@ -86,9 +88,9 @@ bool Backdrop::Load(int width, int height) {
     FillRect(imageDC_.get(), &all, background.get());
 
     // The load step.
-    if (!helper) helper = settings::NewWindowSettings();
-    helper->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmDesktop");
-    helper->AlwaysOnTop(true);
+    if (!windowSettings_) windowSettings_ = settings::NewWindowSettings();
+    windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmDesktop");
+    windowSettings_->AlwaysOnTop(true);
   } catch (...) {
     Unload();
     throw;
@@ -121,26 +123,26 @@ void Backdrop::Paint() {
 }
 
 void Backdrop::OnTimer(UINT_PTR id) {
-  if (id == timWait.Id()) timWait_Timer();
+  if (id == waitTimer_.Id()) OnWaitOver();
 }
 
 // Runs once, 100 ms after the backdrop went up, inside its modal wait: the
 // countdown, the ejection and the request all happen while it covers the screen.
-void Backdrop::timWait_Timer() {
-  timWait.Stop();
-  const bool goAhead = CountdownDialog::Default()->ShowEx(mode);
+void Backdrop::OnWaitOver() {
+  waitTimer_.Stop();
+  const bool goAhead = CountdownDialog::Default()->Ask(mode_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.
   if (goAhead && IsLoaded()) {
-    cancelled = false;
-    if (autoEject) EjectRemovableMedia();
-    RequestSessionEnd(platform::TheSystemServices(), mode);
+    cancelled_ = false;
+    if (autoEject_) EjectRemovableMedia();
+    RequestSessionEnd(platform::TheSystemServices(), mode_);
   }
   Unload();
 }
 
 void Backdrop::OnUnload() {
-  timWait.Stop();
+  waitTimer_.Stop();
   imageDC_.reset();
   imageBitmap_.reset();
   ui::DefaultInstance<Backdrop>::Drop(this);

@@ -23,15 +23,15 @@ class Backdrop : public ui::Window {
   // SRCERASE: screen AND NOT background, a darkened copy of the screen.
   static constexpr DWORD kCaptureOperation = 0x00440328;
 
-  // The program-wide default instance: each ShowEx on it runs on a fresh
+  // The program-wide default instance: each Run on it runs on a fresh
   // form, because the unload step drops it.
   static std::shared_ptr<Backdrop> Default();
 
-  // Covers the screen, runs the countdown for session-end mode o_Mode and, on
-  // go-ahead, ejects (when o_AutoEject) and requests the session end. True
+  // Covers the screen, runs the countdown for the session-end mode and, on
+  // go-ahead, ejects (when autoEject) and requests the session end. True
   // when the countdown was confirmed; false when it was not, when the screen
   // gave no device context, or when this form was used before (nothing shown).
-  bool ShowEx(std::int32_t o_Mode, bool o_AutoEject);
+  bool Run(std::int32_t mode, bool autoEject);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -41,13 +41,13 @@ class Backdrop : public ui::Window {
  private:
   bool Load(int width, int height);
   void Unload();
-  void timWait_Timer();
+  void OnWaitOver();
   void Paint();
 
-  std::unique_ptr<settings::WindowSettings> helper;
-  std::int32_t mode = 0;
-  bool autoEject = false;
-  bool cancelled = false;
+  std::unique_ptr<settings::WindowSettings> windowSettings_;
+  std::int32_t mode_ = 0;
+  bool autoEject_ = false;
+  bool cancelled_ = false;
   // Kept after it is released: non-zero means this form has been used.
   HDC desktopDC = nullptr;
 
@@ -55,7 +55,7 @@ class Backdrop : public ui::Window {
   // bitmap is declared first so the DC it is selected into goes before it.
   ui::UniqueBitmap imageBitmap_;
   ui::UniqueMemoryDc imageDC_;
-  ui::Timer timWait{*this, 1, kWaitIntervalMs};
+  ui::Timer waitTimer_{*this, 1, kWaitIntervalMs};
 };
 
 }  // namespace launcher

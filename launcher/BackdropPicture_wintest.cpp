@@ -121,7 +121,7 @@ TEST_F(DesktopPictureTest, ThePictureIsTheScreenDarkenedByTheButtonFaceColourAnd
   const Screen before = ReadScreen();
   Screen during, repainted;
   RECT dialogPlace{};
-  launcher_test::MsgWatcher watcher([&](HWND dialog) {
+  launcher_test::CountdownWatcher watcher([&](HWND dialog) {
     GetWindowRect(dialog, &dialogPlace);
     const HWND backdrop = FindWindowW(Backdrop::kClassName, nullptr);
     UpdateWindow(backdrop);
@@ -130,9 +130,9 @@ TEST_F(DesktopPictureTest, ThePictureIsTheScreenDarkenedByTheButtonFaceColourAnd
     InvalidateRect(backdrop, nullptr, TRUE);
     UpdateWindow(backdrop);
     repainted = ReadScreen();
-    SendMessageW(GetDlgItem(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
   });
-  EXPECT_FALSE(Backdrop::Default()->ShowEx(0, false));
+  EXPECT_FALSE(Backdrop::Default()->Run(0, false));
   ASSERT_TRUE(watcher.ShownAt());
 
   const Pixel notBackground = ~PixelOf(GetSysColor(COLOR_BTNFACE)) & 0x00FFFFFF;

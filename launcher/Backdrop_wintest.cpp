@@ -24,8 +24,8 @@ namespace {
 
 using launcher::Backdrop;
 using launcher::CountdownDialog;
-using launcher_test::MsgControl;
-using launcher_test::MsgWatcher;
+using launcher_test::CountdownWatcher;
+using launcher_test::DialogControl;
 using launcher_test::PressKey;
 using testing::Contains;
 using testing::ElementsAre;
@@ -69,9 +69,9 @@ class WatchingSystemHelper : public testing_support::FakeSystemServices {
   }
 };
 
-void Click(HWND dialog, int button) { SendMessageW(MsgControl(dialog, button), BM_CLICK, 0, 0); }
-void Confirm(HWND dialog) { Click(dialog, CountdownDialog::kCmdOK); }
-void Cancel(HWND dialog) { Click(dialog, CountdownDialog::kCmdCancel); }
+void Click(HWND dialog, int button) { SendMessageW(DialogControl(dialog, button), BM_CLICK, 0, 0); }
+void Confirm(HWND dialog) { Click(dialog, CountdownDialog::kOkId); }
+void Cancel(HWND dialog) { Click(dialog, CountdownDialog::kCancelId); }
 
 HWND BackdropWindow() { return FindWindowW(Backdrop::kClassName, nullptr); }
 
@@ -82,8 +82,8 @@ class DesktopTest : public ::testing::Test {
 
   // Runs the default backdrop, answering the dialog with act once it shows.
   bool Run(std::int32_t mode, bool autoEject, std::function<void(HWND)> act) {
-    MsgWatcher watcher(std::move(act));
-    const bool answer = Backdrop::Default()->ShowEx(mode, autoEject);
+    CountdownWatcher watcher(std::move(act));
+    const bool answer = Backdrop::Default()->Run(mode, autoEject);
     dialogShown = watcher.ShownAt().has_value();
     return answer;
   }
@@ -146,14 +146,14 @@ TEST_F(DesktopTest, AnUnknownModeConfirmedRequestsNothingYetAnswersTrue) {
 TEST_F(DesktopTest, AFormUsedOnceAnswersFalseAtOnceAndShowsNothing) {
   const auto form = std::make_shared<Backdrop>();
   {
-    MsgWatcher watcher(Cancel);
-    EXPECT_FALSE(form->ShowEx(0, false));
+    CountdownWatcher watcher(Cancel);
+    EXPECT_FALSE(form->Run(0, false));
   }
   capture.log.Clear();
   const int helpersMade = helpers->helpersMade;
 
-  MsgWatcher watcher(Confirm);
-  EXPECT_FALSE(form->ShowEx(0, false));
+  CountdownWatcher watcher(Confirm);
+  EXPECT_FALSE(form->Run(0, false));
   EXPECT_THAT(capture.log.Lines(), IsEmpty());
   EXPECT_EQ(helpers->helpersMade, helpersMade);
   EXPECT_FALSE(form->IsLoaded());

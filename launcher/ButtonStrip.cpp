@@ -15,7 +15,7 @@
 namespace launcher {
 namespace {
 
-// picDummy's design place; the buttons always cover it.
+// focusSink_'s design place; the buttons always cover it.
 constexpr ui::TwipsRect kDummyBounds{1725, 0, 390, 315};
 
 HCURSOR HandCursor() {
@@ -42,49 +42,48 @@ void ButtonStrip::Show() {
   params.width = 100;
   params.height = 40;
   Create(params);
-  Form_Load();
+  Load();
 }
 
 void ButtonStrip::OnCreate() {
   const HWND form = Handle();
-  picDummy.Create(form, kDummyId, kDummyBounds);
+  focusSink_.Create(form, kFocusSinkId, kDummyBounds);
   tips_.Create(form);
   const HCURSOR hand = HandCursor();
   for (int i = 0; i < kButtonCount; ++i) {
-    ui::PictureButton& button = cmdShutDown[static_cast<std::size_t>(i)];
+    ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
     button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
-    button.OnMouseDown([this](int code, POINT) { cmdShutDown_MouseDown(code); });
-    button.OnMouseUp([this](int, POINT) { cmdShutDown_MouseUp(); });
+    button.OnMouseDown([this](int code, POINT) { OnButtonMouseDown(code); });
+    button.OnMouseUp([this](int, POINT) { OnButtonMouseUp(); });
     tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
     if (hand) SetControlCursor(button.Handle(), hand);
   }
-  SetTabOrder({cmdShutDown[1].Handle(), cmdShutDown[0].Handle(), cmdShutDown[2].Handle(), picDummy.Handle(),
-               cmdShutDown[3].Handle()});
+  SetTabOrder({buttons_[1].Handle(), buttons_[0].Handle(), buttons_[2].Handle(), focusSink_.Handle(),
+               buttons_[3].Handle()});
 
   const auto& items = MenuItems();
   for (int k = 0; k < kMenuItemCount; ++k) {
     const MenuItem& item = items[static_cast<std::size_t>(k)];
     if (item.kind == MenuItemKind::Separator) {
-      mnuPopup.AddSeparator(MenuItemId(k));
+      menu_.AddSeparator(MenuItemId(k));
     } else {
-      mnuPopup.AddItem(MenuItemId(k), item.caption, item.kind == MenuItemKind::Corner);
+      menu_.AddItem(MenuItemId(k), item.caption, item.kind == MenuItemKind::Corner);
     }
   }
 
-  hokShutdown.Attach(reinterpret_cast<platform::WindowHandle>(form),
-                     [this](std::uint32_t message, std::uintptr_t, std::intptr_t, platform::WindowHandle) {
-                       hokShutdown_MessageArrived(message);
-                     });
+  settingChangeHook_.Attach(reinterpret_cast<platform::WindowHandle>(form),
+                            [this](std::uint32_t message, std::uintptr_t, std::intptr_t,
+                                   platform::WindowHandle) { OnWatchedMessage(message); });
 }
 
-void ButtonStrip::Form_Load() {
-  if (!helper) helper = settings::NewWindowSettings();
-  helper->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), kFormName);
-  helper->AppName(ui::ProgramTitle());
-  helper->SwitchA(false);
-  helper->SwitchB(false);
-  settings_ = ReadStripSettings(*helper);
-  helper->AlwaysOnTop(settings_.TopMost);
+void ButtonStrip::Load() {
+  if (!windowSettings_) windowSettings_ = settings::NewWindowSettings();
+  windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), kSettingsSection);
+  windowSettings_->AppName(ui::ProgramTitle());
+  windowSettings_->SwitchA(false);
+  windowSettings_->SwitchB(false);
+  settings_ = ReadStripSettings(*windowSettings_);
+  windowSettings_->AlwaysOnTop(settings_.topMost);
   menuState_ = MenuStateAtLoad(settings_, platform::TheSystemServices().IsWindowsNT());
   ShowMenuState();
 
@@ -98,12 +97,12 @@ void ButtonStrip::Form_Load() {
 }
 
 void ButtonStrip::ApplySettings() {
-  cmdShutDown[kStandbyButton].SetVisible(settings_.Standby);
-  const auto layout = LayOutButtons(settings_.LageButton, settings_.Standby);
+  buttons_[kStandbyButton].SetVisible(settings_.standbyButton);
+  const auto layout = LayOutButtons(settings_.largeButtons, settings_.standbyButton);
   for (int i = 0; i < kButtonCount; ++i) {
     const ButtonPlacement& place = layout[static_cast<std::size_t>(i)];
     if (!place.visible) continue;
-    ui::PictureButton& button = cmdShutDown[static_cast<std::size_t>(i)];
+    ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
     button.Move(place.bounds);
     button.SetPicture(place.picture);
     button.SetText(place.showsCaption ? kButtonTags[static_cast<std::size_t>(i)] : L"");
@@ -122,7 +121,7 @@ void ButtonStrip::ApplySettings() {
   const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixelsX(clientTwips.width);
   const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixelsY(clientTwips.height);
 
-  helper->AlwaysOnTop(settings_.TopMost);
+  windowSettings_->AlwaysOnTop(settings_.topMost);
 
   platform::SystemServices& system = platform::TheSystemServices();
   const std::int32_t areaLeft = system.WorkAreaLeft();
@@ -133,21 +132,21 @@ void ButtonStrip::ApplySettings() {
   const int top = ui::TwipsToPixelsY(areaTop);
   const WorkArea area{left, top, ui::TwipsToPixelsX(areaLeft + areaWidth) - left,
                       ui::TwipsToPixelsY(areaBottom)};
-  const Point corner = DockPosition(settings_.Pos, area, {width, height});
+  const Point corner = DockPosition(settings_.corner, area, {width, height});
   SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-  WriteStripSettings(*helper, settings_);
+  WriteStripSettings(*windowSettings_, settings_);
 }
 
 void ButtonStrip::ShowMenuState() {
   for (int k = 0; k < kMenuItemCount; ++k) {
     const auto index = static_cast<std::size_t>(k);
-    mnuPopup.SetChecked(MenuItemId(k), menuState_.checked[index]);
-    mnuPopup.SetEnabled(MenuItemId(k), menuState_.enabled[index]);
+    menu_.SetChecked(MenuItemId(k), menuState_.checked[index]);
+    menu_.SetEnabled(MenuItemId(k), menuState_.enabled[index]);
   }
 }
 
-void ButtonStrip::mnuP_Click(int k) {
+void ButtonStrip::OnMenuItem(int k) {
   switch (ChooseMenuItem(k, menuState_, settings_)) {
     case MenuOutcome::ApplySettings:
       ShowMenuState();
@@ -161,21 +160,21 @@ void ButtonStrip::mnuP_Click(int k) {
   }
 }
 
-void ButtonStrip::cmdShutDown_MouseDown(int button) {
+void ButtonStrip::OnButtonMouseDown(int button) {
   if (button != 2) return;
   POINT at;
   GetCursorPos(&at);
   // The menu is modal here: the choice is handled before this returns.
-  const UINT chosen = mnuPopup.Track(Handle(), at);
+  const UINT chosen = menu_.Track(Handle(), at);
   if (chosen >= kFirstMenuId && chosen < kFirstMenuId + kMenuItemCount)
-    mnuP_Click(static_cast<int>(chosen - kFirstMenuId));
+    OnMenuItem(static_cast<int>(chosen - kFirstMenuId));
 }
 
-void ButtonStrip::cmdShutDown_MouseUp() {
-  if (IsLoaded()) picDummy.Focus();
+void ButtonStrip::OnButtonMouseUp() {
+  if (IsLoaded()) focusSink_.Focus();
 }
 
-void ButtonStrip::hokShutdown_MessageArrived(std::uint32_t message) {
+void ButtonStrip::OnWatchedMessage(std::uint32_t message) {
   if (message != WM_SETTINGCHANGE || !loaded_) return;
   // The hook swallows what its listener raises; the loop is to hear of it.
   try {
@@ -188,28 +187,28 @@ void ButtonStrip::hokShutdown_MessageArrived(std::uint32_t message) {
 bool ButtonStrip::OnCommand(int id, int code, HWND control) {
   const int button = id - kFirstButtonId;
   if (control != nullptr && code == BN_CLICKED && button >= 0 && button < kButtonCount) {
-    cmdShutDown_Click(button);
+    OnButtonClick(button);
     return true;
   }
   if (control != nullptr || id < static_cast<int>(kFirstMenuId) ||
       id >= static_cast<int>(kFirstMenuId) + kMenuItemCount)
     return false;
-  mnuP_Click(id - static_cast<int>(kFirstMenuId));
+  OnMenuItem(id - static_cast<int>(kFirstMenuId));
   return true;
 }
 
 // A left click, or the keyboard on a focused button: the backdrop freezes the
 // screen, counts down and ends the session. The launcher goes with a confirmed
 // end, except after standby, so it is still docked when the machine resumes.
-void ButtonStrip::cmdShutDown_Click(int index) {
-  const auto mode = SessionEndMode(index, settings_.Powerdown);
+void ButtonStrip::OnButtonClick(int index) {
+  const auto mode = SessionEndMode(index, settings_.powerOff);
   if (!mode) return;
-  const bool ended = Backdrop::Default()->ShowEx(*mode, settings_.AutoEject);
+  const bool ended = Backdrop::Default()->Run(*mode, settings_.autoEject);
   if (ended && *mode != kModeStandby) Close(ui::CloseReason::Code);
 }
 
 bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
-  if (reason == ui::CloseReason::SessionEnding && settings_.AutoEject) EjectRemovableMedia();
+  if (reason == ui::CloseReason::SessionEnding && settings_.autoEject) EjectRemovableMedia();
   return true;
 }
 
@@ -224,7 +223,7 @@ LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
     if (index >= 0 && index < kButtonCount) {
-      cmdShutDown[static_cast<std::size_t>(index)].Draw(item);
+      buttons_[static_cast<std::size_t>(index)].Draw(item);
       return TRUE;
     }
   }

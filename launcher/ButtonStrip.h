@@ -22,9 +22,9 @@ namespace launcher {
 class ButtonStrip : public ui::Window {
  public:
   static constexpr const wchar_t* kClassName = L"VuriRivu.frmShutDown";
-  static constexpr const wchar_t* kFormName = L"frmShutDown";
+  static constexpr const wchar_t* kSettingsSection = L"frmShutDown";
   static constexpr int kFirstButtonId = 100;
-  static constexpr int kDummyId = 110;
+  static constexpr int kFocusSinkId = 110;
   static constexpr UINT kFirstMenuId = 1000;
 
   // The program-wide default instance; the unload step drops it.
@@ -36,9 +36,9 @@ class ButtonStrip : public ui::Window {
 
   // What the window holds, for the program's other windows and for tests.
   const StripSettings& Settings() const { return settings_; }
-  const ui::PopupMenu& PopupMenu() const { return mnuPopup; }
-  const ui::PictureButton& Button(int index) const { return cmdShutDown[static_cast<std::size_t>(index)]; }
-  HWND DummyHandle() const { return picDummy.Handle(); }
+  const ui::PopupMenu& PopupMenu() const { return menu_; }
+  const ui::PictureButton& Button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
+  HWND FocusSinkHandle() const { return focusSink_.Handle(); }
   std::wstring TooltipOf(int index) const { return tips_.TextOf(Button(index).Handle()); }
   static UINT MenuItemId(int k) { return kFirstMenuId + static_cast<UINT>(k); }
 
@@ -50,25 +50,25 @@ class ButtonStrip : public ui::Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Form_Load();
+  void Load();
   void ApplySettings();
   void ShowMenuState();
-  void mnuP_Click(int k);
-  void cmdShutDown_MouseDown(int button);
-  void cmdShutDown_MouseUp();
-  void cmdShutDown_Click(int index);
-  void hokShutdown_MessageArrived(std::uint32_t message);
+  void OnMenuItem(int k);
+  void OnButtonMouseDown(int button);
+  void OnButtonMouseUp();
+  void OnButtonClick(int index);
+  void OnWatchedMessage(std::uint32_t message);
 
-  std::unique_ptr<settings::WindowSettings> helper;
+  std::unique_ptr<settings::WindowSettings> windowSettings_;
   StripSettings settings_;
   MenuState menuState_;
   bool loaded_ = false;
 
-  std::array<ui::PictureButton, 4> cmdShutDown;
-  ui::PictureBox picDummy;
+  std::array<ui::PictureButton, 4> buttons_;
+  ui::PictureBox focusSink_;
   ui::ToolTip tips_;
-  ui::PopupMenu mnuPopup;
-  platform::MessageHook hokShutdown;
+  ui::PopupMenu menu_;
+  platform::MessageHook settingChangeHook_;
 };
 
 }  // namespace launcher

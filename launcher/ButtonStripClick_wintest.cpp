@@ -19,7 +19,7 @@ namespace {
 
 using launcher::ButtonStrip;
 using launcher::CountdownDialog;
-using launcher_test::MsgWatcher;
+using launcher_test::CountdownWatcher;
 using testing::ElementsAre;
 using testing::IsEmpty;
 using testing_support::FakeWindowSettings;
@@ -35,12 +35,12 @@ class ShutDownClick : public ::testing::Test {
   }
 
   void Set(const wchar_t* key, bool on) {
-    store->SetText(ui::ProgramTitle(), ButtonStrip::kFormName, key, on ? L"True" : L"False");
+    store->SetText(ui::ProgramTitle(), ButtonStrip::kSettingsSection, key, on ? L"True" : L"False");
   }
   // Clicks button index and answers the countdown with the dialog's button.
   void Click(int index, int answer) {
     launcher->Show();
-    MsgWatcher watcher([answer](HWND dialog) { Press(dialog, answer); });
+    CountdownWatcher watcher([answer](HWND dialog) { Press(dialog, answer); });
     SendMessageW(launcher->Button(index).Handle(), BM_CLICK, 0, 0);
     dialogShown = watcher.ShownAt().has_value();
   }
@@ -62,7 +62,7 @@ class ShutDownClick : public ::testing::Test {
 };
 
 TEST_F(ShutDownClick, ShutDownConfirmedRequestsAPlainShutDownAndTheLauncherGoes) {
-  Click(0, CountdownDialog::kCmdOK);
+  Click(0, CountdownDialog::kOkId);
   EXPECT_TRUE(dialogShown);
   EXPECT_THAT(Requests(), ElementsAre("DoShutdown()"));
   EXPECT_FALSE(launcher->IsLoaded());
@@ -70,13 +70,13 @@ TEST_F(ShutDownClick, ShutDownConfirmedRequestsAPlainShutDownAndTheLauncherGoes)
 
 TEST_F(ShutDownClick, WithPowerdownTheSameButtonPowersOff) {
   Set(L"Powerdown", true);
-  Click(0, CountdownDialog::kCmdOK);
+  Click(0, CountdownDialog::kOkId);
   EXPECT_THAT(Requests(), ElementsAre("DoPowerOff()"));
   EXPECT_FALSE(launcher->IsLoaded());
 }
 
 TEST_F(ShutDownClick, ACancelLeavesTheLauncherDockedAndRequestsNothing) {
-  Click(2, CountdownDialog::kCmdCancel);
+  Click(2, CountdownDialog::kCancelId);
   EXPECT_TRUE(dialogShown);
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_TRUE(launcher->IsLoaded());
@@ -85,7 +85,7 @@ TEST_F(ShutDownClick, ACancelLeavesTheLauncherDockedAndRequestsNothing) {
 
 TEST_F(ShutDownClick, StandbyConfirmedKeepsTheLauncher) {
   Set(L"Standby", true);
-  Click(3, CountdownDialog::kCmdOK);
+  Click(3, CountdownDialog::kOkId);
   EXPECT_THAT(Requests(), ElementsAre("DoStandby()"));
   EXPECT_TRUE(launcher->IsLoaded());
 }
@@ -94,7 +94,7 @@ TEST_F(ShutDownClick, LogOffWithAutoEjectEjectsOnceBeforeTheRequest) {
   Set(L"AutoEject", true);
   system.driveTypes[L'E'] = platform::kDriveRemovable;
   volumes.driveTypes['E'] = launcher::kDriveRemovable;
-  Click(1, CountdownDialog::kCmdOK);
+  Click(1, CountdownDialog::kOkId);
 
   const auto& lines = system.log.Lines();
   const auto request = std::find(lines.begin(), lines.end(), "DoLogoff()");

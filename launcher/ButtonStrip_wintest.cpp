@@ -146,7 +146,7 @@ TEST_F(FrmShutDown, EachCornerDocksAndWritesAllSix) {
   for (int k : {1, 2, 3, 3, 0}) {
     store->log.Clear();
     Choose(k);
-    EXPECT_EQ(form->Settings().Pos, k);
+    EXPECT_EQ(form->Settings().corner, k);
     for (int corner = 0; corner < 4; ++corner)
       EXPECT_EQ(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(corner)), corner == k) << k;
     const RECT outer = Outer();
@@ -234,10 +234,10 @@ TEST_F(FrmShutDown, EachNeighbourCoversTheOverlapAndTheDummyStaysHidden) {
         << i;
   }
   RECT dummy;
-  GetWindowRect(form->DummyHandle(), &dummy);
+  GetWindowRect(form->FocusSinkHandle(), &dummy);
   POINT inDummy{dummy.left + 2, dummy.top + 2};
   ScreenToClient(form->Handle(), &inDummy);
-  EXPECT_NE(ChildWindowFromPoint(form->Handle(), inDummy), form->DummyHandle());
+  EXPECT_NE(ChildWindowFromPoint(form->Handle(), inDummy), form->FocusSinkHandle());
 }
 
 TEST_F(FrmShutDown, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesStay) {
@@ -250,8 +250,8 @@ TEST_F(FrmShutDown, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesSt
     EXPECT_FALSE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(k))) << k;
   }
   EXPECT_TRUE(form->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(8)));
-  EXPECT_TRUE(form->Settings().Powerdown);
-  EXPECT_TRUE(form->Settings().AutoEject);
+  EXPECT_TRUE(form->Settings().powerOff);
+  EXPECT_TRUE(form->Settings().autoEject);
   EXPECT_EQ(Stored(L"Powerdown"), L"True");
   EXPECT_EQ(Stored(L"AutoEject"), L"True");
   store->log.Clear();
@@ -273,7 +273,7 @@ TEST_F(FrmShutDown, ASettingBroadcastRedocksInTheSameCornerOfTheNewWorkArea) {
   EXPECT_EQ(Outer().right, Area().right);
   EXPECT_EQ(Outer().bottom, Area().bottom);
   EXPECT_EQ(Writes().size(), 6u);
-  EXPECT_EQ(form->Settings().Pos, 2);
+  EXPECT_EQ(form->Settings().corner, 2);
   // Other messages leave it alone.
   store->log.Clear();
   SendMessageW(form->Handle(), WM_DISPLAYCHANGE, 32, 0);
@@ -307,8 +307,8 @@ TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   Put(L"TopMost", L"vielleicht");
   Put(L"Standby", L"True");
   form->Show();
-  EXPECT_EQ(form->Settings().Pos, 0);
-  EXPECT_FALSE(form->Settings().TopMost);
+  EXPECT_EQ(form->Settings().corner, 0);
+  EXPECT_FALSE(form->Settings().topMost);
   EXPECT_TRUE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(0)));
   EXPECT_EQ(Outer().left, Area().left);
   EXPECT_EQ(Outer().top, Area().top);
@@ -320,7 +320,7 @@ TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   form->Close();
   Put(L"Pos", L"links");
   second->Show();
-  EXPECT_EQ(second->Settings().Pos, 0);
+  EXPECT_EQ(second->Settings().corner, 0);
 }
 
 TEST_F(FrmShutDown, TheEndOfTheSessionEjectsFirstWhenAskedAndIsNeverRefused) {
@@ -379,9 +379,9 @@ TEST_F(FrmShutDown, TheDummyTakesTheFocusAfterEveryMouseRelease) {
     EXPECT_EQ(GetFocus(), button) << i;
     // Released off the button: a release on it would be a click, which starts the countdown.
     SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(-4, -4));
-    EXPECT_EQ(GetFocus(), form->DummyHandle()) << i;
+    EXPECT_EQ(GetFocus(), form->FocusSinkHandle()) << i;
     SendMessageW(button, WM_MBUTTONUP, 0, MAKELPARAM(4, 4));
-    EXPECT_EQ(GetFocus(), form->DummyHandle()) << i;
+    EXPECT_EQ(GetFocus(), form->FocusSinkHandle()) << i;
   }
 }
 
@@ -397,7 +397,7 @@ TEST_F(FrmShutDown, TabGoesLogOffShutDownRestartDummyStandby) {
   SetFocus(form->Button(1).Handle());
   EXPECT_EQ(tab(), form->Button(0).Handle());
   EXPECT_EQ(tab(), form->Button(2).Handle());
-  EXPECT_EQ(tab(), form->DummyHandle());
+  EXPECT_EQ(tab(), form->FocusSinkHandle());
   EXPECT_EQ(tab(), form->Button(3).Handle());
   EXPECT_EQ(tab(), form->Button(1).Handle());
 }

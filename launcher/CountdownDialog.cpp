@@ -39,20 +39,20 @@ std::shared_ptr<CountdownDialog> CountdownDialog::Default() {
   return ui::DefaultInstance<CountdownDialog>::Get();
 }
 
-bool CountdownDialog::ShowEx(std::int32_t o_Mode) {
-  count = 10;
-  cancelled = true;
-  mode = o_Mode;
+bool CountdownDialog::Ask(std::int32_t mode) {
+  count_ = 10;
+  cancelled_ = true;
+  mode_ = mode;
   Load();
-  imgIcon[1].SetVisible(false);
-  imgIcon[2].SetVisible(false);
+  lamps_[1].SetVisible(false);
+  lamps_[2].SetVisible(false);
   SetWindowTextW(Handle(), ui::ProgramTitle().c_str());
-  const CountdownCaptions captions = CountdownCaptionsFor(mode);
-  cmdOK.SetText(captions.okCaption);
-  lblMsgTag = captions.suffix;
-  timCount_Timer();
+  const CountdownCaptions captions = CountdownCaptionsFor(mode_);
+  ok_.SetText(captions.okCaption);
+  messageSuffix_ = captions.suffix;
+  OnCountTick();
   ui::ShowModal(*this);
-  return !cancelled;
+  return !cancelled_;
 }
 
 void CountdownDialog::Load() {
@@ -72,11 +72,11 @@ void CountdownDialog::Load() {
 
   // The load step. A helper that fails leaves no hidden dialog behind.
   try {
-    if (!helper) helper = settings::NewWindowSettings();
-    helper->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmMsg");
-    helper->Prepare();
+    if (!windowSettings_) windowSettings_ = settings::NewWindowSettings();
+    windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmMsg");
+    windowSettings_->Prepare();
     // Above every window, the backdrop's full-screen picture included.
-    helper->AlwaysOnTop(true);
+    windowSettings_->AlwaysOnTop(true);
   } catch (...) {
     Unload();
     throw;
@@ -88,11 +88,11 @@ void CountdownDialog::Unload() { Close(ui::CloseReason::Code); }
 void CountdownDialog::OnCreate() {
   // Made in tab order: OK first (it has the focus), then the label, then Cancel.
   const HWND form = Handle();
-  cmdOK.Create(form, kCmdOK, kDesignOkCaption, kCmdOKPlace, true);
-  lblMsg.Create(form, kLblMsg, kDesignMessage, kLblMsgPlace);
-  cmdCancel.Create(form, kCmdCancel, L"キャンセル", kCmdCancelPlace);
-  for (int i = 0; i < static_cast<int>(imgIcon.size()); ++i)
-    imgIcon[i].Create(form, kImgIcon0 + i, SignalIcon(i), kImgIconPlace);
+  ok_.Create(form, kOkId, kDesignOkCaption, kCmdOKPlace, true);
+  message_.Create(form, kMessageId, kDesignMessage, kLblMsgPlace);
+  cancel_.Create(form, kCancelId, L"キャンセル", kCmdCancelPlace);
+  for (int i = 0; i < static_cast<int>(lamps_.size()); ++i)
+    lamps_[i].Create(form, kFirstLampId + i, SignalIcon(i), kImgIconPlace);
 }
 
 LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,7 +100,7 @@ LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     // The dialog keys ask the window for its default button, as they would ask
     // a dialog: Enter presses OK wherever the focus is.
     case DM_GETDEFID:
-      return MAKELRESULT(kCmdOK, DC_HASDEFID);
+      return MAKELRESULT(kOkId, DC_HASDEFID);
     // Like a dialog, the focus goes to OK on opening and back to where it was
     // when the dialog is activated again.
     case WM_ACTIVATE:
@@ -108,7 +108,7 @@ LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         const HWND focus = GetFocus();
         if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
       } else {
-        SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : cmdOK.Handle());
+        SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : ok_.Handle());
       }
       return 0;
   }
@@ -118,50 +118,50 @@ LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 bool CountdownDialog::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
   switch (id) {
-    case kCmdOK:
-      cmdOK_Click();
+    case kOkId:
+      OnOk();
       return true;
-    case kCmdCancel:
-      cmdCancel_Click();
+    case kCancelId:
+      OnCancel();
       return true;
   }
   return false;
 }
 
 void CountdownDialog::OnTimer(UINT_PTR id) {
-  if (id == timCount.Id()) timCount_Timer();
+  if (id == countTimer_.Id()) OnCountTick();
 }
 
 // One step of the count: stopped first and started again last, so a step
 // never overlaps the next tick and the next one comes a full interval later.
-void CountdownDialog::timCount_Timer() {
-  timCount.Stop();
-  const CountdownStep step = NextCountdownStep(count, lblMsgTag);
-  count = step.count;
-  lblMsg.SetText(step.label);
+void CountdownDialog::OnCountTick() {
+  countTimer_.Stop();
+  const CountdownStep step = NextCountdownStep(count_, messageSuffix_);
+  count_ = step.count;
+  message_.SetText(step.label);
   if (step.lamp) {
-    for (int i = 0; i < static_cast<int>(imgIcon.size()); ++i) imgIcon[i].SetVisible(i == *step.lamp);
+    for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) lamps_[i].SetVisible(i == *step.lamp);
   }
   if (!step.finished) {
-    timCount.Start();
+    countTimer_.Start();
   } else {
-    cancelled = false;
+    cancelled_ = false;
     Unload();
   }
 }
 
-void CountdownDialog::cmdOK_Click() {
-  cancelled = false;
+void CountdownDialog::OnOk() {
+  cancelled_ = false;
   Unload();
 }
 
-void CountdownDialog::cmdCancel_Click() {
-  cancelled = true;
+void CountdownDialog::OnCancel() {
+  cancelled_ = true;
   Unload();
 }
 
 void CountdownDialog::OnUnload() {
-  timCount.Stop();
+  countTimer_.Stop();
   lastFocus_ = nullptr;
   ui::DefaultInstance<CountdownDialog>::Drop(this);
 }

@@ -22,19 +22,19 @@ class CountdownDialog : public ui::Window {
  public:
   static constexpr const wchar_t* kClassName = L"VuriRivu.frmMsg";
   // The dialog keys send Enter as IDOK and Escape as IDCANCEL.
-  static constexpr int kCmdOK = IDOK;
-  static constexpr int kCmdCancel = IDCANCEL;
-  static constexpr int kLblMsg = 100;
-  static constexpr int kImgIcon0 = 110;  // imgIcon(i) is kImgIcon0 + i
+  static constexpr int kOkId = IDOK;
+  static constexpr int kCancelId = IDCANCEL;
+  static constexpr int kMessageId = 100;
+  static constexpr int kFirstLampId = 110;  // lamps_(i) is kFirstLampId + i
   static constexpr UINT kCountIntervalMs = 1000;
 
-  // The program-wide default instance: each ShowEx on it runs on a fresh
+  // The program-wide default instance: each Ask on it runs on a fresh
   // form, because the unload step drops it.
   static std::shared_ptr<CountdownDialog> Default();
 
-  // Shows the dialog modally, without an owner, for session-end mode o_Mode;
+  // Shows the dialog modally, without an owner, for the session-end mode;
   // true to go ahead, false to stop.
-  bool ShowEx(std::int32_t o_Mode);
+  bool Ask(std::int32_t mode);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,21 +46,21 @@ class CountdownDialog : public ui::Window {
  private:
   void Load();
   void Unload();
-  void timCount_Timer();
-  void cmdOK_Click();
-  void cmdCancel_Click();
+  void OnCountTick();
+  void OnOk();
+  void OnCancel();
 
-  std::int16_t count = 0;
-  bool cancelled = false;
-  std::int32_t mode = 0;
-  std::unique_ptr<settings::WindowSettings> helper;
+  std::int16_t count_ = 0;
+  bool cancelled_ = false;
+  std::int32_t mode_ = 0;
+  std::unique_ptr<settings::WindowSettings> windowSettings_;
 
-  std::array<ui::Image, 3> imgIcon;
-  ui::Label lblMsg;
-  std::wstring lblMsgTag;  // the message suffix of the mode; empty by design
-  ui::Button cmdOK;
-  ui::Button cmdCancel;
-  ui::Timer timCount{*this, 1, kCountIntervalMs};
+  std::array<ui::Image, 3> lamps_;
+  ui::Label message_;
+  std::wstring messageSuffix_;  // the message suffix of the mode; empty by design
+  ui::Button ok_;
+  ui::Button cancel_;
+  ui::Timer countTimer_{*this, 1, kCountIntervalMs};
   HWND lastFocus_ = nullptr;  // given back when the dialog is activated again
 };
 

@@ -25,33 +25,33 @@ inline std::wstring WindowText(HWND window) {
 }
 
 // The visible countdown dialog of this program, if one is up.
-inline HWND ShownMsgWindow() {
+inline HWND ShownCountdownDialog() {
   const HWND dialog = FindWindowW(launcher::CountdownDialog::kClassName, nullptr);
   return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
 }
 
-inline HWND MsgControl(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+inline HWND DialogControl(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
-struct MsgView {
+struct CountdownView {
   std::wstring title;
   std::wstring okCaption;
   std::wstring label;
   int lamp = -1;             // the one visible signal image, -1 unless exactly one shows
   Clock::time_point seenAt;  // when the watcher first saw this view
 
-  bool SameAs(const MsgView& other) const {
+  bool SameAs(const CountdownView& other) const {
     return title == other.title && okCaption == other.okCaption && label == other.label && lamp == other.lamp;
   }
 };
 
-inline MsgView ViewOf(HWND dialog) {
-  MsgView view;
+inline CountdownView ViewOf(HWND dialog) {
+  CountdownView view;
   view.title = WindowText(dialog);
-  view.okCaption = WindowText(MsgControl(dialog, launcher::CountdownDialog::kCmdOK));
-  view.label = WindowText(MsgControl(dialog, launcher::CountdownDialog::kLblMsg));
+  view.okCaption = WindowText(DialogControl(dialog, launcher::CountdownDialog::kOkId));
+  view.label = WindowText(DialogControl(dialog, launcher::CountdownDialog::kMessageId));
   int visible = 0;
   for (int i = 0; i < 3; ++i) {
-    if (IsWindowVisible(MsgControl(dialog, launcher::CountdownDialog::kImgIcon0 + i))) {
+    if (IsWindowVisible(DialogControl(dialog, launcher::CountdownDialog::kFirstLampId + i))) {
       ++visible;
       view.lamp = i;
     }
@@ -60,22 +60,22 @@ inline MsgView ViewOf(HWND dialog) {
   return view;
 }
 
-class MsgWatcher {
+class CountdownWatcher {
  public:
   // onShown runs once, the first time the dialog is seen on screen.
-  explicit MsgWatcher(std::function<void(HWND dialog)> onShown = {}) : onShown_(std::move(onShown)) {
+  explicit CountdownWatcher(std::function<void(HWND dialog)> onShown = {}) : onShown_(std::move(onShown)) {
     current_ = this;
-    hook_ = SetWindowsHookExW(WH_CBT, &MsgWatcher::Cbt, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExW(WH_CBT, &CountdownWatcher::Cbt, nullptr, GetCurrentThreadId());
   }
-  ~MsgWatcher() {
+  ~CountdownWatcher() {
     UnhookWindowsHookEx(hook_);
     current_ = nullptr;
   }
-  MsgWatcher(const MsgWatcher&) = delete;
-  MsgWatcher& operator=(const MsgWatcher&) = delete;
+  CountdownWatcher(const CountdownWatcher&) = delete;
+  CountdownWatcher& operator=(const CountdownWatcher&) = delete;
 
   // Every distinct view, in the order seen (labels change once a second).
-  const std::vector<MsgView>& Views() const { return views_; }
+  const std::vector<CountdownView>& Views() const { return views_; }
   std::optional<Clock::time_point> ShownAt() const { return shownAt_; }
   // When the dialog was unloaded: its window's destruction began. Under Wine
   // without a window manager, hiding a framed window then waits two seconds
@@ -92,9 +92,9 @@ class MsgWatcher {
   }
 
   void Look() {
-    const HWND dialog = ShownMsgWindow();
+    const HWND dialog = ShownCountdownDialog();
     if (!dialog) return;
-    MsgView view = ViewOf(dialog);
+    CountdownView view = ViewOf(dialog);
     view.seenAt = Clock::now();
     if (views_.empty() || !views_.back().SameAs(view)) views_.push_back(view);
     if (!shownAt_) {
@@ -106,13 +106,13 @@ class MsgWatcher {
   }
 
   std::function<void(HWND)> onShown_;
-  std::vector<MsgView> views_;
+  std::vector<CountdownView> views_;
   std::optional<Clock::time_point> shownAt_;
   std::optional<Clock::time_point> closedAt_;
   HWND dialog_ = nullptr;
   HWND focusAtShow_ = nullptr;
   HHOOK hook_ = nullptr;
-  static inline MsgWatcher* current_ = nullptr;
+  static inline CountdownWatcher* current_ = nullptr;
   testing_support::ThreadTimer timer_{20, [this] { Look(); }};
 };
 

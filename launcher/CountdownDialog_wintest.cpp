@@ -17,8 +17,8 @@ namespace {
 
 using launcher::CountdownDialog;
 using launcher_test::Clock;
-using launcher_test::MsgControl;
-using launcher_test::MsgWatcher;
+using launcher_test::CountdownWatcher;
+using launcher_test::DialogControl;
 using launcher_test::PressKey;
 using launcher_test::WindowText;
 using testing::ElementsAre;
@@ -53,8 +53,8 @@ class MsgTest : public ::testing::Test {
 };
 
 TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
-  MsgWatcher watcher;
-  const bool answer = CountdownDialog::Default()->ShowEx(2);
+  CountdownWatcher watcher;
+  const bool answer = CountdownDialog::Default()->Ask(2);
 
   EXPECT_TRUE(answer);
   ASSERT_TRUE(watcher.ShownAt());
@@ -83,11 +83,11 @@ TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItApp
 
 TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
   HWND ok = nullptr;
-  MsgWatcher watcher([&](HWND dialog) {
-    ok = MsgControl(dialog, CountdownDialog::kCmdOK);
-    SendMessageW(MsgControl(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0);
+  CountdownWatcher watcher([&](HWND dialog) {
+    ok = DialogControl(dialog, CountdownDialog::kOkId);
+    SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
   });
-  CountdownDialog::Default()->ShowEx(4);
+  CountdownDialog::Default()->Ask(4);
 
   ASSERT_FALSE(watcher.Views().empty());
   const auto& first = watcher.Views().front();
@@ -101,10 +101,10 @@ TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
 
 TEST_F(MsgTest, PowerOffShowsAsShutDownAndAnUnknownModeShowsTheBareNumber) {
   const auto firstView = [](std::int32_t mode) {
-    MsgWatcher watcher(
-        [](HWND dialog) { SendMessageW(MsgControl(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0); });
-    CountdownDialog::Default()->ShowEx(mode);
-    return watcher.Views().empty() ? launcher_test::MsgView{} : watcher.Views().front();
+    CountdownWatcher watcher(
+        [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); });
+    CountdownDialog::Default()->Ask(mode);
+    return watcher.Views().empty() ? launcher_test::CountdownView{} : watcher.Views().front();
   };
   const auto powerOff = firstView(3);
   EXPECT_EQ(Utf8(powerOff.okCaption), "終了");
@@ -116,43 +116,43 @@ TEST_F(MsgTest, PowerOffShowsAsShutDownAndAnUnknownModeShowsTheBareNumber) {
 
 TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
   {
-    MsgWatcher watcher([](HWND) { PressKey(VK_RETURN); });
-    EXPECT_TRUE(CountdownDialog::Default()->ShowEx(0));
+    CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
+    EXPECT_TRUE(CountdownDialog::Default()->Ask(0));
   }
   {
-    MsgWatcher watcher([](HWND) { PressKey(VK_ESCAPE); });
-    EXPECT_FALSE(CountdownDialog::Default()->ShowEx(0));
+    CountdownWatcher watcher([](HWND) { PressKey(VK_ESCAPE); });
+    EXPECT_FALSE(CountdownDialog::Default()->Ask(0));
   }
   {
     // Enter confirms wherever the focus is, Cancel included.
-    MsgWatcher watcher([](HWND dialog) {
-      SetFocus(MsgControl(dialog, CountdownDialog::kCmdCancel));
+    CountdownWatcher watcher([](HWND dialog) {
+      SetFocus(DialogControl(dialog, CountdownDialog::kCancelId));
       PressKey(VK_RETURN);
     });
-    EXPECT_TRUE(CountdownDialog::Default()->ShowEx(1));
+    EXPECT_TRUE(CountdownDialog::Default()->Ask(1));
   }
 }
 
 TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
   const auto answer = [](std::function<void(HWND)> act) {
-    MsgWatcher watcher(std::move(act));
-    return CountdownDialog::Default()->ShowEx(0);
+    CountdownWatcher watcher(std::move(act));
+    return CountdownDialog::Default()->Ask(0);
   };
-  EXPECT_TRUE(
-      answer([](HWND dialog) { SendMessageW(MsgControl(dialog, CountdownDialog::kCmdOK), BM_CLICK, 0, 0); }));
+  EXPECT_TRUE(answer(
+      [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0); }));
   EXPECT_FALSE(answer(
-      [](HWND dialog) { SendMessageW(MsgControl(dialog, CountdownDialog::kCmdCancel), BM_CLICK, 0, 0); }));
+      [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); }));
   EXPECT_FALSE(answer([](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }));
   EXPECT_FALSE(answer([](HWND dialog) { SendMessageW(dialog, WM_ENDSESSION, TRUE, 0); }));
 }
 
 TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
   HWND shown = nullptr;
-  MsgWatcher watcher([&](HWND dialog) {
+  CountdownWatcher watcher([&](HWND dialog) {
     shown = dialog;
-    SendMessageW(MsgControl(dialog, CountdownDialog::kCmdOK), BM_CLICK, 0, 0);
+    SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0);
   });
-  CountdownDialog::Default()->ShowEx(0);
+  CountdownDialog::Default()->Ask(0);
 
   EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "Prepare()", "AlwaysOnTop(1)"));
   EXPECT_EQ(helpers->window, reinterpret_cast<platform::WindowHandle>(shown));
@@ -160,8 +160,8 @@ TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
 
 TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
   for (int call = 0; call < 2; ++call) {
-    MsgWatcher watcher([](HWND) { PressKey(VK_RETURN); });
-    EXPECT_TRUE(CountdownDialog::Default()->ShowEx(0));
+    CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
+    EXPECT_TRUE(CountdownDialog::Default()->Ask(0));
     ASSERT_FALSE(watcher.Views().empty());
     EXPECT_EQ(Utf8(watcher.Views().front().label), "9秒後に終了します");
     EXPECT_EQ(watcher.Views().front().lamp, kGreen);
@@ -176,20 +176,20 @@ TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
   std::vector<RECT> images;
   std::vector<HICON> icons;
   std::wstring cancelCaption;
-  MsgWatcher watcher([&](HWND dialog) {
+  CountdownWatcher watcher([&](HWND dialog) {
     GetClientRect(dialog, &client);
-    ok = ClientPlace(MsgControl(dialog, CountdownDialog::kCmdOK));
-    cancel = ClientPlace(MsgControl(dialog, CountdownDialog::kCmdCancel));
-    label = ClientPlace(MsgControl(dialog, CountdownDialog::kLblMsg));
-    cancelCaption = WindowText(MsgControl(dialog, CountdownDialog::kCmdCancel));
+    ok = ClientPlace(DialogControl(dialog, CountdownDialog::kOkId));
+    cancel = ClientPlace(DialogControl(dialog, CountdownDialog::kCancelId));
+    label = ClientPlace(DialogControl(dialog, CountdownDialog::kMessageId));
+    cancelCaption = WindowText(DialogControl(dialog, CountdownDialog::kCancelId));
     for (int i = 0; i < 3; ++i) {
-      const HWND image = MsgControl(dialog, CountdownDialog::kImgIcon0 + i);
+      const HWND image = DialogControl(dialog, CountdownDialog::kFirstLampId + i);
       images.push_back(ClientPlace(image));
       icons.push_back(reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0)));
     }
     PressKey(VK_ESCAPE);
   });
-  CountdownDialog::Default()->ShowEx(0);
+  CountdownDialog::Default()->Ask(0);
 
   const auto same = [](const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

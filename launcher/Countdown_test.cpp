@@ -34,7 +34,7 @@ TEST(CountdownCaptions, AnUnknownModeKeepsTheDesignCaptionAndNoSuffix) {
   }
 }
 
-// The whole count as the dialog runs it: 10 set by ShowEx, one step shown on
+// The whole count as the dialog runs it: 10 set by Ask, one step shown on
 // opening, then one per tick until the count runs out.
 TEST(Countdown, RunsFromNineToZeroWithTheSignalTurningEveryStep) {
   struct Expected {

@@ -12,15 +12,15 @@ constexpr int kAutoEjectItem = 10;
 bool* SettingOf(int k, StripSettings& s) {
   switch (k) {
     case kTopMostItem:
-      return &s.TopMost;
+      return &s.topMost;
     case kLargeItem:
-      return &s.LageButton;
+      return &s.largeButtons;
     case kPowerdownItem:
-      return &s.Powerdown;
+      return &s.powerOff;
     case kStandbyItem:
-      return &s.Standby;
+      return &s.standbyButton;
     case kAutoEjectItem:
-      return &s.AutoEject;
+      return &s.autoEject;
     default:
       return nullptr;
   }
@@ -50,7 +50,7 @@ const std::array<MenuItem, kMenuItemCount>& MenuItems() {
 MenuState MenuStateAtLoad(const StripSettings& settings, bool isWindowsNT) {
   MenuState state;
   state.enabled.fill(true);
-  state.checked[static_cast<std::size_t>(settings.Pos)] = true;
+  state.checked[static_cast<std::size_t>(settings.corner)] = true;
   StripSettings copy = settings;
   for (const int k : {kTopMostItem, kLargeItem, kStandbyItem}) state.checked[k] = *SettingOf(k, copy);
   for (const int k : {kPowerdownItem, kAutoEjectItem}) {
@@ -67,7 +67,7 @@ MenuOutcome ChooseMenuItem(int k, MenuState& state, StripSettings& settings) {
   switch (MenuItems()[index].kind) {
     case MenuItemKind::Corner:
       for (int corner = kTopLeft; corner <= kBottomLeft; ++corner) state.checked[corner] = corner == k;
-      settings.Pos = static_cast<std::int16_t>(k);
+      settings.corner = static_cast<std::int16_t>(k);
       return MenuOutcome::ApplySettings;
     case MenuItemKind::Check:
     case MenuItemKind::NtOnlyCheck:

@@ -1,5 +1,5 @@
 #pragma once
-// The launcher's popup menu mnuP(0) ... mnuP(12): what each item is, its
+// The launcher's popup menu items 0 to 12: what each item is, its
 // check and enabled state, and what choosing it does to the settings.
 #include <array>
 

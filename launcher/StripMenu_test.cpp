@@ -63,7 +63,7 @@ TEST(ChooseMenuItem, ACornerMovesTheMarkAndPos) {
   MenuState state = MenuStateAtLoad(s, true);
   for (int k : {3, 1, 1, 2, 0}) {
     EXPECT_EQ(ChooseMenuItem(k, state, s), MenuOutcome::ApplySettings);
-    EXPECT_EQ(s.Pos, k);
+    EXPECT_EQ(s.corner, k);
     for (int corner = 0; corner < 4; ++corner) EXPECT_EQ(state.checked[corner], corner == k) << k;
   }
 }
@@ -72,18 +72,18 @@ TEST(ChooseMenuItem, ACheckItemInvertsItsMarkAndSetting) {
   StripSettings s;
   MenuState state = MenuStateAtLoad(s, true);
   EXPECT_EQ(ChooseMenuItem(5, state, s), MenuOutcome::ApplySettings);
-  EXPECT_TRUE(s.TopMost && state.checked[5]);
+  EXPECT_TRUE(s.topMost && state.checked[5]);
   EXPECT_EQ(ChooseMenuItem(6, state, s), MenuOutcome::ApplySettings);
-  EXPECT_TRUE(s.LageButton);
+  EXPECT_TRUE(s.largeButtons);
   EXPECT_EQ(ChooseMenuItem(7, state, s), MenuOutcome::ApplySettings);
-  EXPECT_TRUE(s.Powerdown);
+  EXPECT_TRUE(s.powerOff);
   EXPECT_EQ(ChooseMenuItem(8, state, s), MenuOutcome::ApplySettings);
-  EXPECT_TRUE(s.Standby);
+  EXPECT_TRUE(s.standbyButton);
   EXPECT_EQ(ChooseMenuItem(10, state, s), MenuOutcome::ApplySettings);
-  EXPECT_TRUE(s.AutoEject);
+  EXPECT_TRUE(s.autoEject);
   EXPECT_EQ(s, (StripSettings{0, true, true, true, true, true}));
   EXPECT_EQ(ChooseMenuItem(5, state, s), MenuOutcome::ApplySettings);
-  EXPECT_FALSE(s.TopMost || state.checked[5]);
+  EXPECT_FALSE(s.topMost || state.checked[5]);
 }
 
 TEST(ChooseMenuItem, QuitUnloadsAndChangesNothing) {
@@ -102,7 +102,7 @@ TEST(ChooseMenuItem, SeparatorsDisabledItemsAndStrangeIndexesDoNothing) {
   for (int k : {4, 9, 11, 7, 10, -1, 13}) EXPECT_EQ(ChooseMenuItem(k, state, s), MenuOutcome::Nothing) << k;
   EXPECT_EQ(state, before);
   // Off Windows NT the stored True values stay in force.
-  EXPECT_TRUE(s.Powerdown && s.AutoEject);
+  EXPECT_TRUE(s.powerOff && s.autoEject);
 }
 
 }  // namespace

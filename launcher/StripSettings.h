@@ -10,12 +10,12 @@ namespace launcher {
 enum Corner : std::int16_t { kTopLeft = 0, kTopRight = 1, kBottomRight = 2, kBottomLeft = 3 };
 
 struct StripSettings {
-  std::int16_t Pos = kTopLeft;
-  bool TopMost = false;
-  bool LageButton = false;  // spelled so in the store
-  bool Powerdown = false;
-  bool AutoEject = false;
-  bool Standby = false;
+  std::int16_t corner = kTopLeft;
+  bool topMost = false;
+  bool largeButtons = false;  // stored as "LageButton", as it always was
+  bool powerOff = false;
+  bool autoEject = false;
+  bool standbyButton = false;
   friend bool operator==(const StripSettings&, const StripSettings&) = default;
 };
 

@@ -53,8 +53,8 @@ TEST(ReadStripSettings, ACornerThatIsNoneOfTheFourReadsAsTopLeft) {
     store.Put(L"Pos", text);
     store.Put(L"Standby", L"True");
     const StripSettings s = launcher::ReadStripSettings(store.helper);
-    EXPECT_EQ(s.Pos, 0) << testing_support::Utf8(text);
-    EXPECT_TRUE(s.Standby);
+    EXPECT_EQ(s.corner, 0) << testing_support::Utf8(text);
+    EXPECT_TRUE(s.standbyButton);
   }
 }
 
@@ -64,9 +64,9 @@ TEST(ReadStripSettings, ABooleanThatDoesNotConvertReadsAsFalse) {
   store.Put(L"LageButton", L"");
   store.Put(L"Pos", L"3");
   const StripSettings s = launcher::ReadStripSettings(store.helper);
-  EXPECT_FALSE(s.TopMost);
-  EXPECT_FALSE(s.LageButton);
-  EXPECT_EQ(s.Pos, 3);
+  EXPECT_FALSE(s.topMost);
+  EXPECT_FALSE(s.largeButtons);
+  EXPECT_EQ(s.corner, 3);
 }
 
 TEST(WriteStripSettings, WritesAllSixInOrder) {

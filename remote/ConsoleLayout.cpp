@@ -5,25 +5,25 @@
 namespace remote {
 
 const std::array<ControlSpec, 15> kConsoleControls{{
-    {kLblMachine, L"マシン名(&P)", {75, 200, 1065, 240}, 0},
-    {kCboMachine, L"Combo1", {1200, 150, 3615, 300}, 0},
-    {kCmdClear, L"クリア", {4875, 150, 1300, 300}, 0},
-    {kFraMsg, L"メッセージ(&M)", {150, 600, 6015, 1290}, 0},
-    {kLblMsg, L"メッセージ", {225, 400, 915, 240}, kFraMsg},
-    {kTxtMsg, L"Text1", {1200, 375, 4515, 315}, kFraMsg},
-    {kLblTime, L"表示時間(&T)", {150, 855, 990, 240}, kFraMsg},
-    {kHsbMsgTime, L"", {1200, 825, 3765, 315}, kFraMsg},
+    {kMachineLabelId, L"マシン名(&P)", {75, 200, 1065, 240}, 0},
+    {kMachineId, L"Combo1", {1200, 150, 3615, 300}, 0},
+    {kClearId, L"クリア", {4875, 150, 1300, 300}, 0},
+    {kMessageFrameId, L"メッセージ(&M)", {150, 600, 6015, 1290}, 0},
+    {kMessageLabelId, L"メッセージ", {225, 400, 915, 240}, kMessageFrameId},
+    {kMessageId, L"Text1", {1200, 375, 4515, 315}, kMessageFrameId},
+    {kTimeLabelId, L"表示時間(&T)", {150, 855, 990, 240}, kMessageFrameId},
+    {kTimeOutId, L"", {1200, 825, 3765, 315}, kMessageFrameId},
     // The seconds label starts where the scroll bar ends, so no digit is cut.
-    {kLblMsgTime, L"Label1", {4965, 825, 750, 315}, kFraMsg},
+    {kTimeOutLabelId, L"Label1", {4965, 825, 750, 315}, kMessageFrameId},
     // Checked, the first box closes applications on the target without asking
     // their users, so its caption says that; the longer caption needs a wider
     // box and frame, which still end left of the Abort button.
-    {kFrmShutDown, L"シャットダウン動作(&S)", {150, 2025, 3300, 1140}, 0},
-    {kChkApp, L"アプリケーションを強制終了する", {270, 300, 2955, 360}, kFrmShutDown},
-    {kChkBoot, L"終了後リブート", {300, 675, 2355, 360}, kFrmShutDown},
-    {kCmdAbout, L"中止(&A)", {3525, 2400, 1300, 360}, 0},
-    {kCmdExec, L"実行(&E)", {3525, 2850, 1300, 360}, 0},
-    {kCmdCandel, L"閉じる", {4950, 2850, 1300, 360}, 0},
+    {kOptionsFrameId, L"シャットダウン動作(&S)", {150, 2025, 3300, 1140}, 0},
+    {kForceCloseId, L"アプリケーションを強制終了する", {270, 300, 2955, 360}, kOptionsFrameId},
+    {kRestartId, L"終了後リブート", {300, 675, 2355, 360}, kOptionsFrameId},
+    {kAbortId, L"中止(&A)", {3525, 2400, 1300, 360}, 0},
+    {kExecuteId, L"実行(&E)", {3525, 2850, 1300, 360}, 0},
+    {kCloseId, L"閉じる", {4950, 2850, 1300, 360}, 0},
 }};
 
 const ControlSpec& SpecOf(ControlId id) {

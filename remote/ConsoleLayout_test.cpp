@@ -14,7 +14,8 @@ TEST(ConsoleLayout, EveryControlLiesInsideItsFrameOrTheClientArea) {
     int width = remote::kClientWidth;
     int height = remote::kClientHeight;
     if (control.container != 0) {
-      ASSERT_TRUE(control.container == remote::kFraMsg || control.container == remote::kFrmShutDown);
+      ASSERT_TRUE(control.container == remote::kMessageFrameId ||
+                  control.container == remote::kOptionsFrameId);
       const auto& frame = remote::SpecOf(static_cast<remote::ControlId>(control.container));
       width = frame.place.width;
       height = frame.place.height;
@@ -31,7 +32,8 @@ TEST(ConsoleLayout, IdentifiersAreUniqueAndAFrameComesRightBeforeWhatItHolds) {
   int lastFrame = 0;
   for (const auto& control : kConsoleControls) {
     EXPECT_TRUE(ids.insert(control.id).second) << control.id;
-    if (control.id == remote::kFraMsg || control.id == remote::kFrmShutDown) lastFrame = control.id;
+    if (control.id == remote::kMessageFrameId || control.id == remote::kOptionsFrameId)
+      lastFrame = control.id;
     // Tab order runs through a frame's contents straight after the frame.
     if (control.container != 0) {
       EXPECT_EQ(control.container, lastFrame) << control.id;
@@ -41,7 +43,7 @@ TEST(ConsoleLayout, IdentifiersAreUniqueAndAFrameComesRightBeforeWhatItHolds) {
 
 TEST(ConsoleLayout, SpecFindsEachControlByItsIdentifier) {
   for (const auto& control : kConsoleControls) EXPECT_EQ(&remote::SpecOf(control.id), &control);
-  EXPECT_EQ(remote::SpecOf(remote::kCmdExec).caption, std::wstring(L"実行(&E)"));
+  EXPECT_EQ(remote::SpecOf(remote::kExecuteId).caption, std::wstring(L"実行(&E)"));
 }
 
 }  // namespace

@@ -54,15 +54,15 @@ void ConsoleWindow::Load() {
   params.top = ui::TwipsToPixelsY(CentredTwips(GetSystemMetrics(SM_CYSCREEN), height, ui::PixelsToTwipsY));
   Create(params);
 
-  cboMachine_.SetText(L"");
+  machine_.SetText(L"");
   const ConsoleState state = LoadConsoleState(services_.store);
   ShowHistory(state.history);
-  txtMsg_.SetText(state.settings.message);
-  hsbMsgTime_.SetValue(state.settings.timeOut);
-  chkApp_.SetChecked(state.settings.app != 0);
-  chkBoot_.SetChecked(state.settings.boot != 0);
+  message_.SetText(state.settings.message);
+  timeOut_.SetValue(state.settings.timeOut);
+  forceClose_.SetChecked(state.settings.app != 0);
+  restart_.SetChecked(state.settings.boot != 0);
   SetButtonState(kReady);
-  hsbMsgTime_Change();
+  ShowTimeOut();
 }
 
 int ConsoleWindow::ShowMessage(const std::wstring& text, UINT flags) {
@@ -71,8 +71,8 @@ int ConsoleWindow::ShowMessage(const std::wstring& text, UINT flags) {
 
 ui::TwipsRect ConsoleWindow::Place(ControlId id) const {
   const ControlSpec& params = SpecOf(id);
-  if (params.container == kFraMsg) return fraMsg_.Place(params.place);
-  if (params.container == kFrmShutDown) return frmShutDown_.Place(params.place);
+  if (params.container == kMessageFrameId) return messageFrame_.Place(params.place);
+  if (params.container == kOptionsFrameId) return optionsFrame_.Place(params.place);
   return params.place;
 }
 
@@ -80,38 +80,38 @@ void ConsoleWindow::OnCreate() {
   // Created in tab order: the dialog keys follow the order of the children.
   const HWND form = Handle();
   const auto caption = [](ControlId id) { return std::wstring(SpecOf(id).caption); };
-  lblMachine_.Create(form, kLblMachine, caption(kLblMachine), Place(kLblMachine));
-  cboMachine_.Create(form, kCboMachine, caption(kCboMachine), Place(kCboMachine));
-  cmdClear_.Create(form, kCmdClear, caption(kCmdClear), Place(kCmdClear));
-  fraMsg_.Create(form, kFraMsg, caption(kFraMsg), Place(kFraMsg));
-  lblMsg_.Create(form, kLblMsg, caption(kLblMsg), Place(kLblMsg));
-  txtMsg_.Create(form, kTxtMsg, caption(kTxtMsg), Place(kTxtMsg));
-  lblTime_.Create(form, kLblTime, caption(kLblTime), Place(kLblTime));
-  hsbMsgTime_.Create(form, kHsbMsgTime, Place(kHsbMsgTime));
-  hsbMsgTime_.SetRange(kMinTimeOut, kMaxTimeOut);
-  hsbMsgTime_.SetSteps(kTimeOutArrowStep, kTimeOutPageStep);
-  lblMsgTime_.Create(form, kLblMsgTime, caption(kLblMsgTime), Place(kLblMsgTime));
-  frmShutDown_.Create(form, kFrmShutDown, caption(kFrmShutDown), Place(kFrmShutDown));
-  chkApp_.Create(form, kChkApp, caption(kChkApp), Place(kChkApp));
-  chkBoot_.Create(form, kChkBoot, caption(kChkBoot), Place(kChkBoot));
-  cmdAbout_.Create(form, kCmdAbout, caption(kCmdAbout), Place(kCmdAbout));
-  cmdExec_.Create(form, kCmdExec, caption(kCmdExec), Place(kCmdExec), true);
-  cmdCandel_.Create(form, kCmdCandel, caption(kCmdCandel), Place(kCmdCandel));
+  machineLabel_.Create(form, kMachineLabelId, caption(kMachineLabelId), Place(kMachineLabelId));
+  machine_.Create(form, kMachineId, caption(kMachineId), Place(kMachineId));
+  clear_.Create(form, kClearId, caption(kClearId), Place(kClearId));
+  messageFrame_.Create(form, kMessageFrameId, caption(kMessageFrameId), Place(kMessageFrameId));
+  messageLabel_.Create(form, kMessageLabelId, caption(kMessageLabelId), Place(kMessageLabelId));
+  message_.Create(form, kMessageId, caption(kMessageId), Place(kMessageId));
+  timeLabel_.Create(form, kTimeLabelId, caption(kTimeLabelId), Place(kTimeLabelId));
+  timeOut_.Create(form, kTimeOutId, Place(kTimeOutId));
+  timeOut_.SetRange(kMinTimeOut, kMaxTimeOut);
+  timeOut_.SetSteps(kTimeOutArrowStep, kTimeOutPageStep);
+  timeOutLabel_.Create(form, kTimeOutLabelId, caption(kTimeOutLabelId), Place(kTimeOutLabelId));
+  optionsFrame_.Create(form, kOptionsFrameId, caption(kOptionsFrameId), Place(kOptionsFrameId));
+  forceClose_.Create(form, kForceCloseId, caption(kForceCloseId), Place(kForceCloseId));
+  restart_.Create(form, kRestartId, caption(kRestartId), Place(kRestartId));
+  abort_.Create(form, kAbortId, caption(kAbortId), Place(kAbortId));
+  execute_.Create(form, kExecuteId, caption(kExecuteId), Place(kExecuteId), true);
+  close_.Create(form, kCloseId, caption(kCloseId), Place(kCloseId));
 }
 
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == hsbMsgTime_.Handle()) {
-        hsbMsgTime_.Scroll(wParam);
-        hsbMsgTime_Change();
+      if (reinterpret_cast<HWND>(lParam) == timeOut_.Handle()) {
+        timeOut_.Scroll(wParam);
+        ShowTimeOut();
         return 0;
       }
       break;
     // The dialog keys ask these of the window, as they would ask a dialog:
     // the default button (Enter does nothing while Execute is disabled)...
     case DM_GETDEFID:
-      return MAKELRESULT(kCmdExec, DC_HASDEFID);
+      return MAKELRESULT(kExecuteId, DC_HASDEFID);
     // ...and the focus moves, including the one of a label's or a frame's
     // access key, which goes on to the next control that takes the focus.
     case WM_NEXTDLGCTL:
@@ -132,28 +132,28 @@ void ConsoleWindow::MoveFocusPast(HWND control, bool backwards) {
 bool ConsoleWindow::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
   switch (id) {
-    case kCmdExec:
+    case kExecuteId:
       // Enter reaches here too; a disabled Execute sends nothing.
-      if (cmdExec_.IsEnabled()) cmdExec_Click();
+      if (execute_.IsEnabled()) OnExecute();
       return true;
-    case kCmdAbout:
-      cmdAbout_Click();
+    case kAbortId:
+      OnAbort();
       return true;
-    case kCmdCandel:
+    case kCloseId:
       // Esc reaches here too; a disabled Close keeps the window.
-      if (cmdCandel_.IsEnabled()) Close(ui::CloseReason::Code);
+      if (close_.IsEnabled()) Close(ui::CloseReason::Code);
       return true;
-    case kCmdClear:
-      cmdClear_Click();
+    case kClearId:
+      OnClear();
       return true;
   }
   return false;
 }
 
-void ConsoleWindow::cmdExec_Click() {
+void ConsoleWindow::OnExecute() {
   std::optional<ui::BusyCursor> busy;
   try {
-    const MachineChoice choice = ChooseMachine(cboMachine_.Text());
+    const MachineChoice choice = ChooseMachine(machine_.Text());
     // Abort addresses this machine from now on, even if the user cancels.
     abortTarget_ = choice.target;
     if (ShowMessage(ConfirmationText(choice.displayName), kConfirmFlags) == IDCANCEL) return;
@@ -164,11 +164,11 @@ void ConsoleWindow::cmdExec_Click() {
     UpdateWindow(Handle());
 
     ShutdownRequest& request = Request();
-    request.Message(txtMsg_.Text());
-    request.TimeOut(hsbMsgTime_.Value());
-    request.ForceAppsClosed(chkApp_.IsChecked());
-    request.RebootAfterShutdown(chkBoot_.IsChecked());
-    if (request.VuriRivu(choice.target)) {
+    request.Message(message_.Text());
+    request.TimeOut(timeOut_.Value());
+    request.ForceAppsClosed(forceClose_.IsChecked());
+    request.RebootAfterShutdown(restart_.IsChecked());
+    if (request.Send(choice.target)) {
       SetButtonState(kRequested);
       std::vector<std::wstring> history = History();
       MoveToTop(history, choice.displayName);
@@ -185,10 +185,10 @@ void ConsoleWindow::cmdExec_Click() {
   }
 }
 
-void ConsoleWindow::cmdAbout_Click() {
+void ConsoleWindow::OnAbort() {
   try {
     ShutdownRequest& request = Request();
-    if (!request.About(abortTarget_)) ShowMessage(request.LastError(), MB_ICONSTOP);
+    if (!request.Abort(abortTarget_)) ShowMessage(request.LastError(), MB_ICONSTOP);
   } catch (...) {
     const ErrorReport error = ReportCurrentException();
     ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
@@ -196,9 +196,9 @@ void ConsoleWindow::cmdAbout_Click() {
   SetButtonState(kReady);
 }
 
-void ConsoleWindow::cmdClear_Click() { cboMachine_.Clear(); }
+void ConsoleWindow::OnClear() { machine_.Clear(); }
 
-void ConsoleWindow::hsbMsgTime_Change() { lblMsgTime_.SetText(TimeOutCaption(hsbMsgTime_.Value())); }
+void ConsoleWindow::ShowTimeOut() { timeOutLabel_.SetText(TimeOutCaption(timeOut_.Value())); }
 
 void ConsoleWindow::SetButtonState(std::int16_t state) {
   bool close = true;
@@ -219,9 +219,9 @@ void ConsoleWindow::SetButtonState(std::int16_t state) {
   // A disabled control drops the focus; it goes on to the next usable one,
   // so Enter, Esc and Tab keep working.
   const HWND focus = GetFocus();
-  cmdCandel_.SetEnabled(close);
-  cmdExec_.SetEnabled(exec);
-  cmdAbout_.SetEnabled(abort);
+  close_.SetEnabled(close);
+  execute_.SetEnabled(exec);
+  abort_.SetEnabled(abort);
   if (focus && IsChild(Handle(), focus) && !IsWindowEnabled(focus)) MoveFocusPast(focus, false);
 }
 
@@ -232,24 +232,24 @@ ShutdownRequest& ConsoleWindow::Request() {
 
 std::vector<std::wstring> ConsoleWindow::History() const {
   std::vector<std::wstring> history;
-  for (int i = 0; i < cboMachine_.Count(); ++i) history.push_back(cboMachine_.Item(i));
+  for (int i = 0; i < machine_.Count(); ++i) history.push_back(machine_.Item(i));
   return history;
 }
 
 void ConsoleWindow::ShowHistory(const std::vector<std::wstring>& history) {
-  cboMachine_.Clear();
-  for (const auto& entry : history) cboMachine_.AddItem(entry);
-  if (!history.empty()) cboMachine_.Select(0);
+  machine_.Clear();
+  for (const auto& entry : history) machine_.AddItem(entry);
+  if (!history.empty()) machine_.Select(0);
 }
 
 void ConsoleWindow::OnUnload() {
   // The store skips what fails and goes on: the window closes in any case.
   ConsoleState state;
   state.history = History();
-  state.settings.message = txtMsg_.Text();
-  state.settings.timeOut = hsbMsgTime_.Value();
-  state.settings.app = chkApp_.IsChecked() ? 1 : 0;
-  state.settings.boot = chkBoot_.IsChecked() ? 1 : 0;
+  state.settings.message = message_.Text();
+  state.settings.timeOut = timeOut_.Value();
+  state.settings.app = forceClose_.IsChecked() ? 1 : 0;
+  state.settings.boot = restart_.IsChecked() ? 1 : 0;
   SaveConsoleState(services_.store, state);
 }
 

@@ -49,10 +49,10 @@ class ConsoleWindow : public ui::Window {
   void OnUnload() override;
 
  private:
-  void cmdExec_Click();
-  void cmdAbout_Click();
-  void cmdClear_Click();
-  void hsbMsgTime_Change();
+  void OnExecute();
+  void OnAbort();
+  void OnClear();
+  void ShowTimeOut();
   void SetButtonState(std::int16_t state);
   void MoveFocusPast(HWND control, bool backwards);
 
@@ -65,21 +65,21 @@ class ConsoleWindow : public ui::Window {
   std::unique_ptr<ShutdownRequest> request_;
   std::wstring abortTarget_;  // empty: the local machine
 
-  ui::Label lblMachine_;
-  ui::ComboBox cboMachine_;
-  ui::Button cmdClear_;
-  ui::Frame fraMsg_;
-  ui::Label lblMsg_;
-  ui::TextBox txtMsg_;
-  ui::Label lblTime_;
-  ui::ScrollBar hsbMsgTime_;
-  ui::Label lblMsgTime_;
-  ui::Frame frmShutDown_;
-  ui::CheckBox chkApp_;
-  ui::CheckBox chkBoot_;
-  ui::Button cmdAbout_;
-  ui::Button cmdExec_;
-  ui::Button cmdCandel_;
+  ui::Label machineLabel_;
+  ui::ComboBox machine_;
+  ui::Button clear_;
+  ui::Frame messageFrame_;
+  ui::Label messageLabel_;
+  ui::TextBox message_;
+  ui::Label timeLabel_;
+  ui::ScrollBar timeOut_;
+  ui::Label timeOutLabel_;
+  ui::Frame optionsFrame_;
+  ui::CheckBox forceClose_;
+  ui::CheckBox restart_;
+  ui::Button abort_;
+  ui::Button execute_;
+  ui::Button close_;
 };
 
 }  // namespace remote

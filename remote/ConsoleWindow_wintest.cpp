@@ -101,22 +101,22 @@ class ConsoleWindow : public ::testing::Test {
                  reinterpret_cast<LPARAM>(Control(id)));
   }
   bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  int TimeOut() const { return GetScrollPos(Control(remote::kHsbMsgTime), SB_CTL); }
+  int TimeOut() const { return GetScrollPos(Control(remote::kTimeOutId), SB_CTL); }
   std::vector<std::wstring> History() const {
     std::vector<std::wstring> items;
-    const auto count = SendMessageW(Control(remote::kCboMachine), CB_GETCOUNT, 0, 0);
+    const auto count = SendMessageW(Control(remote::kMachineId), CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
       wchar_t item[512] = {};
-      SendMessageW(Control(remote::kCboMachine), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      SendMessageW(Control(remote::kMachineId), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
       items.push_back(item);
     }
     return items;
   }
   // Enabled flags of Close, Execute and Abort.
   std::vector<bool> Buttons() const {
-    return {IsWindowEnabled(Control(remote::kCmdCandel)) != FALSE,
-            IsWindowEnabled(Control(remote::kCmdExec)) != FALSE,
-            IsWindowEnabled(Control(remote::kCmdAbout)) != FALSE};
+    return {IsWindowEnabled(Control(remote::kCloseId)) != FALSE,
+            IsWindowEnabled(Control(remote::kExecuteId)) != FALSE,
+            IsWindowEnabled(Control(remote::kAbortId)) != FALSE};
   }
   std::vector<std::string> Requests() const {
     std::vector<std::string> requests;
@@ -145,12 +145,12 @@ TEST_F(ConsoleWindow, LoadsTheHistoryUpToTheFirstGapAndTheInputs) {
           {{L"Msg", L"保守のため停止します"}, {L"TimeOut", L"45"}, {L"App", L"1"}, {L"Boot", L"0"}});
   Load();
   EXPECT_THAT(History(), ElementsAre(L"srv1", L"SRV1"));
-  EXPECT_EQ(Text(remote::kCboMachine), L"srv1");
-  EXPECT_EQ(Text(remote::kTxtMsg), L"保守のため停止します");
+  EXPECT_EQ(Text(remote::kMachineId), L"srv1");
+  EXPECT_EQ(Text(remote::kMessageId), L"保守のため停止します");
   EXPECT_EQ(TimeOut(), 45);
-  EXPECT_EQ(Text(remote::kLblMsgTime), L"45秒");
-  EXPECT_TRUE(Checked(remote::kChkApp));
-  EXPECT_FALSE(Checked(remote::kChkBoot));
+  EXPECT_EQ(Text(remote::kTimeOutLabelId), L"45秒");
+  EXPECT_TRUE(Checked(remote::kForceCloseId));
+  EXPECT_FALSE(Checked(remote::kRestartId));
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_THAT(boxes, IsEmpty());
 }
@@ -158,12 +158,12 @@ TEST_F(ConsoleWindow, LoadsTheHistoryUpToTheFirstGapAndTheInputs) {
 TEST_F(ConsoleWindow, EmptyStoreGivesEmptyInputsAndZeroSeconds) {
   Load();
   EXPECT_THAT(History(), IsEmpty());
-  EXPECT_EQ(Text(remote::kCboMachine), L"");
-  EXPECT_EQ(Text(remote::kTxtMsg), L"");
+  EXPECT_EQ(Text(remote::kMachineId), L"");
+  EXPECT_EQ(Text(remote::kMessageId), L"");
   EXPECT_EQ(TimeOut(), 0);
-  EXPECT_EQ(Text(remote::kLblMsgTime), L"0秒");
-  EXPECT_FALSE(Checked(remote::kChkApp));
-  EXPECT_FALSE(Checked(remote::kChkBoot));
+  EXPECT_EQ(Text(remote::kTimeOutLabelId), L"0秒");
+  EXPECT_FALSE(Checked(remote::kForceCloseId));
+  EXPECT_FALSE(Checked(remote::kRestartId));
 }
 
 TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
@@ -186,14 +186,14 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
     EXPECT_EQ(r.top, ui::TwipsToPixelsY(place.top));
     EXPECT_EQ(r.right, ui::TwipsToPixelsX(place.left + place.width));
     // A drop-down combo box is as high as its text field; the list hangs below.
-    if (params.id != remote::kCboMachine) {
+    if (params.id != remote::kMachineId) {
       EXPECT_EQ(r.bottom, ui::TwipsToPixelsY(place.top + place.height));
     }
   }
-  EXPECT_EQ(Text(remote::kChkApp), L"アプリケーションを強制終了する");
-  EXPECT_EQ(Text(remote::kLblMachine), L"マシン名(&P)");
-  EXPECT_EQ(Text(remote::kCmdCandel), L"閉じる");
-  EXPECT_TRUE(GetWindowLongPtrW(Control(remote::kCmdExec), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  EXPECT_EQ(Text(remote::kForceCloseId), L"アプリケーションを強制終了する");
+  EXPECT_EQ(Text(remote::kMachineLabelId), L"マシン名(&P)");
+  EXPECT_EQ(Text(remote::kCloseId), L"閉じる");
+  EXPECT_TRUE(GetWindowLongPtrW(Control(remote::kExecuteId), GWL_STYLE) & BS_DEFPUSHBUTTON);
   const auto style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -203,12 +203,12 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
 TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   Prepare(L"Machine", {{L"1", L"a"}, {L"2", L"SRV2"}, {L"3", L"b"}, {L"4", L"SRV2"}, {L"5", L"srv2"}});
   Load();
-  SetText(remote::kCboMachine, L"SRV2");
-  SetText(remote::kTxtMsg, L"まもなく停止します");
+  SetText(remote::kMachineId, L"SRV2");
+  SetText(remote::kMessageId, L"まもなく停止します");
   SendMessageW(form->Handle(), WM_HSCROLL, SB_PAGERIGHT,
-               reinterpret_cast<LPARAM>(Control(remote::kHsbMsgTime)));
-  SendMessageW(Control(remote::kChkBoot), BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_EQ(Text(remote::kLblMsgTime), L"5秒");
+               reinterpret_cast<LPARAM>(Control(remote::kTimeOutId)));
+  SendMessageW(Control(remote::kRestartId), BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(Text(remote::kTimeOutLabelId), L"5秒");
 
   std::vector<bool> during;
   bool busyCursor = false;
@@ -216,7 +216,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
     during = Buttons();
     busyCursor = ui::BusyCursor::Active();
   };
-  Click(remote::kCmdExec);
+  Click(remote::kExecuteId);
 
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"SRV2をシャットダウンします");
@@ -233,19 +233,19 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   EXPECT_FALSE(ui::BusyCursor::Active());
   EXPECT_EQ(Buttons(), kRequested);
   EXPECT_THAT(History(), ElementsAre(L"SRV2", L"a", L"b", L"srv2"));
-  EXPECT_EQ(Text(remote::kCboMachine), L"SRV2");
+  EXPECT_EQ(Text(remote::kMachineId), L"SRV2");
 }
 
 TEST_F(ConsoleWindow, EmptyMachineAndTheLocalEntryAddressTheLocalMachine) {
   Load();
-  Click(remote::kCmdExec);
+  Click(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"ローカルマシンをシャットダウンします");
   EXPECT_THAT(History(), ElementsAre(L"ローカルマシン"));
-  Click(remote::kCmdAbout);
+  Click(remote::kAbortId);
   EXPECT_EQ(Buttons(), kReady);
-  SendMessageW(Control(remote::kCboMachine), CB_SETCURSEL, 0, 0);
-  Click(remote::kCmdExec);
+  SendMessageW(Control(remote::kMachineId), CB_SETCURSEL, 0, 0);
+  Click(remote::kExecuteId);
   EXPECT_THAT(Requests(),
               ElementsAre("InitiateSystemShutdownW(null, null, 0, 0, 0)", "AbortSystemShutdownW(null)",
                           "InitiateSystemShutdownW(null, null, 0, 0, 0)"));
@@ -255,11 +255,11 @@ TEST_F(ConsoleWindow, EmptyMachineAndTheLocalEntryAddressTheLocalMachine) {
 TEST_F(ConsoleWindow, RefusedRequestShowsTheErrorAndLeavesTheHistory) {
   Prepare(L"Machine", {{L"1", L"old"}});
   Load();
-  SetText(remote::kCboMachine, L"srv9");
+  SetText(remote::kMachineId, L"srv9");
   remote.initiateAccepts = false;
   remote.errorCode = 53;
   remote.systemTexts[53] = L"ネットワーク パスが見つかりません。";
-  Click(remote::kCmdExec);
+  Click(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"ネットワーク パスが見つかりません。(53)");
   EXPECT_EQ(boxes[1].title, L"Velmar");
@@ -271,39 +271,39 @@ TEST_F(ConsoleWindow, RefusedRequestShowsTheErrorAndLeavesTheHistory) {
 
 TEST_F(ConsoleWindow, CancelledConfirmationSendsNothingButAbortAddressesTheTypedMachine) {
   Load();
-  SetText(remote::kCboMachine, L"srv1");
+  SetText(remote::kMachineId, L"srv1");
   answers = {IDCANCEL};
-  Click(remote::kCmdExec);
+  Click(remote::kExecuteId);
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_THAT(History(), IsEmpty());
-  Click(remote::kCmdAbout);
+  Click(remote::kAbortId);
   EXPECT_THAT(Requests(), ElementsAre("AbortSystemShutdownW(\"srv1\")"));
 }
 
 TEST_F(ConsoleWindow, AbortBeforeAnyRequestAddressesTheLocalMachine) {
   Load();
-  SetText(remote::kCboMachine, L"srv1");
-  Click(remote::kCmdAbout);
+  SetText(remote::kMachineId, L"srv1");
+  Click(remote::kAbortId);
   EXPECT_THAT(Requests(), ElementsAre("AbortSystemShutdownW(null)"));
   EXPECT_THAT(boxes, IsEmpty());
 }
 
 TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
   Load();
-  SetText(remote::kCboMachine, L"srv1");
-  Click(remote::kCmdExec);
+  SetText(remote::kMachineId, L"srv1");
+  Click(remote::kExecuteId);
   EXPECT_EQ(Buttons(), kRequested);
-  Click(remote::kCmdAbout);
+  Click(remote::kAbortId);
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_EQ(boxes.size(), 1u);
 
-  Click(remote::kCmdExec);
+  Click(remote::kExecuteId);
   remote.abortAccepts = false;
   remote.errorCode = 1116;
   remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
-  Click(remote::kCmdAbout);
+  Click(remote::kAbortId);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, L"システム シャットダウンは実行中ではありません。(1116)");
   EXPECT_EQ(boxes[2].flags, 0x10u);
@@ -317,7 +317,7 @@ TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
 TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   Load();
   remote.duringRequest = [] { throw remote::RaisedError(429, L"オブジェクトを作成できません。"); };
-  Click(remote::kCmdExec);
+  Click(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"cmdExec_Clickオブジェクトを作成できません。(429)");
   EXPECT_EQ(boxes[1].flags, 0u);
@@ -325,7 +325,7 @@ TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   EXPECT_FALSE(ui::BusyCursor::Active());
   EXPECT_THAT(History(), IsEmpty());
 
-  Click(remote::kCmdAbout);
+  Click(remote::kAbortId);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, L"cmdAbout_Clickオブジェクトを作成できません。(429)");
   EXPECT_EQ(boxes[2].flags, 0u);
@@ -338,9 +338,9 @@ TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
   Prepare(L"frmDown", {{L"TimeOut", L"9999"}, {L"App", L"-1"}, {L"Boot", L"x"}});
   Load();
   EXPECT_EQ(TimeOut(), 300);
-  SetText(remote::kCboMachine, L"new");
-  SetText(remote::kTxtMsg, L"終了します");
-  Click(remote::kCmdExec);
+  SetText(remote::kMachineId, L"new");
+  SetText(remote::kMessageId, L"終了します");
+  Click(remote::kExecuteId);
   form->Close();
   EXPECT_FALSE(form->IsLoaded());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"new"}, {L"2", L"srv1"}, {L"3", L"SRV1"}}));
@@ -351,7 +351,7 @@ TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
 TEST_F(ConsoleWindow, ClearThenUnloadLeavesNoHistory) {
   Prepare(L"Machine", {{L"1", L"srv1"}, {L"2", L"srv2"}});
   Load();
-  Click(remote::kCmdClear);
+  Click(remote::kClearId);
   EXPECT_THAT(History(), IsEmpty());
   form->Close();
   EXPECT_THAT(StoredSection(app, L"Machine"), IsEmpty());
@@ -362,7 +362,7 @@ TEST_F(ConsoleWindow, EnterExecutesEscClosesAndADisabledExecuteIgnoresEnter) {
   Load();
   ShowWindow(form->Handle(), SW_SHOW);
   SetForegroundWindow(form->Handle());
-  SetFocus(Control(remote::kTxtMsg));
+  SetFocus(Control(remote::kMessageId));
   const auto press = [&](WPARAM key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
     ui::DispatchOne(message);
@@ -380,20 +380,19 @@ TEST_F(ConsoleWindow, AccessKeyOfALabelOrFrameMovesToTheNextControl) {
   Load();
   ShowWindow(form->Handle(), SW_SHOW);
   SetForegroundWindow(form->Handle());
-  SetFocus(Control(remote::kCmdCandel));
+  SetFocus(Control(remote::kCloseId));
   const auto alt = [&](wchar_t key) {
     MSG message{GetFocus(), WM_SYSCHAR, key, 0x20000000, 0, {}};
     ui::DispatchOne(message);
   };
   alt(L'm');
-  EXPECT_EQ(GetFocus(), Control(remote::kTxtMsg));
+  EXPECT_EQ(GetFocus(), Control(remote::kMessageId));
   alt(L't');
-  EXPECT_EQ(GetFocus(), Control(remote::kHsbMsgTime));
+  EXPECT_EQ(GetFocus(), Control(remote::kTimeOutId));
   alt(L's');
-  EXPECT_EQ(GetFocus(), Control(remote::kChkApp));
+  EXPECT_EQ(GetFocus(), Control(remote::kForceCloseId));
   alt(L'p');
-  EXPECT_TRUE(IsChild(Control(remote::kCboMachine), GetFocus()) ||
-              GetFocus() == Control(remote::kCboMachine));
+  EXPECT_TRUE(IsChild(Control(remote::kMachineId), GetFocus()) || GetFocus() == Control(remote::kMachineId));
 }
 
 TEST_F(ConsoleWindow, StartShowsTheCaptionedWindowOnWindowsNT) {

@@ -22,18 +22,18 @@ const wchar_t* MachinePointer(const std::wstring& machine) {
 ShutdownRequest::ShutdownRequest(core::SessionApi& session, RemoteShutdownApi& remote)
     : session_(session), remote_(remote) {}
 
-bool ShutdownRequest::VuriRivu(std::wstring o_Machine) {
+bool ShutdownRequest::Send(std::wstring machine) {
   // The privilege runs again on every request: nothing says the token kept it.
   EnableShutdownPrivilege();
   const bool accepted = remote_.InitiateSystemShutdownW(
-      MachinePointer(o_Machine), message_.empty() ? nullptr : message_.c_str(),
+      MachinePointer(machine), message_.empty() ? nullptr : message_.c_str(),
       static_cast<std::uint32_t>(timeOut_), forceAppsClosed_, rebootAfterShutdown_);
   return Finish(accepted);
 }
 
-bool ShutdownRequest::About(std::wstring o_Machine) {
+bool ShutdownRequest::Abort(std::wstring machine) {
   EnableShutdownPrivilege();
-  return Finish(remote_.AbortSystemShutdownW(MachinePointer(o_Machine)));
+  return Finish(remote_.AbortSystemShutdownW(MachinePointer(machine)));
 }
 
 bool ShutdownRequest::Finish(bool accepted) {

@@ -15,18 +15,18 @@ class ShutdownRequest {
   ShutdownRequest(core::SessionApi& session, RemoteShutdownApi& remote);
 
   // Asks the machine (empty: the local one) to shut down; true when accepted.
-  bool VuriRivu(std::wstring o_Machine);
+  bool Send(std::wstring machine);
   // Asks the machine (empty: the local one) to abort a pending shutdown.
-  bool About(std::wstring o_Machine);
+  bool Abort(std::wstring machine);
 
   const std::wstring& Message() const { return message_; }
-  void Message(std::wstring o_Message) { message_ = std::move(o_Message); }
+  void Message(std::wstring message) { message_ = std::move(message); }
   std::int32_t TimeOut() const { return timeOut_; }
-  void TimeOut(std::int32_t o_TimeOut) { timeOut_ = o_TimeOut; }
+  void TimeOut(std::int32_t timeOut) { timeOut_ = timeOut; }
   bool ForceAppsClosed() const { return forceAppsClosed_; }
-  void ForceAppsClosed(bool o_ForceAppsClosed) { forceAppsClosed_ = o_ForceAppsClosed; }
+  void ForceAppsClosed(bool forceAppsClosed) { forceAppsClosed_ = forceAppsClosed; }
   bool RebootAfterShutdown() const { return rebootAfterShutdown_; }
-  void RebootAfterShutdown(bool o_RebootAfterShutdown) { rebootAfterShutdown_ = o_RebootAfterShutdown; }
+  void RebootAfterShutdown(bool rebootAfterShutdown) { rebootAfterShutdown_ = rebootAfterShutdown; }
   const std::wstring& LastError() const { return lastError_; }
 
  private:

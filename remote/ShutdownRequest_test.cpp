@@ -36,7 +36,7 @@ TEST_F(RequestObject, StartsWithForceAndRebootOnNoMessageAndNoTimeOut) {
 }
 
 TEST_F(RequestObject, UntouchedObjectAsksTheLocalMachineAfterThePrivilegeStep) {
-  EXPECT_TRUE(request.VuriRivu(L""));
+  EXPECT_TRUE(request.Send(L""));
   EXPECT_THAT(session.log.Lines(), ElementsAre(kProcess, kOpen, kLookup, kAdjust, kClose,
                                                "InitiateSystemShutdownW(null, null, 0, 1, 1)", kLastError));
   EXPECT_EQ(request.LastError(), L"");
@@ -47,18 +47,18 @@ TEST_F(RequestObject, SendsTheWrittenParametersAndTheNameUnchanged) {
   request.TimeOut(30);
   request.ForceAppsClosed(false);
   request.RebootAfterShutdown(false);
-  request.VuriRivu(L"srv-1.例");
+  request.Send(L"srv-1.例");
   EXPECT_EQ(session.log.Lines().at(5),
             "InitiateSystemShutdownW(\"srv-1.例\", \"まもなく停止します\", 30, 0, 0)");
   // The parameters stay for the next request.
   session.log.Clear();
-  request.VuriRivu(L"SRV2");
+  request.Send(L"SRV2");
   EXPECT_EQ(session.log.Lines().at(5), "InitiateSystemShutdownW(\"SRV2\", \"まもなく停止します\", 30, 0, 0)");
 }
 
 TEST_F(RequestObject, AbortRunsThePrivilegeStepAndAddressesTheGivenMachine) {
-  EXPECT_TRUE(request.About(L""));
-  EXPECT_TRUE(request.About(L"srv1"));
+  EXPECT_TRUE(request.Abort(L""));
+  EXPECT_TRUE(request.Abort(L"srv1"));
   EXPECT_THAT(
       session.log.Lines(),
       ElementsAre(kProcess, kOpen, kLookup, kAdjust, kClose, "AbortSystemShutdownW(null)", kLastError,
@@ -69,7 +69,7 @@ TEST_F(RequestObject, RefusalTakesTheSystemTextDirectlyFollowedByTheCode) {
   remote.initiateAccepts = false;
   remote.errorCode = 5;
   remote.systemTexts[5] = L"アクセスが拒否されました。";
-  EXPECT_FALSE(request.VuriRivu(L"srv1"));
+  EXPECT_FALSE(request.Send(L"srv1"));
   EXPECT_EQ(request.LastError(), L"アクセスが拒否されました。(5)");
   EXPECT_THAT(session.log.Lines(), ElementsAre(kProcess, kOpen, kLookup, kAdjust, kClose,
                                                "InitiateSystemShutdownW(\"srv1\", null, 0, 1, 1)", kLastError,
@@ -79,7 +79,7 @@ TEST_F(RequestObject, RefusalTakesTheSystemTextDirectlyFollowedByTheCode) {
 TEST_F(RequestObject, CodeZeroGivesTheUnknownErrorTextWithoutAskingTheSystem) {
   remote.abortAccepts = false;
   remote.errorCode = 0;
-  EXPECT_FALSE(request.About(L"srv1"));
+  EXPECT_FALSE(request.Abort(L"srv1"));
   EXPECT_EQ(request.LastError(), L"不明なｴﾗｰが発生しました(0)");
   EXPECT_EQ(session.log.Lines().back(), kLastError);
 }
@@ -87,7 +87,7 @@ TEST_F(RequestObject, CodeZeroGivesTheUnknownErrorTextWithoutAskingTheSystem) {
 TEST_F(RequestObject, CodeWithoutSystemTextGivesTheUnknownErrorTextInSignedDecimal) {
   remote.abortAccepts = false;
   remote.errorCode = 0x80070005;
-  EXPECT_FALSE(request.About(L""));
+  EXPECT_FALSE(request.Abort(L""));
   EXPECT_EQ(request.LastError(), L"不明なｴﾗｰが発生しました(-2147024891)");
 }
 
@@ -95,17 +95,17 @@ TEST_F(RequestObject, SuccessAfterAFailureEmptiesLastError) {
   remote.initiateAccepts = false;
   remote.errorCode = 1115;
   remote.systemTexts[1115] = L"シャットダウン中です。";
-  EXPECT_FALSE(request.VuriRivu(L"srv1"));
+  EXPECT_FALSE(request.Send(L"srv1"));
   EXPECT_EQ(request.LastError(), L"シャットダウン中です。(1115)");
   remote.initiateAccepts = true;
-  EXPECT_TRUE(request.VuriRivu(L"srv1"));
+  EXPECT_TRUE(request.Send(L"srv1"));
   EXPECT_EQ(request.LastError(), L"");
 
   remote.abortAccepts = false;
-  EXPECT_FALSE(request.About(L"srv1"));
+  EXPECT_FALSE(request.Abort(L"srv1"));
   EXPECT_NE(request.LastError(), L"");
   remote.abortAccepts = true;
-  EXPECT_TRUE(request.About(L"srv1"));
+  EXPECT_TRUE(request.Abort(L"srv1"));
   EXPECT_EQ(request.LastError(), L"");
 }
 

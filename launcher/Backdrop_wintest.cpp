@@ -114,7 +114,7 @@ TEST_F(DesktopTest, AConfirmedCountdownMakesExactlyTheModesRequestWhileTheBackdr
 
 TEST_F(DesktopTest, AskedToEjectItEjectsAfterTheGoAheadAndBeforeTheRequest) {
   system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = launcher::kDriveRemovable;
+  volumes.driveTypes['E'] = platform::kDriveRemovable;
   EXPECT_TRUE(Run(1, true, Confirm));
 
   const auto& lines = system.log.Lines();
@@ -129,7 +129,7 @@ TEST_F(DesktopTest, AskedToEjectItEjectsAfterTheGoAheadAndBeforeTheRequest) {
 
 TEST_F(DesktopTest, ACancelledCountdownEjectsNothingAndRequestsNothing) {
   system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = launcher::kDriveRemovable;
+  volumes.driveTypes['E'] = platform::kDriveRemovable;
   EXPECT_FALSE(Run(0, true, Cancel));
   EXPECT_TRUE(dialogShown);
   EXPECT_THAT(system.log.Lines(), IsEmpty());

@@ -93,7 +93,7 @@ TEST_F(ShutDownClick, StandbyConfirmedKeepsTheLauncher) {
 TEST_F(ShutDownClick, LogOffWithAutoEjectEjectsOnceBeforeTheRequest) {
   Set(L"AutoEject", true);
   system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = launcher::kDriveRemovable;
+  volumes.driveTypes['E'] = platform::kDriveRemovable;
   Click(1, CountdownDialog::kOkId);
 
   const auto& lines = system.log.Lines();

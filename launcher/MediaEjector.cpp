@@ -107,10 +107,10 @@ VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailu
   const char root[] = {name, ':', '\\', '\0'};
   std::uint32_t access = 0;
   switch (api.GetDriveTypeA(root)) {
-    case kDriveRemovable:
+    case platform::kDriveRemovable:
       access = kGenericReadWrite;
       break;
-    case kDriveCdRom:
+    case platform::kDriveCdRom:
       access = kGenericRead;
       break;
     default:

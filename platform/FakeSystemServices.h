@@ -22,7 +22,7 @@ class FakeSystemServices : public platform::SystemServices {
   std::int32_t workBottom = 11070;
   bool windowsNT = true;
   // Letters not listed answer 1 (no root directory), as Windows does for an unused letter.
-  std::map<wchar_t, std::int32_t> driveTypes;
+  std::map<wchar_t, std::uint32_t> driveTypes;
   std::set<wchar_t> failingDrives;  // DriveType throws for these
 
   std::int32_t WorkAreaLeft() override { return Logged("WorkAreaLeft", workLeft); }
@@ -34,12 +34,12 @@ class FakeSystemServices : public platform::SystemServices {
   void DoRestart() override { log.Add("DoRestart"); }
   void DoPowerOff() override { log.Add("DoPowerOff"); }
   void DoStandby() override { log.Add("DoStandby"); }
-  std::int32_t DriveType(const std::wstring& letter) override {
+  std::uint32_t DriveType(const std::wstring& letter) override {
     log.Add("DriveType", Utf8(letter));
     const wchar_t drive = letter.empty() ? L'\0' : letter.front();
     if (failingDrives.count(drive) != 0) throw std::runtime_error("DriveType failed");
     const auto found = driveTypes.find(drive);
-    return found == driveTypes.end() ? 1 : found->second;
+    return found == driveTypes.end() ? platform::kDriveNoRootDir : found->second;
   }
   bool IsWindowsNT() override {
     log.Add("IsWindowsNT");

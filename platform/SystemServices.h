@@ -5,13 +5,9 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
+#include "platform/DriveTypes.h"
 
-// GetDriveType codes the callers look at.
-inline constexpr std::int32_t kDriveRemovable = 2;
-inline constexpr std::int32_t kDriveFixed = 3;
-inline constexpr std::int32_t kDriveRemote = 4;
-inline constexpr std::int32_t kDriveCdRom = 5;
+namespace platform {
 
 class SystemServices {
  public:
@@ -28,7 +24,7 @@ class SystemServices {
   virtual void DoPowerOff() = 0;
   virtual void DoStandby() = 0;
   // The drive named by the first character of letter.
-  virtual std::int32_t DriveType(const std::wstring& letter) = 0;
+  virtual std::uint32_t DriveType(const std::wstring& letter) = 0;
   virtual bool IsWindowsNT() = 0;
 };
 

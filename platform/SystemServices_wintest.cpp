@@ -106,7 +106,7 @@ TEST_F(SystemServicesTest, PlatformTestAsksTheVersion) {
 }
 
 TEST_F(SystemServicesTest, DriveTypeLooksAtTheFirstCharacterOnly) {
-  const auto systemDrive = static_cast<std::int32_t>(GetDriveTypeW(L"C:\\"));
+  const auto systemDrive = GetDriveTypeW(L"C:\\");
   EXPECT_EQ(helper.DriveType(L"C"), systemDrive);
   EXPECT_EQ(helper.DriveType(L"c"), systemDrive);
   EXPECT_EQ(helper.DriveType(L"C:\\Windows"), systemDrive);
@@ -115,7 +115,7 @@ TEST_F(SystemServicesTest, DriveTypeLooksAtTheFirstCharacterOnly) {
 
 TEST_F(SystemServicesTest, DriveTypeOfNoDriveIsNoRootDirectory) {
   EXPECT_EQ(helper.DriveType(L""), DRIVE_NO_ROOT_DIR);
-  EXPECT_EQ(helper.DriveType(L"?"), static_cast<std::int32_t>(GetDriveTypeW(L"?:\\")));
+  EXPECT_EQ(helper.DriveType(L"?"), GetDriveTypeW(L"?:\\"));
 }
 
 TEST(TheSystemServices, IsTheRealOneUnlessATestInstallsAnother) {

@@ -4,11 +4,13 @@
 
 #include "core/SessionEnd.h"
 #include "platform/RealSystemServices.h"
+#include "ui/Twips.h"
 
 namespace platform {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
+static_assert(kDriveNoRootDir == DRIVE_NO_ROOT_DIR && kDriveRemovable == DRIVE_REMOVABLE &&
+              kDriveFixed == DRIVE_FIXED && kDriveRemote == DRIVE_REMOTE && kDriveCdRom == DRIVE_CDROM);
 
 struct WorkArea {
   RECT pixels{};
@@ -29,8 +31,8 @@ WorkArea CurrentWorkArea() {
   return area;
 }
 
-// MulDiv rounds to the nearest twip; at 96 pixels per inch every pixel is exactly 15.
-std::int32_t Twips(LONG pixels, int pixelsPerInch) { return MulDiv(pixels, kTwipsPerInch, pixelsPerInch); }
+// Rounded to the nearest twip; at 96 pixels per inch every pixel is exactly 15.
+std::int32_t Twips(LONG pixels, int pixelsPerInch) { return ui::PixelsToTwips(pixels, pixelsPerInch); }
 
 }  // namespace
 
@@ -65,10 +67,10 @@ void Win32SystemServices::DoStandby() {
   if (!power_.SetSuspendState(false, false, false).has_value()) power_.SetSystemPowerState(true, false);
 }
 
-std::int32_t Win32SystemServices::DriveType(const std::wstring& letter) {
-  if (letter.empty()) return DRIVE_NO_ROOT_DIR;
+std::uint32_t Win32SystemServices::DriveType(const std::wstring& letter) {
+  if (letter.empty()) return kDriveNoRootDir;
   const wchar_t root[] = {letter.front(), L':', L'\\', L'\0'};
-  return static_cast<std::int32_t>(GetDriveTypeW(root));
+  return GetDriveTypeW(root);
 }
 
 bool Win32SystemServices::IsWindowsNT() { return core::IsWindowsNT(session_); }

@@ -20,7 +20,7 @@ class Win32SystemServices : public SystemServices {
   void DoRestart() override;
   void DoPowerOff() override;
   void DoStandby() override;
-  std::int32_t DriveType(const std::wstring& letter) override;
+  std::uint32_t DriveType(const std::wstring& letter) override;
   bool IsWindowsNT() override;
 
  private:

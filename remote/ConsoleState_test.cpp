@@ -83,6 +83,20 @@ TEST(SaveConsoleState, AFailedWriteKeepsTheOldEntriesAndStillWritesTheInputs) {
   EXPECT_EQ(store.sections[L"frmDown"][L"Boot"], L"1");
 }
 
+TEST(SaveConsoleState, OneFailedEntryStillLetsEveryOtherEntryBeWritten) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}, {L"4", L"d"}, {L"5", L"e"}};
+  store.refused.insert({L"Machine", L"2"});
+  remote::SaveConsoleState(store, {{L"w", L"x", L"y", L"z"}, {L"m", 30, 1, 0}});
+  // Every entry but the refused one is the new history; the refused key and
+  // the key past the new end keep what they held, as no old key goes after a
+  // failed write.
+  EXPECT_EQ(store.sections[L"Machine"],
+            (Section{{L"1", L"w"}, {L"2", L"b"}, {L"3", L"y"}, {L"4", L"z"}, {L"5", L"e"}}));
+  EXPECT_EQ(store.sections[L"frmDown"],
+            (Section{{L"Msg", L"m"}, {L"TimeOut", L"30"}, {L"App", L"1"}, {L"Boot", L"0"}}));
+}
+
 TEST(SaveConsoleState, AFailedDeletionIsSkippedAndTheRestRuns) {
   FakeConsoleStore store;
   store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}};

@@ -52,12 +52,9 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
     log.Add("GetLastError");
     return lastError_;
   }
-  std::uint32_t FormatMessageW(std::uint32_t flags, const void* source, std::uint32_t messageId,
-                               std::uint32_t languageId, wchar_t* buffer, std::uint32_t size,
-                               void* arguments) override {
-    log.Add("FormatMessageW", Hex(flags), source ? "source" : "null", messageId, Hex(languageId), size,
-            arguments ? "arguments" : "null");
-    const auto found = systemTexts.find(messageId);
+  std::uint32_t SystemMessage(std::uint32_t code, wchar_t* buffer, std::uint32_t size) override {
+    log.Add("SystemMessage", code, size);
+    const auto found = systemTexts.find(code);
     if (found == systemTexts.end() || found->second.size() >= size) return 0;
     found->second.copy(buffer, found->second.size());
     buffer[found->second.size()] = L'\0';

@@ -8,8 +8,6 @@
 namespace remote {
 namespace {
 
-constexpr std::uint32_t kFormatFlags = 0x12FF;  // from system, ignore inserts, no line breaks
-constexpr std::uint32_t kUserDefaultLanguage = 0x400;
 constexpr std::uint32_t kBufferSize = 255;
 
 // An empty name means the local machine, which Windows wants as a null pointer.
@@ -47,8 +45,7 @@ std::wstring ShutdownRequest::GetErrorText(std::uint32_t code) {
   const auto signedCode = static_cast<std::int32_t>(code);
   if (code == 0) return ErrorText(signedCode, {});
   std::wstring buffer(kBufferSize + 1, L' ');
-  const std::uint32_t stored = remote_.FormatMessageW(kFormatFlags, nullptr, code, kUserDefaultLanguage,
-                                                      buffer.data(), kBufferSize, nullptr);
+  const std::uint32_t stored = remote_.SystemMessage(code, buffer.data(), kBufferSize);
   buffer.resize(std::min(stored, kBufferSize));
   return ErrorText(signedCode, buffer);
 }

@@ -73,7 +73,7 @@ TEST_F(RequestObject, RefusalTakesTheSystemTextDirectlyFollowedByTheCode) {
   EXPECT_EQ(request.LastError(), L"アクセスが拒否されました。(5)");
   EXPECT_THAT(session.log.Lines(), ElementsAre(kProcess, kOpen, kLookup, kAdjust, kClose,
                                                "InitiateSystemShutdownW(\"srv1\", null, 0, 1, 1)", kLastError,
-                                               "FormatMessageW(0x12FF, null, 5, 0x400, 255, null)"));
+                                               "SystemMessage(5, 255)"));
 }
 
 TEST_F(RequestObject, CodeZeroGivesTheUnknownErrorTextWithoutAskingTheSystem) {

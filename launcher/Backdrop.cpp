@@ -37,7 +37,7 @@ class DesktopDcRelease {
 
 std::shared_ptr<Backdrop> Backdrop::Default() { return ui::DefaultInstance<Backdrop>::Get(); }
 
-bool Backdrop::Run(std::int32_t mode, bool autoEject) {
+bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
   if (desktopDC) return false;
   ScreenCapture& capture = TheScreenCapture();
   const HWND desktop = capture.GetDesktopWindow();

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "launcher/SessionEndMode.h"
 #include "settings/WindowSettings.h"
 #include "ui/Handles.h"
 #include "ui/Timer.h"
@@ -31,7 +32,7 @@ class Backdrop : public ui::Window {
   // go-ahead, ejects (when autoEject) and requests the session end. True
   // when the countdown was confirmed; false when it was not, when the screen
   // gave no device context, or when this form was used before (nothing shown).
-  bool Run(std::int32_t mode, bool autoEject);
+  bool Run(SessionEndMode mode, bool autoEject);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +46,7 @@ class Backdrop : public ui::Window {
   void Paint();
 
   std::unique_ptr<settings::WindowSettings> windowSettings_;
-  std::int32_t mode_ = 0;
+  SessionEndMode mode_ = SessionEndMode::Shutdown;
   bool autoEject_ = false;
   bool cancelled_ = false;
   // Kept after it is released: non-zero means this form has been used.

@@ -16,6 +16,7 @@
 namespace {
 
 using launcher::Backdrop;
+using Mode = launcher::SessionEndMode;
 using launcher::CountdownDialog;
 
 // 0x00RRGGBB, as a 32-bit top-down DIB holds it.
@@ -132,7 +133,7 @@ TEST_F(DesktopPictureTest, ThePictureIsTheScreenDarkenedByTheButtonFaceColourAnd
     repainted = ReadScreen();
     SendMessageW(GetDlgItem(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
   });
-  EXPECT_FALSE(Backdrop::Default()->Run(0, false));
+  EXPECT_FALSE(Backdrop::Default()->Run(Mode::Shutdown, false));
   ASSERT_TRUE(watcher.ShownAt());
 
   const Pixel notBackground = ~PixelOf(GetSysColor(COLOR_BTNFACE)) & 0x00FFFFFF;

@@ -23,6 +23,7 @@
 namespace {
 
 using launcher::Backdrop;
+using Mode = launcher::SessionEndMode;
 using launcher::CountdownDialog;
 using launcher_test::CountdownWatcher;
 using launcher_test::DialogControl;
@@ -81,7 +82,7 @@ class DesktopTest : public ::testing::Test {
   void TearDown() override { settings::SetWindowSettingsFactory({}); }
 
   // Runs the default backdrop, answering the dialog with act once it shows.
-  bool Run(std::int32_t mode, bool autoEject, std::function<void(HWND)> act) {
+  bool Run(Mode mode, bool autoEject, std::function<void(HWND)> act) {
     CountdownWatcher watcher(std::move(act));
     const bool answer = Backdrop::Default()->Run(mode, autoEject);
     dialogShown = watcher.ShownAt().has_value();
@@ -99,15 +100,19 @@ class DesktopTest : public ::testing::Test {
 };
 
 TEST_F(DesktopTest, AConfirmedCountdownMakesExactlyTheModesRequestWhileTheBackdropIsUp) {
-  const char* requests[] = {"DoShutdown()", "DoLogoff()", "DoRestart()", "DoPowerOff()", "DoStandby()"};
-  for (std::int32_t mode = 0; mode <= 4; ++mode) {
+  const std::pair<Mode, const char*> requests[] = {{Mode::Shutdown, "DoShutdown()"},
+                                                   {Mode::Logoff, "DoLogoff()"},
+                                                   {Mode::Restart, "DoRestart()"},
+                                                   {Mode::PowerOff, "DoPowerOff()"},
+                                                   {Mode::Standby, "DoStandby()"}};
+  for (const auto& [mode, request] : requests) {
     system.log.Clear();
     system.backdropUpAtRequest = system.dialogGoneAtRequest = false;
-    EXPECT_TRUE(Run(mode, false, Confirm)) << mode;
-    EXPECT_THAT(system.log.Lines(), ElementsAre(requests[mode])) << mode;
-    EXPECT_TRUE(system.backdropUpAtRequest) << mode;
-    EXPECT_TRUE(system.dialogGoneAtRequest) << mode;
-    EXPECT_EQ(BackdropWindow(), nullptr) << mode;
+    EXPECT_TRUE(Run(mode, false, Confirm)) << request;
+    EXPECT_THAT(system.log.Lines(), ElementsAre(request));
+    EXPECT_TRUE(system.backdropUpAtRequest) << request;
+    EXPECT_TRUE(system.dialogGoneAtRequest) << request;
+    EXPECT_EQ(BackdropWindow(), nullptr) << request;
   }
   EXPECT_THAT(volumes.log.Lines(), IsEmpty());
 }
@@ -115,7 +120,7 @@ TEST_F(DesktopTest, AConfirmedCountdownMakesExactlyTheModesRequestWhileTheBackdr
 TEST_F(DesktopTest, AskedToEjectItEjectsAfterTheGoAheadAndBeforeTheRequest) {
   system.driveTypes[L'E'] = platform::kDriveRemovable;
   volumes.driveTypes['E'] = platform::kDriveRemovable;
-  EXPECT_TRUE(Run(1, true, Confirm));
+  EXPECT_TRUE(Run(Mode::Logoff, true, Confirm));
 
   const auto& lines = system.log.Lines();
   ASSERT_FALSE(lines.empty());
@@ -130,30 +135,24 @@ TEST_F(DesktopTest, AskedToEjectItEjectsAfterTheGoAheadAndBeforeTheRequest) {
 TEST_F(DesktopTest, ACancelledCountdownEjectsNothingAndRequestsNothing) {
   system.driveTypes[L'E'] = platform::kDriveRemovable;
   volumes.driveTypes['E'] = platform::kDriveRemovable;
-  EXPECT_FALSE(Run(0, true, Cancel));
+  EXPECT_FALSE(Run(Mode::Shutdown, true, Cancel));
   EXPECT_TRUE(dialogShown);
   EXPECT_THAT(system.log.Lines(), IsEmpty());
   EXPECT_THAT(volumes.log.Lines(), IsEmpty());
   EXPECT_EQ(BackdropWindow(), nullptr);
 }
 
-TEST_F(DesktopTest, AnUnknownModeConfirmedRequestsNothingYetAnswersTrue) {
-  EXPECT_TRUE(Run(9, false, Confirm));
-  EXPECT_TRUE(Run(-1, false, [](HWND) { PressKey(VK_RETURN); }));
-  EXPECT_THAT(system.log.Lines(), IsEmpty());
-}
-
 TEST_F(DesktopTest, AFormUsedOnceAnswersFalseAtOnceAndShowsNothing) {
   const auto form = std::make_shared<Backdrop>();
   {
     CountdownWatcher watcher(Cancel);
-    EXPECT_FALSE(form->Run(0, false));
+    EXPECT_FALSE(form->Run(Mode::Shutdown, false));
   }
   capture.log.Clear();
   const int helpersMade = helpers->helpersMade;
 
   CountdownWatcher watcher(Confirm);
-  EXPECT_FALSE(form->Run(0, false));
+  EXPECT_FALSE(form->Run(Mode::Shutdown, false));
   EXPECT_THAT(capture.log.Lines(), IsEmpty());
   EXPECT_EQ(helpers->helpersMade, helpersMade);
   EXPECT_FALSE(form->IsLoaded());
@@ -162,7 +161,7 @@ TEST_F(DesktopTest, AFormUsedOnceAnswersFalseAtOnceAndShowsNothing) {
 
 TEST_F(DesktopTest, NoDeviceContextForTheScreenAnswersFalseAndShowsNothing) {
   capture.getDcFails = true;
-  EXPECT_FALSE(Run(0, true, Confirm));
+  EXPECT_FALSE(Run(Mode::Shutdown, true, Confirm));
   EXPECT_FALSE(dialogShown);
   EXPECT_THAT(capture.log.Lines(),
               ElementsAre("GetDesktopWindow()", "GetDC(" + HandleText(GetDesktopWindow()) + ")"));
@@ -172,11 +171,11 @@ TEST_F(DesktopTest, NoDeviceContextForTheScreenAnswersFalseAndShowsNothing) {
 
   // The form was not used up: the next try captures the screen.
   capture.getDcFails = false;
-  EXPECT_TRUE(Run(0, false, Confirm));
+  EXPECT_TRUE(Run(Mode::Shutdown, false, Confirm));
 }
 
 TEST_F(DesktopTest, TakesOnePictureOfTheWholeScreenAndGivesTheContextBack) {
-  EXPECT_FALSE(Run(0, false, Cancel));
+  EXPECT_FALSE(Run(Mode::Shutdown, false, Cancel));
   const auto& lines = capture.log.Lines();
   ASSERT_EQ(lines.size(), 4u);
   const std::string desktop = HandleText(GetDesktopWindow());
@@ -199,7 +198,7 @@ TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {
   RECT place{};
   std::wstring caption;
   bool disabledUnderDialog = false;
-  Run(0, false, [&](HWND dialog) {
+  Run(Mode::Shutdown, false, [&](HWND dialog) {
     const HWND backdrop = BackdropWindow();
     style = GetWindowLongPtrW(backdrop, GWL_STYLE);
     exStyle = GetWindowLongPtrW(backdrop, GWL_EXSTYLE);
@@ -223,7 +222,7 @@ TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {
 TEST_F(DesktopTest, WithTheRealHelpersTheDialogStandsAboveTheTopmostBackdrop) {
   settings::SetWindowSettingsFactory({});
   bool backdropTopmost = false, dialogTopmost = false, dialogAbove = false;
-  Run(0, false, [&](HWND dialog) {
+  Run(Mode::Shutdown, false, [&](HWND dialog) {
     const HWND backdrop = BackdropWindow();
     backdropTopmost = GetWindowLongPtrW(backdrop, GWL_EXSTYLE) & WS_EX_TOPMOST;
     dialogTopmost = GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST;
@@ -237,9 +236,9 @@ TEST_F(DesktopTest, WithTheRealHelpersTheDialogStandsAboveTheTopmostBackdrop) {
 }
 
 TEST_F(DesktopTest, EachCallOnTheDefaultInstanceCapturesTheScreenAnew) {
-  EXPECT_FALSE(Run(0, false, Cancel));
+  EXPECT_FALSE(Run(Mode::Shutdown, false, Cancel));
   EXPECT_FALSE(ui::DefaultInstance<Backdrop>::Exists());
-  EXPECT_TRUE(Run(2, false, Confirm));
+  EXPECT_TRUE(Run(Mode::Restart, false, Confirm));
   const auto& lines = capture.log.Lines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "GetDesktopWindow()"), 2);
   EXPECT_EQ(helpers->helpersMade, 4);  // a backdrop and a dialog, twice
@@ -266,7 +265,7 @@ TEST_F(DesktopTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesTheCountdo
   std::atomic<bool> allAnswered{false};
   std::thread asker;
   bool launcherDisabled = false;
-  const bool answer = Run(0, true, [&](HWND dialog) {
+  const bool answer = Run(Mode::Shutdown, true, [&](HWND dialog) {
     launcherDisabled = !IsWindowEnabled(launcher->Handle());
     const HWND backdrop = BackdropWindow();
     const HWND other = launcher->Handle();

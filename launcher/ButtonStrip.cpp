@@ -201,10 +201,10 @@ bool ButtonStrip::OnCommand(int id, int code, HWND control) {
 // screen, counts down and ends the session. The launcher goes with a confirmed
 // end, except after standby, so it is still docked when the machine resumes.
 void ButtonStrip::OnButtonClick(int index) {
-  const auto mode = SessionEndMode(index, settings_.powerOff);
+  const auto mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
   const bool ended = Backdrop::Default()->Run(*mode, settings_.autoEject);
-  if (ended && *mode != kModeStandby) Close(ui::CloseReason::Code);
+  if (ended && *mode != SessionEndMode::Standby) Close(ui::CloseReason::Code);
 }
 
 bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {

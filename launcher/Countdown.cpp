@@ -2,20 +2,19 @@
 
 namespace launcher {
 
-CountdownCaptions CountdownCaptionsFor(std::int32_t mode) {
+CountdownCaptions CountdownCaptionsFor(SessionEndMode mode) {
   switch (mode) {
-    case 0:
-    case 3:
-      return {L"終了", L"秒後に終了します"};
-    case 1:
+    case SessionEndMode::Logoff:
       return {L"ログオフ", L"秒後にログオフします"};
-    case 2:
+    case SessionEndMode::Restart:
       return {L"再起動", L"秒後に再起動します"};
-    case 4:
+    case SessionEndMode::Standby:
       return {L"スタンバイ", L"秒後にスタンバイ状態になります"};
-    default:
-      return {kDesignOkCaption, L""};
+    case SessionEndMode::Shutdown:
+    case SessionEndMode::PowerOff:
+      break;
   }
+  return {L"終了", L"秒後に終了します"};
 }
 
 std::optional<int> SignalLamp(std::int16_t count) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "launcher/SessionEndMode.h"
+
 namespace launcher {
 
 // The captions the dialog is designed with, before a mode is known.
@@ -19,9 +21,8 @@ struct CountdownCaptions {
   friend bool operator==(const CountdownCaptions&, const CountdownCaptions&) = default;
 };
 
-// Power off (3) reads like shut down; a mode outside 0..4 keeps the design
-// caption and an empty suffix, so the message line shows the bare number.
-CountdownCaptions CountdownCaptionsFor(std::int32_t mode);
+// Power off reads like shut down.
+CountdownCaptions CountdownCaptionsFor(SessionEndMode mode);
 
 // The signal image lit at a count: 0 green, 1 yellow, 2 red, in that order
 // going down from 9. Nothing outside 0..9: the images stay as they are.

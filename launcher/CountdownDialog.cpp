@@ -39,7 +39,7 @@ std::shared_ptr<CountdownDialog> CountdownDialog::Default() {
   return ui::DefaultInstance<CountdownDialog>::Get();
 }
 
-bool CountdownDialog::Ask(std::int32_t mode) {
+bool CountdownDialog::Ask(SessionEndMode mode) {
   count_ = 10;
   cancelled_ = true;
   mode_ = mode;

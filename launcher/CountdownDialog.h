@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "launcher/SessionEndMode.h"
 #include "settings/WindowSettings.h"
 #include "ui/Controls.h"
 #include "ui/Timer.h"
@@ -34,7 +35,7 @@ class CountdownDialog : public ui::Window {
 
   // Shows the dialog modally, without an owner, for the session-end mode;
   // true to go ahead, false to stop.
-  bool Ask(std::int32_t mode);
+  bool Ask(SessionEndMode mode);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -52,7 +53,7 @@ class CountdownDialog : public ui::Window {
 
   std::int16_t count_ = 0;
   bool cancelled_ = false;
-  std::int32_t mode_ = 0;
+  SessionEndMode mode_ = SessionEndMode::Shutdown;
   std::unique_ptr<settings::WindowSettings> windowSettings_;
 
   std::array<ui::Image, 3> lamps_;

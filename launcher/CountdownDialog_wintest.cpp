@@ -16,6 +16,7 @@
 namespace {
 
 using launcher::CountdownDialog;
+using Mode = launcher::SessionEndMode;
 using launcher_test::Clock;
 using launcher_test::CountdownWatcher;
 using launcher_test::DialogControl;
@@ -54,7 +55,7 @@ class MsgTest : public ::testing::Test {
 
 TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
   CountdownWatcher watcher;
-  const bool answer = CountdownDialog::Default()->Ask(2);
+  const bool answer = CountdownDialog::Default()->Ask(Mode::Restart);
 
   EXPECT_TRUE(answer);
   ASSERT_TRUE(watcher.ShownAt());
@@ -87,7 +88,7 @@ TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
     ok = DialogControl(dialog, CountdownDialog::kOkId);
     SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
   });
-  CountdownDialog::Default()->Ask(4);
+  CountdownDialog::Default()->Ask(Mode::Standby);
 
   ASSERT_FALSE(watcher.Views().empty());
   const auto& first = watcher.Views().front();
@@ -99,29 +100,26 @@ TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
   EXPECT_EQ(watcher.FocusAtShow(), ok);
 }
 
-TEST_F(MsgTest, PowerOffShowsAsShutDownAndAnUnknownModeShowsTheBareNumber) {
-  const auto firstView = [](std::int32_t mode) {
+TEST_F(MsgTest, PowerOffShowsAsShutDown) {
+  const auto firstView = [](Mode mode) {
     CountdownWatcher watcher(
         [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); });
     CountdownDialog::Default()->Ask(mode);
     return watcher.Views().empty() ? launcher_test::CountdownView{} : watcher.Views().front();
   };
-  const auto powerOff = firstView(3);
+  const auto powerOff = firstView(Mode::PowerOff);
   EXPECT_EQ(Utf8(powerOff.okCaption), "終了");
   EXPECT_EQ(Utf8(powerOff.label), "9秒後に終了します");
-  const auto unknown = firstView(-1);
-  EXPECT_EQ(Utf8(unknown.okCaption), "終了");
-  EXPECT_EQ(Utf8(unknown.label), "9");
 }
 
 TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
   {
     CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
-    EXPECT_TRUE(CountdownDialog::Default()->Ask(0));
+    EXPECT_TRUE(CountdownDialog::Default()->Ask(Mode::Shutdown));
   }
   {
     CountdownWatcher watcher([](HWND) { PressKey(VK_ESCAPE); });
-    EXPECT_FALSE(CountdownDialog::Default()->Ask(0));
+    EXPECT_FALSE(CountdownDialog::Default()->Ask(Mode::Shutdown));
   }
   {
     // Enter confirms wherever the focus is, Cancel included.
@@ -129,14 +127,14 @@ TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
       SetFocus(DialogControl(dialog, CountdownDialog::kCancelId));
       PressKey(VK_RETURN);
     });
-    EXPECT_TRUE(CountdownDialog::Default()->Ask(1));
+    EXPECT_TRUE(CountdownDialog::Default()->Ask(Mode::Logoff));
   }
 }
 
 TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
   const auto answer = [](std::function<void(HWND)> act) {
     CountdownWatcher watcher(std::move(act));
-    return CountdownDialog::Default()->Ask(0);
+    return CountdownDialog::Default()->Ask(Mode::Shutdown);
   };
   EXPECT_TRUE(answer(
       [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0); }));
@@ -152,7 +150,7 @@ TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
     shown = dialog;
     SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0);
   });
-  CountdownDialog::Default()->Ask(0);
+  CountdownDialog::Default()->Ask(Mode::Shutdown);
 
   EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "Prepare()", "AlwaysOnTop(1)"));
   EXPECT_EQ(helpers->window, reinterpret_cast<platform::WindowHandle>(shown));
@@ -161,7 +159,7 @@ TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
 TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
   for (int call = 0; call < 2; ++call) {
     CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
-    EXPECT_TRUE(CountdownDialog::Default()->Ask(0));
+    EXPECT_TRUE(CountdownDialog::Default()->Ask(Mode::Shutdown));
     ASSERT_FALSE(watcher.Views().empty());
     EXPECT_EQ(Utf8(watcher.Views().front().label), "9秒後に終了します");
     EXPECT_EQ(watcher.Views().front().lamp, kGreen);
@@ -189,7 +187,7 @@ TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
     }
     PressKey(VK_ESCAPE);
   });
-  CountdownDialog::Default()->Ask(0);
+  CountdownDialog::Default()->Ask(Mode::Shutdown);
 
   const auto same = [](const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

@@ -12,26 +12,22 @@ using launcher::CountdownCaptions;
 using launcher::CountdownCaptionsFor;
 using launcher::NextCountdownStep;
 using testing_support::Utf8;
+using Mode = launcher::SessionEndMode;
 
 constexpr int kGreen = 0;
 constexpr int kYellow = 1;
 constexpr int kRed = 2;
 
 TEST(CountdownCaptions, EachModeNamesItsAction) {
-  EXPECT_EQ(CountdownCaptionsFor(0), (CountdownCaptions{L"終了", L"秒後に終了します"}));
-  EXPECT_EQ(CountdownCaptionsFor(1), (CountdownCaptions{L"ログオフ", L"秒後にログオフします"}));
-  EXPECT_EQ(CountdownCaptionsFor(2), (CountdownCaptions{L"再起動", L"秒後に再起動します"}));
-  EXPECT_EQ(CountdownCaptionsFor(4), (CountdownCaptions{L"スタンバイ", L"秒後にスタンバイ状態になります"}));
+  EXPECT_EQ(CountdownCaptionsFor(Mode::Shutdown), (CountdownCaptions{L"終了", L"秒後に終了します"}));
+  EXPECT_EQ(CountdownCaptionsFor(Mode::Logoff), (CountdownCaptions{L"ログオフ", L"秒後にログオフします"}));
+  EXPECT_EQ(CountdownCaptionsFor(Mode::Restart), (CountdownCaptions{L"再起動", L"秒後に再起動します"}));
+  EXPECT_EQ(CountdownCaptionsFor(Mode::Standby),
+            (CountdownCaptions{L"スタンバイ", L"秒後にスタンバイ状態になります"}));
 }
 
 TEST(CountdownCaptions, PowerOffReadsLikeShutDown) {
-  EXPECT_EQ(CountdownCaptionsFor(3), CountdownCaptionsFor(0));
-}
-
-TEST(CountdownCaptions, AnUnknownModeKeepsTheDesignCaptionAndNoSuffix) {
-  for (const std::int32_t mode : {-1, 5, 100, INT32_MIN, INT32_MAX}) {
-    EXPECT_EQ(CountdownCaptionsFor(mode), (CountdownCaptions{L"終了", L""})) << mode;
-  }
+  EXPECT_EQ(CountdownCaptionsFor(Mode::PowerOff), CountdownCaptionsFor(Mode::Shutdown));
 }
 
 // The whole count as the dialog runs it: 10 set by Ask, one step shown on
@@ -48,7 +44,7 @@ TEST(Countdown, RunsFromNineToZeroWithTheSignalTurningEveryStep) {
                                        {L"1秒後に再起動します", kRed},    {L"0秒後に再起動します", kGreen}};
   std::int16_t count = 10;
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    const auto step = NextCountdownStep(count, CountdownCaptionsFor(2).suffix);
+    const auto step = NextCountdownStep(count, CountdownCaptionsFor(Mode::Restart).suffix);
     EXPECT_EQ(step.count, count - 1);
     EXPECT_EQ(Utf8(step.label), Utf8(expected[i].label));
     EXPECT_EQ(step.lamp, expected[i].lamp) << step.count;
@@ -58,13 +54,8 @@ TEST(Countdown, RunsFromNineToZeroWithTheSignalTurningEveryStep) {
 }
 
 TEST(Countdown, PowerOffCountsLikeShutDown) {
-  EXPECT_EQ(Utf8(NextCountdownStep(10, CountdownCaptionsFor(3).suffix).label), "9秒後に終了します");
-}
-
-TEST(Countdown, AnUnknownModeShowsTheBareNumber) {
-  const std::wstring suffix = CountdownCaptionsFor(7).suffix;
-  EXPECT_EQ(Utf8(NextCountdownStep(10, suffix).label), "9");
-  EXPECT_EQ(Utf8(NextCountdownStep(9, suffix).label), "8");
+  EXPECT_EQ(Utf8(NextCountdownStep(10, CountdownCaptionsFor(Mode::PowerOff).suffix).label),
+            "9秒後に終了します");
 }
 
 TEST(Countdown, ACountOutsideNineToZeroLeavesTheSignalAlone) {

@@ -20,10 +20,6 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
 constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;  // 0x141
 
-constexpr std::int16_t kReady = 0;
-constexpr std::int16_t kBusy = 1;
-constexpr std::int16_t kRequested = 2;
-
 // Half the room around the window, in twips, truncated toward zero.
 int CentredTwips(int screenPixels, int windowPixels, int (*toTwips)(int)) {
   return (toTwips(screenPixels) - toTwips(windowPixels)) / 2;
@@ -61,7 +57,7 @@ void ConsoleWindow::Load() {
   timeOut_.SetValue(state.settings.timeOut);
   forceClose_.SetChecked(state.settings.app != 0);
   restart_.SetChecked(state.settings.boot != 0);
-  SetButtonState(kReady);
+  SetButtonState(ButtonState::Ready);
   ShowTimeOut();
 }
 
@@ -159,7 +155,7 @@ void ConsoleWindow::OnExecute() {
     if (ShowMessage(ConfirmationText(choice.displayName), kConfirmFlags) == IDCANCEL) return;
 
     busy.emplace();
-    SetButtonState(kBusy);
+    SetButtonState(ButtonState::Busy);
     // The request blocks the window: paint the busy state before it starts.
     UpdateWindow(Handle());
 
@@ -169,19 +165,19 @@ void ConsoleWindow::OnExecute() {
     request.ForceAppsClosed(forceClose_.IsChecked());
     request.RebootAfterShutdown(restart_.IsChecked());
     if (request.Send(choice.target)) {
-      SetButtonState(kRequested);
+      SetButtonState(ButtonState::Requested);
       std::vector<std::wstring> history = History();
       MoveToTop(history, choice.displayName);
       ShowHistory(history);
     } else {
       ShowMessage(request.LastError(), MB_ICONEXCLAMATION);
-      SetButtonState(kReady);
+      SetButtonState(ButtonState::Ready);
     }
   } catch (...) {
     const ErrorReport error = ReportCurrentException();
     ShowMessage(HandlerErrorText(L"cmdExec_Click", error.description, error.number), MB_OK);
     busy.reset();
-    SetButtonState(kRequested);
+    SetButtonState(ButtonState::Requested);
   }
 }
 
@@ -193,29 +189,17 @@ void ConsoleWindow::OnAbort() {
     const ErrorReport error = ReportCurrentException();
     ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
   }
-  SetButtonState(kReady);
+  SetButtonState(ButtonState::Ready);
 }
 
 void ConsoleWindow::OnClear() { machine_.Clear(); }
 
 void ConsoleWindow::ShowTimeOut() { timeOutLabel_.SetText(TimeOutCaption(timeOut_.Value())); }
 
-void ConsoleWindow::SetButtonState(std::int16_t state) {
-  bool close = true;
-  bool exec = true;
-  bool abort = true;
-  switch (state) {
-    case kReady:
-      break;
-    case kBusy:
-      close = exec = abort = false;
-      break;
-    case kRequested:
-      exec = false;
-      break;
-    default:
-      return;
-  }
+void ConsoleWindow::SetButtonState(ButtonState state) {
+  const bool close = state != ButtonState::Busy;
+  const bool exec = state == ButtonState::Ready;
+  const bool abort = state != ButtonState::Busy;
   // A disabled control drops the focus; it goes on to the next usable one,
   // so Enter, Esc and Tab keep working.
   const HWND focus = GetFocus();

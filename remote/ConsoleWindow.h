@@ -53,7 +53,10 @@ class ConsoleWindow : public ui::Window {
   void OnAbort();
   void OnClear();
   void ShowTimeOut();
-  void SetButtonState(std::int16_t state);
+  // Ready: every button works. Busy: a request is under way. Requested: it
+  // was accepted, and only its abort or closing the window remain.
+  enum class ButtonState { Ready, Busy, Requested };
+  void SetButtonState(ButtonState state);
   void MoveFocusPast(HWND control, bool backwards);
 
   ShutdownRequest& Request();

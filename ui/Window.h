@@ -13,9 +13,9 @@
 
 namespace ui {
 
-// Why a window is asked to close; the numbers are the ones the programs'
-// handlers have always seen.
-enum class CloseReason { User = 0, Code = 1, SessionEnding = 2 };
+// Why a window is asked to close: by the user, by the program itself, or
+// because the session is ending.
+enum class CloseReason { User, Code, SessionEnding };
 
 struct WindowSpec {
   const wchar_t* className = nullptr;  // registered with the first window of that name

@@ -5,7 +5,6 @@
 #include "launcher/ScreenCapture.h"
 #include "launcher/SessionEndRequest.h"
 #include "platform/SystemServices.h"
-#include "ui/DefaultInstance.h"
 #include "ui/MessageLoop.h"
 
 namespace launcher {
@@ -35,11 +34,9 @@ class DesktopDcRelease {
 
 }  // namespace
 
-std::shared_ptr<Backdrop> Backdrop::Default() { return ui::DefaultInstance<Backdrop>::Get(); }
-
 bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
   if (desktopDC) return false;
-  ScreenCapture& capture = TheScreenCapture();
+  ScreenCapture& capture = services_.capture;
   const HWND desktop = capture.GetDesktopWindow();
   desktopDC = capture.GetDC(desktop);
   if (!desktopDC) return false;
@@ -88,7 +85,7 @@ bool Backdrop::Load(int width, int height) {
     FillRect(imageDC_.get(), &all, background.get());
 
     // The load step.
-    if (!windowSettings_) windowSettings_ = settings::NewWindowSettings();
+    if (!windowSettings_) windowSettings_ = services_.newSettings();
     windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmDesktop");
     windowSettings_->AlwaysOnTop(true);
   } catch (...) {
@@ -130,13 +127,13 @@ void Backdrop::OnTimer(UINT_PTR id) {
 // countdown, the ejection and the request all happen while it covers the screen.
 void Backdrop::OnWaitOver() {
   waitTimer_.Stop();
-  const bool goAhead = CountdownDialog::Default()->Ask(mode_);
+  const bool goAhead = std::make_shared<CountdownDialog>(services_.newSettings)->Ask(mode_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.
   if (goAhead && IsLoaded()) {
     cancelled_ = false;
-    if (autoEject_) EjectRemovableMedia();
-    RequestSessionEnd(platform::TheSystemServices(), mode_);
+    if (autoEject_) EjectRemovableMedia(services_.system, services_.volumes);
+    RequestSessionEnd(services_.system, mode_);
   }
   Unload();
 }
@@ -145,7 +142,6 @@ void Backdrop::OnUnload() {
   waitTimer_.Stop();
   imageDC_.reset();
   imageBitmap_.reset();
-  ui::DefaultInstance<Backdrop>::Drop(this);
 }
 
 }  // namespace launcher

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "launcher/LauncherServices.h"
 #include "launcher/SessionEndMode.h"
 #include "settings/WindowSettings.h"
 #include "ui/Handles.h"
@@ -24,9 +25,7 @@ class Backdrop : public ui::Window {
   // SRCERASE: screen AND NOT background, a darkened copy of the screen.
   static constexpr DWORD kCaptureOperation = 0x00440328;
 
-  // The program-wide default instance: each Run on it runs on a fresh
-  // form, because the unload step drops it.
-  static std::shared_ptr<Backdrop> Default();
+  explicit Backdrop(LauncherServices services) : services_(std::move(services)) {}
 
   // Covers the screen, runs the countdown for the session-end mode and, on
   // go-ahead, ejects (when autoEject) and requests the session end. True
@@ -45,6 +44,7 @@ class Backdrop : public ui::Window {
   void OnWaitOver();
   void Paint();
 
+  LauncherServices services_;
   std::unique_ptr<settings::WindowSettings> windowSettings_;
   SessionEndMode mode_ = SessionEndMode::Shutdown;
   bool autoEject_ = false;

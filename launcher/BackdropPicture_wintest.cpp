@@ -9,6 +9,7 @@
 #include "launcher/Backdrop.h"
 #include "launcher/CountdownDialog.h"
 #include "launcher/CountdownDialogProbe.h"
+#include "launcher/FakeVolumeApi.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeWindowSettings.h"
 #include "ui/Handles.h"
@@ -107,14 +108,11 @@ Screen ReadScreen() {
 
 class DesktopPictureTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    settings::SetWindowSettingsFactory(testing_support::FakeWindowSettings::Factory(
-        std::make_shared<testing_support::FakeWindowSettings::State>()));
-  }
-  void TearDown() override { settings::SetWindowSettingsFactory({}); }
-
   testing_support::FakeSystemServices system;
-  testing_support::ScopedSystemServices scopedSystem{system};
+  testing_support::FakeVolumeApi volumes;
+  launcher::LauncherServices services{system, volumes, launcher::DesktopScreenCapture(),
+                                      testing_support::FakeWindowSettings::Factory(
+                                          std::make_shared<testing_support::FakeWindowSettings::State>())};
 };
 
 TEST_F(DesktopPictureTest, ThePictureIsTheScreenDarkenedByTheButtonFaceColourAndIsPaintedAgainOnDemand) {
@@ -133,7 +131,7 @@ TEST_F(DesktopPictureTest, ThePictureIsTheScreenDarkenedByTheButtonFaceColourAnd
     repainted = ReadScreen();
     SendMessageW(GetDlgItem(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
   });
-  EXPECT_FALSE(Backdrop::Default()->Run(Mode::Shutdown, false));
+  EXPECT_FALSE(std::make_shared<Backdrop>(services)->Run(Mode::Shutdown, false));
   ASSERT_TRUE(watcher.ShownAt());
 
   const Pixel notBackground = ~PixelOf(GetSysColor(COLOR_BTNFACE)) & 0x00FFFFFF;

@@ -18,7 +18,7 @@
 #include "launcher/MediaEjector.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeWindowSettings.h"
-#include "ui/DefaultInstance.h"
+#include "settings/RegistryWindowSettings.h"
 
 namespace {
 
@@ -78,24 +78,26 @@ HWND BackdropWindow() { return FindWindowW(Backdrop::kClassName, nullptr); }
 
 class DesktopTest : public ::testing::Test {
  protected:
-  void SetUp() override { settings::SetWindowSettingsFactory(FakeWindowSettings::Factory(helpers)); }
-  void TearDown() override { settings::SetWindowSettingsFactory({}); }
+  // The fakes, and the recording settings unless a test asks for the registry's.
+  launcher::LauncherServices Services() {
+    return {system, volumes, capture,
+            registrySettings ? settings::WindowSettingsFactory(settings::NewRegistryWindowSettings)
+                             : FakeWindowSettings::Factory(helpers)};
+  }
 
-  // Runs the default backdrop, answering the dialog with act once it shows.
+  // Runs a fresh backdrop, answering the dialog with act once it shows.
   bool Run(Mode mode, bool autoEject, std::function<void(HWND)> act) {
     CountdownWatcher watcher(std::move(act));
-    const bool answer = Backdrop::Default()->Run(mode, autoEject);
+    const bool answer = std::make_shared<Backdrop>(Services())->Run(mode, autoEject);
     dialogShown = watcher.ShownAt().has_value();
     return answer;
   }
 
   std::shared_ptr<FakeWindowSettings::State> helpers = std::make_shared<FakeWindowSettings::State>();
   WatchingSystemHelper system;
-  testing_support::ScopedSystemServices scopedSystem{system};
   testing_support::FakeVolumeApi volumes;
-  testing_support::ScopedVolumeApi scopedVolumes{volumes};
   testing_support::FakeScreenCapture capture;
-  testing_support::ScopedScreenCapture scopedCapture{capture};
+  bool registrySettings = false;
   bool dialogShown = false;
 };
 
@@ -143,7 +145,7 @@ TEST_F(DesktopTest, ACancelledCountdownEjectsNothingAndRequestsNothing) {
 }
 
 TEST_F(DesktopTest, AFormUsedOnceAnswersFalseAtOnceAndShowsNothing) {
-  const auto form = std::make_shared<Backdrop>();
+  const auto form = std::make_shared<Backdrop>(Services());
   {
     CountdownWatcher watcher(Cancel);
     EXPECT_FALSE(form->Run(Mode::Shutdown, false));
@@ -220,7 +222,7 @@ TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {
 }
 
 TEST_F(DesktopTest, WithTheRealHelpersTheDialogStandsAboveTheTopmostBackdrop) {
-  settings::SetWindowSettingsFactory({});
+  registrySettings = true;
   bool backdropTopmost = false, dialogTopmost = false, dialogAbove = false;
   Run(Mode::Shutdown, false, [&](HWND dialog) {
     const HWND backdrop = BackdropWindow();
@@ -235,9 +237,9 @@ TEST_F(DesktopTest, WithTheRealHelpersTheDialogStandsAboveTheTopmostBackdrop) {
   EXPECT_TRUE(dialogAbove);
 }
 
-TEST_F(DesktopTest, EachCallOnTheDefaultInstanceCapturesTheScreenAnew) {
+TEST_F(DesktopTest, EachRunCapturesTheScreenAnew) {
   EXPECT_FALSE(Run(Mode::Shutdown, false, Cancel));
-  EXPECT_FALSE(ui::DefaultInstance<Backdrop>::Exists());
+  EXPECT_EQ(BackdropWindow(), nullptr);
   EXPECT_TRUE(Run(Mode::Restart, false, Confirm));
   const auto& lines = capture.log.Lines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "GetDesktopWindow()"), 2);

@@ -7,7 +7,6 @@
 #include "launcher/StripResources.h"
 #include "launcher/StripTexts.h"
 #include "platform/SystemServices.h"
-#include "ui/DefaultInstance.h"
 #include "ui/MessageBox.h"
 #include "ui/PendingError.h"
 #include "ui/ScreenTwips.h"
@@ -24,8 +23,6 @@ HCURSOR HandCursor() {
 }
 
 }  // namespace
-
-std::shared_ptr<ButtonStrip> ButtonStrip::Default() { return ui::DefaultInstance<ButtonStrip>::Get(); }
 
 void ButtonStrip::Show() {
   if (IsLoaded()) {
@@ -77,14 +74,14 @@ void ButtonStrip::OnCreate() {
 }
 
 void ButtonStrip::Load() {
-  if (!windowSettings_) windowSettings_ = settings::NewWindowSettings();
+  if (!windowSettings_) windowSettings_ = services_.newSettings();
   windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), kSettingsSection);
   windowSettings_->AppName(ui::ProgramTitle());
   windowSettings_->SwitchA(false);
   windowSettings_->SwitchB(false);
   settings_ = ReadStripSettings(*windowSettings_);
   windowSettings_->AlwaysOnTop(settings_.topMost);
-  menuState_ = MenuStateAtLoad(settings_, platform::TheSystemServices().IsWindowsNT());
+  menuState_ = MenuStateAtLoad(settings_, services_.system.IsWindowsNT());
   ShowMenuState();
 
   // First shown just beyond the right edge of the screen, then docked.
@@ -123,7 +120,7 @@ void ButtonStrip::ApplySettings() {
 
   windowSettings_->AlwaysOnTop(settings_.topMost);
 
-  platform::SystemServices& system = platform::TheSystemServices();
+  platform::SystemServices& system = services_.system;
   const std::int32_t areaLeft = system.WorkAreaLeft();
   const std::int32_t areaTop = system.WorkAreaTop();
   const std::int32_t areaWidth = system.WorkAreaWidth();
@@ -203,19 +200,19 @@ bool ButtonStrip::OnCommand(int id, int code, HWND control) {
 void ButtonStrip::OnButtonClick(int index) {
   const auto mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
-  const bool ended = Backdrop::Default()->Run(*mode, settings_.autoEject);
+  const bool ended = std::make_shared<Backdrop>(services_)->Run(*mode, settings_.autoEject);
   if (ended && *mode != SessionEndMode::Standby) Close(ui::CloseReason::Code);
 }
 
 bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
-  if (reason == ui::CloseReason::SessionEnding && settings_.autoEject) EjectRemovableMedia();
+  if (reason == ui::CloseReason::SessionEnding && settings_.autoEject)
+    EjectRemovableMedia(services_.system, services_.volumes);
   return true;
 }
 
 void ButtonStrip::OnUnload() {
   loaded_ = false;
   ui::UnloadAllWindows(this);
-  ui::DefaultInstance<ButtonStrip>::Drop(this);
 }
 
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "launcher/LauncherServices.h"
 #include "launcher/StripMenu.h"
 #include "launcher/StripSettings.h"
 #include "platform/MessageHook.h"
@@ -27,11 +28,9 @@ class ButtonStrip : public ui::Window {
   static constexpr int kFocusSinkId = 110;
   static constexpr UINT kFirstMenuId = 1000;
 
-  // The program-wide default instance; the unload step drops it.
-  static std::shared_ptr<ButtonStrip> Default();
+  explicit ButtonStrip(LauncherServices services) : services_(std::move(services)) {}
 
-  // Loads the window (its WindowSettings from settings::NewWindowSettings, the
-  // process's SystemServices), shows it without waiting and docks it.
+  // Loads the window, shows it without waiting and docks it.
   void Show();
 
   // What the window holds, for the program's other windows and for tests.
@@ -59,6 +58,7 @@ class ButtonStrip : public ui::Window {
   void OnButtonClick(int index);
   void OnWatchedMessage(std::uint32_t message);
 
+  LauncherServices services_;
   std::unique_ptr<settings::WindowSettings> windowSettings_;
   StripSettings settings_;
   MenuState menuState_;

@@ -9,6 +9,7 @@
 #include "launcher/ButtonStrip.h"
 #include "launcher/CountdownDialog.h"
 #include "launcher/CountdownDialogProbe.h"
+#include "launcher/FakeScreenCapture.h"
 #include "launcher/FakeVolumeApi.h"
 #include "launcher/MediaEjector.h"
 #include "platform/FakeSystemServices.h"
@@ -28,11 +29,7 @@ void Press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), B
 
 class ShutDownClick : public ::testing::Test {
  protected:
-  void SetUp() override { settings::SetWindowSettingsFactory(FakeWindowSettings::Factory(store)); }
-  void TearDown() override {
-    launcher->Close();
-    settings::SetWindowSettingsFactory({});
-  }
+  void TearDown() override { launcher->Close(); }
 
   void Set(const wchar_t* key, bool on) {
     store->SetText(ui::ProgramTitle(), ButtonStrip::kSettingsSection, key, on ? L"True" : L"False");
@@ -47,10 +44,10 @@ class ShutDownClick : public ::testing::Test {
 
   std::shared_ptr<FakeWindowSettings::State> store = std::make_shared<FakeWindowSettings::State>();
   testing_support::FakeSystemServices system;
-  testing_support::ScopedSystemServices scopedSystem{system};
   testing_support::FakeVolumeApi volumes;
-  testing_support::ScopedVolumeApi scopedVolumes{volumes};
-  std::shared_ptr<ButtonStrip> launcher = std::make_shared<ButtonStrip>();
+  testing_support::FakeScreenCapture capture;
+  std::shared_ptr<ButtonStrip> launcher = std::make_shared<ButtonStrip>(
+      launcher::LauncherServices{system, volumes, capture, FakeWindowSettings::Factory(store)});
   bool dialogShown = false;
 
   std::vector<std::string> Requests() const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "launcher/FakeScreenCapture.h"
 #include "launcher/FakeVolumeApi.h"
 #include "launcher/MediaEjector.h"
 #include "launcher/StripResources.h"
@@ -39,19 +40,14 @@ const std::vector<std::string> kDefaultsWritten{
 class FrmShutDown : public testing::Test {
  protected:
   testing_support::FakeSystemServices system;
-  testing_support::ScopedSystemServices installSystem{system};
   testing_support::FakeVolumeApi volumes;
+  testing_support::FakeScreenCapture capture;
   std::shared_ptr<FakeWindowSettings::State> store = std::make_shared<FakeWindowSettings::State>();
-  std::shared_ptr<ButtonStrip> form = std::make_shared<ButtonStrip>();
+  std::shared_ptr<ButtonStrip> form = NewStrip();
 
-  FrmShutDown() {
-    settings::SetWindowSettingsFactory(FakeWindowSettings::Factory(store));
-    launcher::SetVolumeApi(&volumes);
-  }
-  ~FrmShutDown() override {
-    form.reset();
-    launcher::SetVolumeApi(nullptr);
-    settings::SetWindowSettingsFactory(nullptr);
+  std::shared_ptr<ButtonStrip> NewStrip() {
+    return std::make_shared<ButtonStrip>(
+        launcher::LauncherServices{system, volumes, capture, FakeWindowSettings::Factory(store)});
   }
 
   void Put(const std::wstring& key, const std::wstring& text) {
@@ -316,7 +312,7 @@ TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   EXPECT_EQ(Stored(L"TopMost"), L"False");
   EXPECT_EQ(Stored(L"Standby"), L"True");
 
-  auto second = std::make_shared<ButtonStrip>();
+  auto second = NewStrip();
   form->Close();
   Put(L"Pos", L"links");
   second->Show();

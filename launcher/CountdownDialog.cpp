@@ -1,7 +1,6 @@
 #include "launcher/CountdownDialog.h"
 
 #include "launcher/Countdown.h"
-#include "ui/DefaultInstance.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/ScreenTwips.h"
@@ -34,10 +33,6 @@ HICON SignalIcon(int lamp) {
 }
 
 }  // namespace
-
-std::shared_ptr<CountdownDialog> CountdownDialog::Default() {
-  return ui::DefaultInstance<CountdownDialog>::Get();
-}
 
 bool CountdownDialog::Ask(SessionEndMode mode) {
   count_ = 10;
@@ -72,7 +67,7 @@ void CountdownDialog::Load() {
 
   // The load step. A helper that fails leaves no hidden dialog behind.
   try {
-    if (!windowSettings_) windowSettings_ = settings::NewWindowSettings();
+    if (!windowSettings_) windowSettings_ = newSettings_();
     windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmMsg");
     windowSettings_->Prepare();
     // Above every window, the backdrop's full-screen picture included.
@@ -163,7 +158,6 @@ void CountdownDialog::OnCancel() {
 void CountdownDialog::OnUnload() {
   countTimer_.Stop();
   lastFocus_ = nullptr;
-  ui::DefaultInstance<CountdownDialog>::Drop(this);
 }
 
 }  // namespace launcher

@@ -29,9 +29,8 @@ class CountdownDialog : public ui::Window {
   static constexpr int kFirstLampId = 110;  // lamps_(i) is kFirstLampId + i
   static constexpr UINT kCountIntervalMs = 1000;
 
-  // The program-wide default instance: each Ask on it runs on a fresh
-  // form, because the unload step drops it.
-  static std::shared_ptr<CountdownDialog> Default();
+  explicit CountdownDialog(settings::WindowSettingsFactory newSettings)
+      : newSettings_(std::move(newSettings)) {}
 
   // Shows the dialog modally, without an owner, for the session-end mode;
   // true to go ahead, false to stop.
@@ -54,6 +53,7 @@ class CountdownDialog : public ui::Window {
   std::int16_t count_ = 0;
   bool cancelled_ = false;
   SessionEndMode mode_ = SessionEndMode::Shutdown;
+  settings::WindowSettingsFactory newSettings_;
   std::unique_ptr<settings::WindowSettings> windowSettings_;
 
   std::array<ui::Image, 3> lamps_;

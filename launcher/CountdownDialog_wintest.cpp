@@ -10,7 +10,6 @@
 #include "launcher/CountdownDialogProbe.h"
 #include "settings/FakeWindowSettings.h"
 #include "testing/WideText.h"
-#include "ui/DefaultInstance.h"
 #include "ui/ScreenTwips.h"
 
 namespace {
@@ -47,15 +46,17 @@ RECT ClientPlace(HWND control) {
 
 class MsgTest : public ::testing::Test {
  protected:
-  void SetUp() override { settings::SetWindowSettingsFactory(FakeWindowSettings::Factory(helpers)); }
-  void TearDown() override { settings::SetWindowSettingsFactory({}); }
+  // A dialog as the backdrop makes one: fresh for each question.
+  std::shared_ptr<CountdownDialog> Fresh() {
+    return std::make_shared<CountdownDialog>(FakeWindowSettings::Factory(helpers));
+  }
 
   std::shared_ptr<FakeWindowSettings::State> helpers = std::make_shared<FakeWindowSettings::State>();
 };
 
 TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
   CountdownWatcher watcher;
-  const bool answer = CountdownDialog::Default()->Ask(Mode::Restart);
+  const bool answer = Fresh()->Ask(Mode::Restart);
 
   EXPECT_TRUE(answer);
   ASSERT_TRUE(watcher.ShownAt());
@@ -79,7 +80,7 @@ TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItApp
                           std::pair{"5秒後に再起動します", kYellow}, std::pair{"4秒後に再起動します", kRed},
                           std::pair{"3秒後に再起動します", kGreen}, std::pair{"2秒後に再起動します", kYellow},
                           std::pair{"1秒後に再起動します", kRed}));
-  EXPECT_FALSE(ui::DefaultInstance<CountdownDialog>::Exists());
+  EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
 }
 
 TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
@@ -88,7 +89,7 @@ TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
     ok = DialogControl(dialog, CountdownDialog::kOkId);
     SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
   });
-  CountdownDialog::Default()->Ask(Mode::Standby);
+  Fresh()->Ask(Mode::Standby);
 
   ASSERT_FALSE(watcher.Views().empty());
   const auto& first = watcher.Views().front();
@@ -101,10 +102,10 @@ TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
 }
 
 TEST_F(MsgTest, PowerOffShowsAsShutDown) {
-  const auto firstView = [](Mode mode) {
+  const auto firstView = [this](Mode mode) {
     CountdownWatcher watcher(
         [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); });
-    CountdownDialog::Default()->Ask(mode);
+    Fresh()->Ask(mode);
     return watcher.Views().empty() ? launcher_test::CountdownView{} : watcher.Views().front();
   };
   const auto powerOff = firstView(Mode::PowerOff);
@@ -115,11 +116,11 @@ TEST_F(MsgTest, PowerOffShowsAsShutDown) {
 TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
   {
     CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
-    EXPECT_TRUE(CountdownDialog::Default()->Ask(Mode::Shutdown));
+    EXPECT_TRUE(Fresh()->Ask(Mode::Shutdown));
   }
   {
     CountdownWatcher watcher([](HWND) { PressKey(VK_ESCAPE); });
-    EXPECT_FALSE(CountdownDialog::Default()->Ask(Mode::Shutdown));
+    EXPECT_FALSE(Fresh()->Ask(Mode::Shutdown));
   }
   {
     // Enter confirms wherever the focus is, Cancel included.
@@ -127,14 +128,14 @@ TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
       SetFocus(DialogControl(dialog, CountdownDialog::kCancelId));
       PressKey(VK_RETURN);
     });
-    EXPECT_TRUE(CountdownDialog::Default()->Ask(Mode::Logoff));
+    EXPECT_TRUE(Fresh()->Ask(Mode::Logoff));
   }
 }
 
 TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
-  const auto answer = [](std::function<void(HWND)> act) {
+  const auto answer = [this](std::function<void(HWND)> act) {
     CountdownWatcher watcher(std::move(act));
-    return CountdownDialog::Default()->Ask(Mode::Shutdown);
+    return Fresh()->Ask(Mode::Shutdown);
   };
   EXPECT_TRUE(answer(
       [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0); }));
@@ -150,7 +151,7 @@ TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
     shown = dialog;
     SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0);
   });
-  CountdownDialog::Default()->Ask(Mode::Shutdown);
+  Fresh()->Ask(Mode::Shutdown);
 
   EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "Prepare()", "AlwaysOnTop(1)"));
   EXPECT_EQ(helpers->window, reinterpret_cast<platform::WindowHandle>(shown));
@@ -159,11 +160,11 @@ TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
 TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
   for (int call = 0; call < 2; ++call) {
     CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
-    EXPECT_TRUE(CountdownDialog::Default()->Ask(Mode::Shutdown));
+    EXPECT_TRUE(Fresh()->Ask(Mode::Shutdown));
     ASSERT_FALSE(watcher.Views().empty());
     EXPECT_EQ(Utf8(watcher.Views().front().label), "9秒後に終了します");
     EXPECT_EQ(watcher.Views().front().lamp, kGreen);
-    EXPECT_FALSE(ui::DefaultInstance<CountdownDialog>::Exists());
+    EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
   }
   EXPECT_EQ(helpers->helpersMade, 2);
 }
@@ -187,7 +188,7 @@ TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
     }
     PressKey(VK_ESCAPE);
   });
-  CountdownDialog::Default()->Ask(Mode::Shutdown);
+  Fresh()->Ask(Mode::Shutdown);
 
   const auto same = [](const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

@@ -38,13 +38,4 @@ class FakeScreenCapture : public launcher::ScreenCapture {
   }
 };
 
-// Makes a capture fake the program's one for the life of a test.
-class ScopedScreenCapture {
- public:
-  explicit ScopedScreenCapture(launcher::ScreenCapture& capture) { launcher::SetScreenCapture(&capture); }
-  ~ScopedScreenCapture() { launcher::SetScreenCapture(nullptr); }
-  ScopedScreenCapture(const ScopedScreenCapture&) = delete;
-  ScopedScreenCapture& operator=(const ScopedScreenCapture&) = delete;
-};
-
 }  // namespace testing_support

@@ -86,13 +86,4 @@ class FakeVolumeApi : public launcher::VolumeApi {
   launcher::VolumeHandle nextHandle_ = 0x101;
 };
 
-// Makes a volume fake the program's one for the life of a test.
-class ScopedVolumeApi {
- public:
-  explicit ScopedVolumeApi(launcher::VolumeApi& api) { launcher::SetVolumeApi(&api); }
-  ~ScopedVolumeApi() { launcher::SetVolumeApi(nullptr); }
-  ScopedVolumeApi(const ScopedVolumeApi&) = delete;
-  ScopedVolumeApi& operator=(const ScopedVolumeApi&) = delete;
-};
-
 }  // namespace testing_support

@@ -7,8 +7,6 @@
 namespace launcher {
 namespace {
 
-VolumeApi* installedVolumeApi = nullptr;
-
 void Record(EjectFailure& failure, std::uint32_t number) {
   failure.number = number;
   failure.message = EjectMessage(number);
@@ -41,10 +39,6 @@ std::int32_t Control(VolumeApi& api, VolumeHandle volume, std::uint32_t code, co
 
 }  // namespace
 
-VolumeApi& TheVolumeApi() { return installedVolumeApi ? *installedVolumeApi : SystemVolumeApi(); }
-
-void SetVolumeApi(VolumeApi* api) { installedVolumeApi = api; }
-
 EjectError::EjectError(EjectFailure failure)
     : std::runtime_error("ejection failed"), failure_(std::move(failure)) {}
 
@@ -67,14 +61,12 @@ std::wstring EjectMessage(std::uint32_t number) {
   }
 }
 
-void EjectRemovableMedia() noexcept {
+void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) noexcept {
   // A and B are floppy letters, never ejected this way.
   for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
     try {
       const std::wstring drive(1, letter);
-      if (platform::TheSystemServices().DriveType(drive) == platform::kDriveRemovable) {
-        EjectDrive(TheVolumeApi(), drive);
-      }
+      if (system.DriveType(drive) == platform::kDriveRemovable) EjectDrive(volumes, drive);
     } catch (...) {
       // One drive's trouble must not keep the others in, nor stop the session end.
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "launcher/VolumeApi.h"
+#include "platform/SystemServices.h"
 
 namespace launcher {
 
@@ -52,9 +53,8 @@ class EjectError : public std::runtime_error {
 // The message of each failure number; empty for a number that is not one of ours.
 std::wstring EjectMessage(std::uint32_t number);
 
-// Every removable drive from C to Z in turn, through TheVolumeApi() and
-// platform::TheSystemServices(). Passes no failure on, whatever happens.
-void EjectRemovableMedia() noexcept;
+// Every removable drive from C to Z in turn. Passes no failure on, whatever happens.
+void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) noexcept;
 
 // One drive; only the first character of drive counts. Raises EjectError with
 // the failing step's number and message, after the volume has been closed.

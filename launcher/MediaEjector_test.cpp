@@ -192,8 +192,6 @@ class EjectRemovableMediaTest : public testing::Test {
  protected:
   FakeSystemServices system;
   FakeVolumeApi api;
-  testing_support::ScopedSystemServices installedSystem{system};
-  testing_support::ScopedVolumeApi installedVolume{api};
 
   // Both see the same drives unless a test says otherwise.
   void Drive(char letter, std::int32_t type) {
@@ -210,7 +208,7 @@ class EjectRemovableMediaTest : public testing::Test {
 };
 
 TEST_F(EjectRemovableMediaTest, AsksEveryLetterFromCToZInOrder) {
-  EjectRemovableMedia();
+  EjectRemovableMedia(system, api);
   std::vector<std::string> expected;
   for (char letter = 'C'; letter <= 'Z'; ++letter)
     expected.push_back("DriveType(" + std::string(1, letter) + ")");
@@ -221,7 +219,7 @@ TEST_F(EjectRemovableMediaTest, WithoutARemovableDriveNothingIsOpened) {
   Drive('C', 3);
   Drive('D', 5);
   Drive('N', 4);
-  EjectRemovableMedia();
+  EjectRemovableMedia(system, api);
   EXPECT_THAT(api.log.Lines(), IsEmpty());
 }
 
@@ -229,7 +227,7 @@ TEST_F(EjectRemovableMediaTest, TwoRemovableDrivesAreEjectedLowerLetterFirstEach
   Drive('C', 3);
   Drive('H', 2);
   Drive('E', 2);
-  EjectRemovableMedia();
+  EjectRemovableMedia(system, api);
   auto expected = CleanEject("E", "0x101");
   const auto second = CleanEject("H", "0x102");
   expected.insert(expected.end(), second.begin(), second.end());
@@ -240,7 +238,7 @@ TEST_F(EjectRemovableMediaTest, ABusyDriveIsGivenUpAndTheScanGoesOn) {
   Drive('E', 2);
   Drive('F', 2);
   api.lockFailures['E'] = FakeVolumeApi::kAlwaysBusy;
-  EXPECT_NO_THROW(EjectRemovableMedia());
+  EXPECT_NO_THROW(EjectRemovableMedia(system, api));
   const auto& lines = api.log.Lines();
   EXPECT_EQ(CountOf(lines, "DeviceIoControl(0x101, 0x90018, null, 0, null, 0, null)"), 21);
   EXPECT_EQ(CountOf(lines, "Sleep(500)"), 21);
@@ -254,7 +252,7 @@ TEST_F(EjectRemovableMediaTest, ALetterWhoseTypeCannotBeFoundIsSkipped) {
   Drive('E', 2);
   Drive('F', 2);
   system.failingDrives.insert(L'E');
-  EjectRemovableMedia();
+  EjectRemovableMedia(system, api);
   EXPECT_THAT(Opened(), ElementsAre("CreateFileA(\"\\\\.\\F:\", 0xC0000000, 3, null, 3, 0, 0)"));
   EXPECT_EQ(system.log.Lines().size(), 24u);
 }
@@ -269,7 +267,7 @@ TEST_F(EjectRemovableMediaTest, EveryKindOfFailureIsPassedOver) {
   api.ejectFails.insert('F');
   api.driveTypes['G'] = 3;  // changed between the two questions: no longer removable
   Drive('K', 2);
-  EXPECT_NO_THROW(EjectRemovableMedia());
+  EXPECT_NO_THROW(EjectRemovableMedia(system, api));
   EXPECT_EQ(Opened().size(), 4u);
   EXPECT_EQ(CountOf(api.log.Lines(), "DeviceIoControl(0x103, 0x2D4808, null, 0, null, 0, null)"), 1)
       << "the last drive is still ejected";
@@ -288,18 +286,17 @@ class ThrowingVolumeApi : public FakeVolumeApi {
 
 TEST_F(EjectRemovableMediaTest, NothingRaisedInsideTheScanGetsOut) {
   for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) system.failingDrives.insert(letter);
-  EXPECT_NO_THROW(EjectRemovableMedia());
+  EXPECT_NO_THROW(EjectRemovableMedia(system, api));
   EXPECT_EQ(system.log.Lines().size(), 24u);
   EXPECT_THAT(api.log.Lines(), IsEmpty());
 
   ThrowingVolumeApi throwing;
-  testing_support::ScopedVolumeApi installed(throwing);
   system.failingDrives.clear();
   for (char letter : {'E', 'F'}) {
     system.driveTypes[static_cast<wchar_t>(letter)] = 2;
     throwing.driveTypes[letter] = 2;
   }
-  EXPECT_NO_THROW(EjectRemovableMedia());
+  EXPECT_NO_THROW(EjectRemovableMedia(system, throwing));
   EXPECT_EQ(Opened().size(), 0u);
   EXPECT_THAT(throwing.log.Lines(),
               ElementsAre(testing::_, testing::HasSubstr("E:"), testing::_, testing::HasSubstr("F:")));

@@ -24,13 +24,7 @@ class VolumeApi {
   virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 
-// The real implementation; the host build has none and throws std::logic_error.
+// The real implementation (Windows build only).
 VolumeApi& SystemVolumeApi();
-
-// The volume calls the program uses: the one installed by SetVolumeApi if any,
-// else SystemVolumeApi().
-VolumeApi& TheVolumeApi();
-// Installs a replacement (a test's fake); nullptr restores the real one.
-void SetVolumeApi(VolumeApi* api);
 
 }  // namespace launcher

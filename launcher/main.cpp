@@ -3,9 +3,14 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <string>
 
+#include "core/SessionApi.h"
 #include "launcher/ButtonStrip.h"
+#include "platform/PowerApi.h"
+#include "platform/Win32SystemServices.h"
+#include "settings/RegistryWindowSettings.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/SingleInstance.h"
@@ -27,10 +32,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const ui::SingleInstance instance(L"VuriRivu");
   if (instance.AnotherIsRunning()) return 0;
 
+  platform::Win32SystemServices system(core::SystemSessionApi(), platform::SystemPowerApi());
+  const auto strip = std::make_shared<launcher::ButtonStrip>(
+      launcher::LauncherServices{system, launcher::SystemVolumeApi(), launcher::DesktopScreenCapture(),
+                                 settings::NewRegistryWindowSettings});
   // The program runs until its last window is unloaded.
   ui::EndProgramWithLastWindow();
   try {
-    launcher::ButtonStrip::Default()->Show();
+    strip->Show();
   } catch (const std::exception& error) {
     ShowError(error);
     ui::UnloadAllWindows(nullptr);

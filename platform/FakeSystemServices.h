@@ -54,16 +54,3 @@ class FakeSystemServices : public platform::SystemServices {
 };
 
 }  // namespace testing_support
-
-namespace testing_support {
-
-// Makes a helper the process's one for the life of a test.
-class ScopedSystemServices {
- public:
-  explicit ScopedSystemServices(platform::SystemServices& helper) { platform::SetSystemServices(&helper); }
-  ~ScopedSystemServices() { platform::SetSystemServices(nullptr); }
-  ScopedSystemServices(const ScopedSystemServices&) = delete;
-  ScopedSystemServices& operator=(const ScopedSystemServices&) = delete;
-};
-
-}  // namespace testing_support

@@ -28,11 +28,4 @@ class SystemServices {
   virtual bool IsWindowsNT() = 0;
 };
 
-// The one helper of the process: the one installed by SetSystemServices if any,
-// else the real one (Windows build; the host build has none and throws
-// std::logic_error).
-SystemServices& TheSystemServices();
-// Installs a replacement (a test's fake); nullptr restores the real one.
-void SetSystemServices(SystemServices* helper);
-
 }  // namespace platform

@@ -4,7 +4,6 @@
 
 #include "core/FakeSessionApi.h"
 #include "platform/FakePowerApi.h"
-#include "platform/FakeSystemServices.h"
 #include "platform/Win32SystemServices.h"
 
 namespace platform {
@@ -116,17 +115,6 @@ TEST_F(SystemServicesTest, DriveTypeLooksAtTheFirstCharacterOnly) {
 TEST_F(SystemServicesTest, DriveTypeOfNoDriveIsNoRootDirectory) {
   EXPECT_EQ(helper.DriveType(L""), DRIVE_NO_ROOT_DIR);
   EXPECT_EQ(helper.DriveType(L"?"), GetDriveTypeW(L"?:\\"));
-}
-
-TEST(TheSystemServices, IsTheRealOneUnlessATestInstallsAnother) {
-  EXPECT_NE(dynamic_cast<Win32SystemServices*>(&TheSystemServices()), nullptr);
-  EXPECT_EQ(&TheSystemServices(), &TheSystemServices()) << "one helper for the process";
-  testing_support::FakeSystemServices fake;
-  {
-    testing_support::ScopedSystemServices installed(fake);
-    EXPECT_EQ(&TheSystemServices(), &fake);
-  }
-  EXPECT_NE(dynamic_cast<Win32SystemServices*>(&TheSystemServices()), nullptr);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "core/SessionEnd.h"
-#include "platform/RealSystemServices.h"
 #include "ui/Twips.h"
 
 namespace platform {
@@ -74,10 +73,5 @@ std::uint32_t Win32SystemServices::DriveType(const std::wstring& letter) {
 }
 
 bool Win32SystemServices::IsWindowsNT() { return core::IsWindowsNT(session_); }
-
-SystemServices& RealSystemServices() {
-  static Win32SystemServices helper(core::SystemSessionApi(), SystemPowerApi());
-  return helper;
-}
 
 }  // namespace platform

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "settings/RealWindowSettings.h"
+#include "settings/RegistryWindowSettings.h"
 #include "settings/SettingText.h"
 #include "settings/SettingsStore.h"
 
@@ -54,6 +54,8 @@ class RegistryWindowSettings : public WindowSettings {
 
 }  // namespace
 
-std::unique_ptr<WindowSettings> NewRealWindowSettings() { return std::make_unique<RegistryWindowSettings>(); }
+std::unique_ptr<WindowSettings> NewRegistryWindowSettings() {
+  return std::make_unique<RegistryWindowSettings>();
+}
 
 }  // namespace settings

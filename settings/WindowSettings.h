@@ -32,10 +32,4 @@ class WindowSettings {
 
 using WindowSettingsFactory = std::function<std::unique_ptr<WindowSettings>()>;
 
-// A fresh helper for a window: the registry-backed one in the Windows build,
-// or whatever the factory set by a test makes.
-std::unique_ptr<WindowSettings> NewWindowSettings();
-// An empty factory restores the real helper.
-void SetWindowSettingsFactory(WindowSettingsFactory factory);
-
 }  // namespace settings

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "settings/FakeWindowSettings.h"
+#include "settings/RegistryWindowSettings.h"
 #include "settings/SettingsStore.h"
 #include "testing/TestRegistry.h"
 #include "testing/TestWindow.h"
@@ -18,7 +18,7 @@ WindowHandle Handle(const TestWindow& window) { return reinterpret_cast<WindowHa
 
 std::unique_ptr<WindowSettings> AttachedHelper(const TestWindow& window, const std::wstring& form,
                                                const std::wstring& app) {
-  auto helper = NewWindowSettings();
+  auto helper = NewRegistryWindowSettings();
   helper->Attach(Handle(window), form);
   helper->AppName(app);
   return helper;
@@ -96,7 +96,7 @@ TEST(WindowSettings, ReadsOtherSpellingsOfBooleans) {
 
 TEST(WindowSettings, WithoutAnApplicationNameNothingIsStored) {
   TestWindow window;
-  auto helper = NewWindowSettings();
+  auto helper = NewRegistryWindowSettings();
   helper->Attach(Handle(window), L"frmShutDown");
   helper->WriteSetting(L"Pos", std::int16_t{2});
   EXPECT_EQ(helper->ReadSetting(L"Pos", std::int16_t{0}), 0);
@@ -113,7 +113,7 @@ TEST(WindowSettings, AlwaysOnTopTogglesTheTopmostStyleWithoutMovingTheWindow) {
   ShowWindow(window.get(), SW_SHOWNOACTIVATE);
   RECT before{};
   GetWindowRect(window.get(), &before);
-  auto helper = NewWindowSettings();
+  auto helper = NewRegistryWindowSettings();
   helper->Attach(Handle(window), L"frmMsg");
   ASSERT_FALSE(IsTopMost(window));
   helper->AlwaysOnTop(true);
@@ -125,17 +125,6 @@ TEST(WindowSettings, AlwaysOnTopTogglesTheTopmostStyleWithoutMovingTheWindow) {
   RECT after{};
   GetWindowRect(window.get(), &after);
   EXPECT_TRUE(EqualRect(&before, &after));
-}
-
-TEST(WindowSettings, TheFactoryReplacesTheRealHelperUntilCleared) {
-  auto state = std::make_shared<testing_support::FakeWindowSettings::State>();
-  SetWindowSettingsFactory(testing_support::FakeWindowSettings::Factory(state));
-  auto fake = NewWindowSettings();
-  SetWindowSettingsFactory(nullptr);
-  fake->AppName(L"VuriRivu");
-  EXPECT_EQ(state->helpersMade, 1);
-  EXPECT_EQ(state->log.Lines(), std::vector<std::string>{"AppName(VuriRivu)"});
-  EXPECT_EQ(dynamic_cast<testing_support::FakeWindowSettings*>(NewWindowSettings().get()), nullptr);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ui/BusyCursor.h"
-#include "ui/DefaultInstance.h"
 #include "ui/MessageLoop.h"
 
 namespace {
@@ -165,25 +164,23 @@ TEST(Window, TheLastUnloadEndsTheLoopOnceAsked) {
   EXPECT_FALSE(second.IsLoaded());
 }
 
-TEST(Window, ADefaultInstanceDroppedByItsUnloadLivesUntilTheMessageIsDone) {
+TEST(Window, AWindowWhoseOwnerLetsGoInItsUnloadLivesUntilTheMessageIsDone) {
   struct Form : Probe {
+    std::shared_ptr<Form>* owner = nullptr;
     void OnUnload() override {
-      ui::DefaultInstance<Form>::Drop(this);
+      owner->reset();
       // Still a whole object here, after the last reference went.
       unloads += 1;
     }
   };
   bool destroyed = false;
-  {
-    auto form = ui::DefaultInstance<Form>::Get();
-    form->destroyed = &destroyed;
-    form->Load();
-  }
-  const HWND hwnd = ui::DefaultInstance<Form>::Get()->Handle();
-  DestroyWindow(hwnd);
+  auto form = std::make_shared<Form>();
+  form->owner = &form;
+  form->destroyed = &destroyed;
+  form->Load();
+  DestroyWindow(form->Handle());
   EXPECT_TRUE(destroyed);
-  EXPECT_FALSE(ui::DefaultInstance<Form>::Exists());
-  EXPECT_FALSE(ui::DefaultInstance<Form>::Get()->IsLoaded());
+  EXPECT_EQ(form, nullptr);
 }
 
 TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {

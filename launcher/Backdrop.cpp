@@ -35,18 +35,19 @@ class DesktopDcRelease {
 }  // namespace
 
 bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
-  if (desktopDC) return false;
+  if (used_) return false;
   ScreenCapture& capture = services_.capture;
   const HWND desktop = capture.GetDesktopWindow();
-  desktopDC = capture.GetDC(desktop);
-  if (!desktopDC) return false;
+  const HDC desktopDc = capture.GetDC(desktop);
+  if (!desktopDc) return false;
+  used_ = true;
   {
-    const DesktopDcRelease release(capture, desktop, desktopDC);
+    const DesktopDcRelease release(capture, desktop, desktopDc);
     if (!Load(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) return false;
     RECT client{};
     GetClientRect(Handle(), &client);
     // Each pixel becomes screen AND NOT background: darker, never brighter.
-    capture.BitBlt(imageDC_.get(), 0, 0, client.right, client.bottom, desktopDC, 0, 0, kCaptureOperation);
+    capture.BitBlt(imageDC_.get(), 0, 0, client.right, client.bottom, desktopDc, 0, 0, kCaptureOperation);
   }
   mode_ = mode;
   autoEject_ = autoEject;
@@ -86,7 +87,7 @@ bool Backdrop::Load(int width, int height) {
 
     // The load step.
     if (!windowSettings_) windowSettings_ = services_.newSettings();
-    windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmDesktop");
+    windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), L"frmDesktop");
     windowSettings_->AlwaysOnTop(true);
   } catch (...) {
     Unload();

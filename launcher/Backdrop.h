@@ -49,8 +49,8 @@ class Backdrop : public ui::Window {
   SessionEndMode mode_ = SessionEndMode::Shutdown;
   bool autoEject_ = false;
   bool cancelled_ = false;
-  // Kept after it is released: non-zero means this form has been used.
-  HDC desktopDC = nullptr;
+  // A backdrop runs once: set when it has taken its picture of the screen.
+  bool used_ = false;
 
   // The picture the window paints itself from, the size of the screen. The
   // bitmap is declared first so the DC it is selected into goes before it.

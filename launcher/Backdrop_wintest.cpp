@@ -191,8 +191,8 @@ TEST_F(DesktopTest, TakesOnePictureOfTheWholeScreenAndGivesTheContextBack) {
   EXPECT_EQ(lines[2], prefix + dc + ", 0, 0, 0x440328)");
   EXPECT_EQ(lines[3], "ReleaseDC(" + desktop + ", " + dc + ")");
 
-  EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmDesktop)", "AlwaysOnTop(1)", "Attach(frmMsg)",
-                                                "Prepare()", "AlwaysOnTop(1)"));
+  EXPECT_THAT(helpers->log.Lines(),
+              ElementsAre("Attach(frmDesktop)", "AlwaysOnTop(1)", "Attach(frmMsg)", "AlwaysOnTop(1)"));
 }
 
 TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {

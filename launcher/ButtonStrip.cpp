@@ -8,7 +8,6 @@
 #include "launcher/StripTexts.h"
 #include "platform/SystemServices.h"
 #include "ui/MessageBox.h"
-#include "ui/PendingError.h"
 #include "ui/ScreenTwips.h"
 
 namespace launcher {
@@ -67,18 +66,12 @@ void ButtonStrip::OnCreate() {
       menu_.AddItem(MenuItemId(k), item.caption, item.kind == MenuItemKind::Corner);
     }
   }
-
-  settingChangeHook_.Attach(reinterpret_cast<platform::WindowHandle>(form),
-                            [this](std::uint32_t message, std::uintptr_t, std::intptr_t,
-                                   platform::WindowHandle) { OnWatchedMessage(message); });
 }
 
 void ButtonStrip::Load() {
   if (!windowSettings_) windowSettings_ = services_.newSettings();
-  windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), kSettingsSection);
+  windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), kSettingsSection);
   windowSettings_->AppName(ui::ProgramTitle());
-  windowSettings_->SwitchA(false);
-  windowSettings_->SwitchB(false);
   settings_ = ReadStripSettings(*windowSettings_);
   windowSettings_->AlwaysOnTop(settings_.topMost);
   menuState_ = MenuStateAtLoad(settings_, services_.system.IsWindowsNT());
@@ -171,16 +164,6 @@ void ButtonStrip::OnButtonMouseUp() {
   if (IsLoaded()) focusSink_.Focus();
 }
 
-void ButtonStrip::OnWatchedMessage(std::uint32_t message) {
-  if (message != WM_SETTINGCHANGE || !loaded_) return;
-  // The hook swallows what its listener raises; the loop is to hear of it.
-  try {
-    ApplySettings();
-  } catch (...) {
-    ui::KeepPendingError(std::current_exception());
-  }
-}
-
 bool ButtonStrip::OnCommand(int id, int code, HWND control) {
   const int button = id - kFirstButtonId;
   if (control != nullptr && code == BN_CLICKED && button >= 0 && button < kButtonCount) {
@@ -216,6 +199,8 @@ void ButtonStrip::OnUnload() {
 }
 
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The work area or the display may have changed: dock again.
+  if (message == WM_SETTINGCHANGE && loaded_) ApplySettings();
   if (message == WM_DRAWITEM) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     const int index = static_cast<int>(item.CtlID) - kFirstButtonId;

@@ -10,7 +10,6 @@
 #include "launcher/LauncherServices.h"
 #include "launcher/StripMenu.h"
 #include "launcher/StripSettings.h"
-#include "platform/MessageHook.h"
 #include "settings/WindowSettings.h"
 #include "ui/Controls.h"
 #include "ui/PictureButton.h"
@@ -56,7 +55,6 @@ class ButtonStrip : public ui::Window {
   void OnButtonMouseDown(int button);
   void OnButtonMouseUp();
   void OnButtonClick(int index);
-  void OnWatchedMessage(std::uint32_t message);
 
   LauncherServices services_;
   std::unique_ptr<settings::WindowSettings> windowSettings_;
@@ -68,7 +66,6 @@ class ButtonStrip : public ui::Window {
   ui::PictureBox focusSink_;
   ui::ToolTip tips_;
   ui::PopupMenu menu_;
-  platform::MessageHook settingChangeHook_;
 };
 
 }  // namespace launcher

@@ -91,8 +91,6 @@ TEST_F(FrmShutDown, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
   form->Show();
   std::vector<std::string> expected{"Attach(frmShutDown)",
                                     "AppName(launcher_strip_wintest)",
-                                    "SwitchA(0)",
-                                    "SwitchB(0)",
                                     "ReadSetting(Pos, 0)",
                                     "ReadSetting(TopMost, False)",
                                     "ReadSetting(LageButton, False)",

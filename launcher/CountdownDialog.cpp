@@ -68,8 +68,7 @@ void CountdownDialog::Load() {
   // The load step. A helper that fails leaves no hidden dialog behind.
   try {
     if (!windowSettings_) windowSettings_ = newSettings_();
-    windowSettings_->Attach(reinterpret_cast<platform::WindowHandle>(Handle()), L"frmMsg");
-    windowSettings_->Prepare();
+    windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), L"frmMsg");
     // Above every window, the backdrop's full-screen picture included.
     windowSettings_->AlwaysOnTop(true);
   } catch (...) {

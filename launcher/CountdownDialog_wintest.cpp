@@ -145,7 +145,7 @@ TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
   EXPECT_FALSE(answer([](HWND dialog) { SendMessageW(dialog, WM_ENDSESSION, TRUE, 0); }));
 }
 
-TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
+TEST_F(MsgTest, LoadingAttachesAndPutsTheDialogOnTopInThatOrder) {
   HWND shown = nullptr;
   CountdownWatcher watcher([&](HWND dialog) {
     shown = dialog;
@@ -153,8 +153,8 @@ TEST_F(MsgTest, LoadingAttachesPreparesAndPutsTheDialogOnTopInThatOrder) {
   });
   Fresh()->Ask(Mode::Shutdown);
 
-  EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "Prepare()", "AlwaysOnTop(1)"));
-  EXPECT_EQ(helpers->window, reinterpret_cast<platform::WindowHandle>(shown));
+  EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "AlwaysOnTop(1)"));
+  EXPECT_EQ(helpers->window, reinterpret_cast<settings::WindowHandle>(shown));
 }
 
 TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {

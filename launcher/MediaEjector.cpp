@@ -97,20 +97,14 @@ VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailu
   }
   const char name = static_cast<char>(letter);
   const char root[] = {name, ':', '\\', '\0'};
-  std::uint32_t access = 0;
-  switch (api.GetDriveTypeA(root)) {
-    case platform::kDriveRemovable:
-      access = kGenericReadWrite;
-      break;
-    case platform::kDriveCdRom:
-      access = kGenericRead;
-      break;
-    default:
-      Record(failure, kEjectNotEjectable);
-      return kInvalidVolume;
+  // Asked again at the moment of opening: the medium may have changed since the scan.
+  if (api.GetDriveTypeA(root) != platform::kDriveRemovable) {
+    Record(failure, kEjectNotEjectable);
+    return kInvalidVolume;
   }
   const char device[] = {'\\', '\\', '.', '\\', name, ':', '\0'};
-  const VolumeHandle volume = api.CreateFileA(device, access, kShareReadWrite, nullptr, kOpenExisting, 0, 0);
+  const VolumeHandle volume =
+      api.CreateFileA(device, kGenericReadWrite, kShareReadWrite, nullptr, kOpenExisting, 0, 0);
   if (volume == kInvalidVolume) Record(failure, kEjectOpenFailed);
   return volume;
 }

@@ -20,7 +20,6 @@ inline constexpr std::uint32_t kEjectRemovalFailed = 0x80040005;
 inline constexpr std::uint32_t kEjectEjectFailed = 0x80040006;
 
 // Windows' request codes and open parameters for a volume.
-inline constexpr std::uint32_t kGenericRead = 0x80000000;
 inline constexpr std::uint32_t kGenericReadWrite = 0xC0000000;
 inline constexpr std::uint32_t kShareReadWrite = 3;
 inline constexpr std::uint32_t kOpenExisting = 3;

@@ -10,7 +10,7 @@ namespace {
 
 // The ejector is shared with the host build, so it spells these out; here
 // they are held against Windows' own.
-static_assert(kGenericRead == GENERIC_READ && kGenericReadWrite == (GENERIC_READ | GENERIC_WRITE));
+static_assert(kGenericReadWrite == (GENERIC_READ | GENERIC_WRITE));
 static_assert(kShareReadWrite == (FILE_SHARE_READ | FILE_SHARE_WRITE) && kOpenExisting == OPEN_EXISTING);
 static_assert(kLockVolume == FSCTL_LOCK_VOLUME && kDismountVolume == FSCTL_DISMOUNT_VOLUME);
 static_assert(kMediaRemoval == IOCTL_STORAGE_MEDIA_REMOVAL && kEjectMedia == IOCTL_STORAGE_EJECT_MEDIA);

@@ -4,9 +4,9 @@
 
 #include "remote/ConsoleState.h"
 #include "remote/ConsoleTexts.h"
+#include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
 #include "remote/MachineHistory.h"
-#include "remote/RaisedError.h"
 #include "ui/BusyCursor.h"
 #include "ui/ScreenTwips.h"
 

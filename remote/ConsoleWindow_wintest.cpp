@@ -7,11 +7,11 @@
 
 #include <deque>
 #include <map>
+#include <new>
 
 #include "core/FakeSessionApi.h"
 #include "remote/ConsoleLayout.h"
 #include "remote/FakeRemoteShutdownApi.h"
-#include "remote/RaisedError.h"
 #include "remote/RegistryConsoleStore.h"
 #include "remote/VelmarStart.h"
 #include "testing/TestRegistry.h"
@@ -316,10 +316,10 @@ TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
 
 TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   Load();
-  remote.duringRequest = [] { throw remote::RaisedError(429, L"オブジェクトを作成できません。"); };
+  remote.duringRequest = [] { throw std::bad_alloc(); };
   Click(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, L"cmdExec_Clickオブジェクトを作成できません。(429)");
+  EXPECT_EQ(boxes[1].text, L"cmdExec_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[1].flags, 0u);
   EXPECT_EQ(Buttons(), kRequested);
   EXPECT_FALSE(ui::BusyCursor::Active());
@@ -327,7 +327,7 @@ TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
 
   Click(remote::kAbortId);
   ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[2].text, L"cmdAbout_Clickオブジェクトを作成できません。(429)");
+  EXPECT_EQ(boxes[2].text, L"cmdAbout_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[2].flags, 0u);
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_TRUE(form->IsLoaded());

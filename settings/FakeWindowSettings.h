@@ -23,7 +23,7 @@ class FakeWindowSettings : public settings::WindowSettings {
     CallLog log;
     // (application, section, key) -> stored text.
     std::map<std::tuple<std::wstring, std::wstring, std::wstring>, std::wstring> values;
-    platform::WindowHandle window = 0;
+    settings::WindowHandle window = 0;
     bool topMost = false;
     int helpersMade = 0;
 
@@ -52,7 +52,7 @@ class FakeWindowSettings : public settings::WindowSettings {
     };
   }
 
-  void Attach(platform::WindowHandle window, const std::wstring& formName) override {
+  void Attach(settings::WindowHandle window, const std::wstring& formName) override {
     state_->log.Add("Attach", Utf8(formName));
     state_->window = window;
     section_ = formName;
@@ -65,9 +65,6 @@ class FakeWindowSettings : public settings::WindowSettings {
     state_->log.Add("AlwaysOnTop", on ? 1 : 0);
     state_->topMost = on;
   }
-  void SwitchA(bool on) override { state_->log.Add("SwitchA", on ? 1 : 0); }
-  void SwitchB(bool on) override { state_->log.Add("SwitchB", on ? 1 : 0); }
-  void Prepare() override { state_->log.Add("Prepare"); }
 
   std::int16_t ReadSetting(const std::wstring& key, std::int16_t def) override {
     state_->log.Add("ReadSetting", Utf8(key), def);

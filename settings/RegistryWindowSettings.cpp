@@ -23,10 +23,6 @@ class RegistryWindowSettings : public WindowSettings {
     SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  // SwitchA, SwitchB and Prepare have no effect: no window of ours needs more of them than the call.
-  void SwitchA(bool) override {}
-  void SwitchB(bool) override {}
-  void Prepare() override {}
 
   std::int16_t ReadSetting(const std::wstring& key, std::int16_t def) override {
     const auto text = store_.ReadText(section_, key);

@@ -7,11 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/WindowHandle.h"
-
 namespace settings {
 
-using platform::WindowHandle;
+// An HWND carried as an integer, so this header stays free of <windows.h>.
+using WindowHandle = std::uintptr_t;
 
 class WindowSettings {
  public:
@@ -21,9 +20,6 @@ class WindowSettings {
   virtual void Attach(WindowHandle window, const std::wstring& formName) = 0;
   virtual void AppName(const std::wstring& name) = 0;
   virtual void AlwaysOnTop(bool on) = 0;
-  virtual void SwitchA(bool on) = 0;
-  virtual void SwitchB(bool on) = 0;
-  virtual void Prepare() = 0;
   virtual std::int16_t ReadSetting(const std::wstring& key, std::int16_t def) = 0;
   virtual bool ReadSetting(const std::wstring& key, bool def) = 0;
   virtual void WriteSetting(const std::wstring& key, std::int16_t value) = 0;

@@ -1,4 +1,4 @@
-#include "remote/RaisedError.h"
+#include "remote/ErrorReport.h"
 
 #include <exception>
 #include <new>
@@ -23,8 +23,6 @@ std::wstring WidenAscii(const char* text) {
 ErrorReport ReportCurrentException() {
   try {
     throw;
-  } catch (const RaisedError& e) {
-    return {e.Description(), e.Number()};
   } catch (const std::bad_alloc&) {
     return {L"メモリが不足しています。", kOutOfMemory};
   } catch (const std::exception& e) {

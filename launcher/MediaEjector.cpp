@@ -39,9 +39,6 @@ std::int32_t Control(VolumeApi& api, VolumeHandle volume, std::uint32_t code, co
 
 }  // namespace
 
-EjectError::EjectError(EjectFailure failure)
-    : std::runtime_error("ejection failed"), failure_(std::move(failure)) {}
-
 std::wstring EjectMessage(std::uint32_t number) {
   switch (number) {
     case kEjectNotEjectable:
@@ -66,14 +63,15 @@ void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) n
   for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
     try {
       const std::wstring drive(1, letter);
+      // A drive that fails keeps its medium; nothing is shown, the session end goes on.
       if (system.DriveType(drive) == platform::kDriveRemovable) EjectDrive(volumes, drive);
     } catch (...) {
-      // One drive's trouble must not keep the others in, nor stop the session end.
+      // Nor may anything raised on the way keep the other drives in.
     }
   }
 }
 
-void EjectDrive(VolumeApi& api, std::wstring_view drive) {
+EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive) {
   EjectFailure failure;
   const VolumeHandle volume = OpenDriveVolume(api, drive, failure);
   if (volume != kInvalidVolume) {
@@ -84,7 +82,7 @@ void EjectDrive(VolumeApi& api, std::wstring_view drive) {
       EjectDriveMedia(api, volume, failure);
     }
   }
-  if (failure.Failed()) throw EjectError(std::move(failure));
+  return failure;
 }
 
 VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure) {

@@ -3,7 +3,6 @@
 // the file system, release any removal lock, push the medium out. Nothing is
 // ever shown; a failing drive is passed over.
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -38,26 +37,15 @@ struct EjectFailure {
   bool Failed() const { return number != 0; }
 };
 
-// The failure of one drive, raised by EjectDrive.
-class EjectError : public std::runtime_error {
- public:
-  explicit EjectError(EjectFailure failure);
-  std::uint32_t Number() const { return failure_.number; }
-  const std::wstring& Message() const { return failure_.message; }
-
- private:
-  EjectFailure failure_;
-};
-
 // The message of each failure number; empty for a number that is not one of ours.
 std::wstring EjectMessage(std::uint32_t number);
 
 // Every removable drive from C to Z in turn. Passes no failure on, whatever happens.
 void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) noexcept;
 
-// One drive; only the first character of drive counts. Raises EjectError with
-// the failing step's number and message, after the volume has been closed.
-void EjectDrive(VolumeApi& api, std::wstring_view drive);
+// One drive; only the first character of drive counts. The failing step's
+// number and message, if one failed, once the volume has been closed.
+EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive);
 
 // The steps; each records its failure and returns kInvalidVolume or 0, never raises.
 VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure);

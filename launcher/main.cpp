@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/SessionApi.h"
+#include "core/Win32Error.h"
 #include "launcher/ButtonStrip.h"
 #include "platform/PowerApi.h"
 #include "platform/Win32SystemServices.h"
@@ -18,12 +19,21 @@
 
 namespace {
 
-void ShowError(const std::exception& error) {
-  const std::string text = error.what();
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
-      CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
-  ui::ShowMessage(wide, MB_OK | MB_ICONSTOP);
+// The edge of the program: what a step raised becomes a message box here.
+// Call it only inside a catch block; what it does not know goes on.
+void ShowCurrentError() {
+  const auto show = [](const std::wstring& text) { ui::ShowMessage(text, MB_OK | MB_ICONSTOP); };
+  try {
+    throw;
+  } catch (const core::Win32Error& error) {
+    show(core::Win32ErrorText(error));
+  } catch (const std::exception& error) {
+    const std::string text = error.what();
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+    show(wide);
+  }
 }
 
 }  // namespace
@@ -40,17 +50,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ui::EndProgramWithLastWindow();
   try {
     strip->Show();
-  } catch (const std::exception& error) {
-    ShowError(error);
+  } catch (...) {
+    ShowCurrentError();
     ui::UnloadAllWindows(nullptr);
     return 1;
   }
   for (;;) {
     try {
       return ui::RunMessageLoop();
-    } catch (const std::exception& error) {
+    } catch (...) {
       // A failure in one event is reported; the window stays in service.
-      ShowError(error);
+      ShowCurrentError();
     }
   }
 }

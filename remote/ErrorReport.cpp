@@ -3,6 +3,8 @@
 #include <exception>
 #include <new>
 
+#include "core/Win32Error.h"
+
 namespace remote {
 namespace {
 
@@ -23,6 +25,8 @@ std::wstring WidenAscii(const char* text) {
 ErrorReport ReportCurrentException() {
   try {
     throw;
+  } catch (const core::Win32Error& e) {
+    return {L"内部エラーです。" + core::Win32ErrorText(e), kInternalError};
   } catch (const std::bad_alloc&) {
     return {L"メモリが不足しています。", kOutOfMemory};
   } catch (const std::exception& e) {

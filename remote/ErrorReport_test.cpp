@@ -1,5 +1,7 @@
 #include "remote/ErrorReport.h"
 
+#include "core/Win32Error.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -26,6 +28,9 @@ TEST(ReportCurrentException, OtherFailuresGetTheirUsualNumbers) {
   EXPECT_EQ(library.number, 51);
   EXPECT_EQ(library.description, L"内部エラーです。basic_string::_M_create?");
 
+  const auto windows = ReportOf([] { throw core::Win32Error{"CreateWindowExW", 1406}; });
+  EXPECT_EQ(windows.number, 51);
+  EXPECT_EQ(windows.description, L"内部エラーです。CreateWindowExW (1406)");
   const auto unknown = ReportOf([] { throw 42; });
   EXPECT_EQ(unknown.number, 51);
   EXPECT_EQ(unknown.description, L"内部エラーです。");

@@ -53,7 +53,7 @@ class Window : public std::enable_shared_from_this<Window> {
   Window() = default;
 
   // Creates the window; throws what a handler raised while it was created,
-  // or a system_error when Windows refused.
+  // or a core::Win32Error when Windows refused.
   void Create(const WindowSpec& params);
 
   // Every message of the window. Overrides handle what they need and pass the

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
 
@@ -162,6 +163,27 @@ TEST(Window, TheLastUnloadEndsTheLoopOnceAsked) {
   PostMessageW(second.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(ui::RunMessageLoop(), 0);
   EXPECT_FALSE(second.IsLoaded());
+}
+
+TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
+  // A child window needs a parent: CreateWindowExW refuses this one.
+  struct Orphan : ui::Window {
+    void Load() {
+      ui::WindowSpec params;
+      params.className = L"ui.test.Orphan";
+      params.style = WS_CHILD;
+      Create(params);
+    }
+  };
+  Orphan orphan;
+  try {
+    orphan.Load();
+    ADD_FAILURE() << "the window was created";
+  } catch (const core::Win32Error& error) {
+    EXPECT_STREQ(error.call, "CreateWindowExW");
+    EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_TLW_WITH_WSCHILD));
+  }
+  EXPECT_FALSE(orphan.IsLoaded());
 }
 
 TEST(Window, AWindowWhoseOwnerLetsGoInItsUnloadLivesUntilTheMessageIsDone) {

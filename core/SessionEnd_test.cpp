@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "testing/FakeSessionApi.h"
+#include "core/FakeSessionApi.h"
 
 using ::testing::ElementsAre;
 using testing_support::FakeSessionApi;

@@ -1,17 +1,10 @@
 #include "dovra/DovraCommand.h"
 
 #include "core/SessionEnd.h"
+#include "core/Text.h"
 
 namespace dovra {
 namespace {
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
 
@@ -24,9 +17,9 @@ std::wstring ArgumentText(std::wstring_view commandLine) {
     end = commandLine.find(L'"', 1);
     end = end == std::wstring_view::npos ? commandLine.size() : end + 1;
   } else {
-    while (end < commandLine.size() && !IsBlank(commandLine[end])) ++end;
+    while (end < commandLine.size() && !core::IsBlank(commandLine[end])) ++end;
   }
-  return std::wstring(TrimBlanks(commandLine.substr(end)));
+  return std::wstring(core::TrimBlanks(commandLine.substr(end)));
 }
 
 std::optional<std::uint32_t> OptionFlags(std::wstring_view argumentText) {

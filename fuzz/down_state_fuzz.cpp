@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "fuzz/FuzzInput.h"
-#include "remote/DownPersistence.h"
+#include "remote/ConsoleState.h"
+#include "remote/FakeConsoleStore.h"
 #include "remote/MachineHistory.h"
-#include "testing/FakeDownStore.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ int ExpectedCheckState(const std::wstring& stored) {
   return d.isNumber && d.magnitude != L"0" ? 1 : 0;
 }
 
-bool SameState(const remote::DownState& a, const remote::DownState& b) {
+bool SameState(const remote::ConsoleState& a, const remote::ConsoleState& b) {
   return a.history == b.history && a.settings.message == b.settings.message &&
          a.settings.timeOut == b.settings.timeOut && a.settings.app == b.settings.app &&
          a.settings.boot == b.settings.boot;
@@ -57,26 +57,26 @@ bool SameState(const remote::DownState& a, const remote::DownState& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  testing_support::FakeDownStore store;
+  testing_support::FakeConsoleStore store;
   store.sections = fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)));
   const fuzz::Sections before = store.sections;
 
-  const remote::DownState state = remote::LoadDownState(store);
+  const remote::ConsoleState state = remote::LoadConsoleState(store);
   Require(store.sections == before, "loading leaves the store as it was");
-  const remote::DownSettings& s = state.settings;
+  const remote::ConsoleInputs& s = state.settings;
   Require(s.timeOut >= remote::kMinTimeOut && s.timeOut <= remote::kMaxTimeOut, "TimeOut is 0..300");
   Require(s.app == 0 || s.app == 1, "App is 0 or 1");
   Require(s.boot == 0 || s.boot == 1, "Boot is 0 or 1");
-  Require(s.timeOut == ExpectedTimeOut(Stored(before, remote::kDownSection, L"TimeOut")),
+  Require(s.timeOut == ExpectedTimeOut(Stored(before, remote::kInputsSection, L"TimeOut")),
           "TimeOut is the stored number clamped, or the default");
-  Require(s.app == ExpectedCheckState(Stored(before, remote::kDownSection, L"App")),
+  Require(s.app == ExpectedCheckState(Stored(before, remote::kInputsSection, L"App")),
           "App is checked for a non-zero number");
-  Require(s.boot == ExpectedCheckState(Stored(before, remote::kDownSection, L"Boot")),
+  Require(s.boot == ExpectedCheckState(Stored(before, remote::kInputsSection, L"Boot")),
           "Boot is checked for a non-zero number");
-  Require(s.message == Stored(before, remote::kDownSection, L"Msg"), "Msg loads as stored");
+  Require(s.message == Stored(before, remote::kInputsSection, L"Msg"), "Msg loads as stored");
   Require(state.history == ExpectedHistory(before), "the history stops at the first missing or empty key");
 
-  remote::SaveDownState(store, state);
+  remote::SaveConsoleState(store, state);
   const auto& machines = store.sections[remote::kMachineSection];
   Require(machines.size() == state.history.size(), "the saved history keeps no other key");
   for (std::size_t i = 0; i < state.history.size(); ++i) {
@@ -86,10 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(std::all_of(before.begin(), before.end(),
                       [&store](const auto& section) {
                         return section.first == remote::kMachineSection ||
-                               section.first == remote::kDownSection ||
+                               section.first == remote::kInputsSection ||
                                store.sections.at(section.first) == section.second;
                       }),
           "saving touches no other section");
-  Require(SameState(remote::LoadDownState(store), state), "what was saved loads unchanged");
+  Require(SameState(remote::LoadConsoleState(store), state), "what was saved loads unchanged");
   return 0;
 }

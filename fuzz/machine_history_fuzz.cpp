@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "fuzz/FuzzInput.h"
-#include "remote/DownPersistence.h"
+#include "remote/ConsoleState.h"
+#include "remote/FakeConsoleStore.h"
 #include "remote/MachineHistory.h"
-#include "testing/FakeDownStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using fuzz::Require;
   std::vector<std::wstring> lines = fuzz::Lines(fuzz::WideText(data, size));
   const std::wstring typed = lines.front();
   lines.erase(lines.begin());
-  testing_support::FakeDownStore store;
+  testing_support::FakeConsoleStore store;
   store.sections = fuzz::ParseSections(lines);
 
   const remote::MachineChoice choice = remote::ChooseMachine(typed);
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "only an empty box or the local entry addresses this machine");
   Require(choice.displayName == (local ? remote::kLocalMachine : typed), "the typed name is what is shown");
 
-  remote::DownState state = remote::LoadDownState(store);
+  remote::ConsoleState state = remote::LoadConsoleState(store);
   const std::vector<std::wstring> loaded = state.history;
   remote::MoveToTop(state.history, choice.displayName);
   Require(state.history.front() == choice.displayName, "the accepted name is at the top");
@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(std::equal(others.begin(), others.end(), state.history.begin() + 1, state.history.end()),
           "the other names keep their order");
 
-  remote::SaveDownState(store, state);
-  Require(remote::LoadDownState(store).history == state.history, "the saved history loads as it was shown");
+  remote::SaveConsoleState(store, state);
+  Require(remote::LoadConsoleState(store).history == state.history,
+          "the saved history loads as it was shown");
   return 0;
 }

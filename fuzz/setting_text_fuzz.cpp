@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "brevok/SettingText.h"
 #include "fuzz/FuzzInput.h"
+#include "settings/SettingText.h"
 
 namespace {
 
@@ -31,22 +31,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::wstring stored = fuzz::WideText(data, size);
   const fuzz::Decimal decimal = fuzz::ReadDecimal(stored, L" \t");
 
-  const auto number = brevok::TextToInt16(stored);
+  const auto number = settings::TextToInt16(stored);
   const auto expected = fuzz::DecimalWithin(decimal, -32768, 32767);
   Require(number.has_value() == expected.has_value(), "a number reads when it is a 16-bit decimal");
   if (number) {
     Require(*number == *expected, "a number reads as its decimal value");
-    Require(brevok::TextToInt16(brevok::Int16ToText(*number)) == number, "a number reads back as written");
+    Require(settings::TextToInt16(settings::Int16ToText(*number)) == number,
+            "a number reads back as written");
   }
 
-  const auto flag = brevok::TextToBool(stored);
+  const auto flag = settings::TextToBool(stored);
   if (decimal.isNumber) {
     Require(flag == (decimal.magnitude != L"0"), "a decimal of any length is a Boolean: non-zero is True");
   }
   if (flag) {
-    const std::wstring written = brevok::BoolToText(*flag);
+    const std::wstring written = settings::BoolToText(*flag);
     Require(written == L"True" || written == L"False", "a Boolean is written True or False");
-    Require(brevok::TextToBool(written) == flag, "a Boolean reads back as written");
+    Require(settings::TextToBool(written) == flag, "a Boolean reads back as written");
     Require(decimal.isNumber || AsciiLower(Trimmed(stored)) == AsciiLower(written),
             "only numbers and the two words, in any case, are Booleans");
   }

@@ -5,22 +5,22 @@
 #include <cstdint>
 #include <string>
 
-#include "brevok/SettingText.h"
 #include "fuzz/FuzzInput.h"
-#include "launcher/ShutDownSettings.h"
-#include "testing/FakeFormHelper.h"
+#include "launcher/StripSettings.h"
+#include "settings/FakeWindowSettings.h"
+#include "settings/SettingText.h"
 
 namespace {
 
 constexpr wchar_t kApp[] = L"VuriRivu";
 constexpr wchar_t kSection[] = L"frmShutDown";
 
-bool ExpectedFlag(const testing_support::FakeFormHelper::State& state, const wchar_t* key) {
+bool ExpectedFlag(const testing_support::FakeWindowSettings::State& state, const wchar_t* key) {
   const auto text = state.Text(kApp, kSection, key);
-  return text && brevok::TextToBool(*text).value_or(false);
+  return text && settings::TextToBool(*text).value_or(false);
 }
 
-std::int16_t ExpectedCorner(const testing_support::FakeFormHelper::State& state) {
+std::int16_t ExpectedCorner(const testing_support::FakeWindowSettings::State& state) {
   const auto text = state.Text(kApp, kSection, L"Pos");
   const auto corner = text ? fuzz::DecimalWithin(fuzz::ReadDecimal(*text, L" \t"), 0, 3) : std::nullopt;
   return static_cast<std::int16_t>(corner.value_or(launcher::kTopLeft));
@@ -30,7 +30,7 @@ std::int16_t ExpectedCorner(const testing_support::FakeFormHelper::State& state)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using fuzz::Require;
-  testing_support::FakeFormHelper helper;
+  testing_support::FakeWindowSettings helper;
   auto& state = helper.state();
   for (const auto& [section, values] : fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)))) {
     for (const auto& [key, text] : values) state.SetText(kApp, section, key, text);
@@ -39,24 +39,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   helper.Attach(1, kSection);
   state.log.Clear();
 
-  const launcher::ShutDownSettings s = launcher::ReadShutDownSettings(helper);
-  Require(s.Pos >= launcher::kTopLeft && s.Pos <= launcher::kBottomLeft, "Pos is 0..3");
-  Require(s.Pos == ExpectedCorner(state), "Pos is the stored corner, or top left");
-  Require(s.TopMost == ExpectedFlag(state, L"TopMost"), "TopMost is the stored Boolean, or False");
-  Require(s.LageButton == ExpectedFlag(state, L"LageButton"), "LageButton is the stored Boolean, or False");
-  Require(s.Powerdown == ExpectedFlag(state, L"Powerdown"), "Powerdown is the stored Boolean, or False");
-  Require(s.AutoEject == ExpectedFlag(state, L"AutoEject"), "AutoEject is the stored Boolean, or False");
-  Require(s.Standby == ExpectedFlag(state, L"Standby"), "Standby is the stored Boolean, or False");
+  const launcher::StripSettings s = launcher::ReadStripSettings(helper);
+  Require(s.corner >= launcher::kTopLeft && s.corner <= launcher::kBottomLeft, "Pos is 0..3");
+  Require(s.corner == ExpectedCorner(state), "Pos is the stored corner, or top left");
+  Require(s.topMost == ExpectedFlag(state, L"TopMost"), "TopMost is the stored Boolean, or False");
+  Require(s.largeButtons == ExpectedFlag(state, L"LageButton"), "LageButton is the stored Boolean, or False");
+  Require(s.powerOff == ExpectedFlag(state, L"Powerdown"), "Powerdown is the stored Boolean, or False");
+  Require(s.autoEject == ExpectedFlag(state, L"AutoEject"), "AutoEject is the stored Boolean, or False");
+  Require(s.standbyButton == ExpectedFlag(state, L"Standby"), "Standby is the stored Boolean, or False");
   Require(std::none_of(state.log.Lines().begin(), state.log.Lines().end(),
                        [](const std::string& call) { return call.starts_with("WriteSetting"); }),
           "reading writes nothing");
 
-  launcher::WriteShutDownSettings(helper, s);
+  launcher::WriteStripSettings(helper, s);
   for (const wchar_t* key : {L"TopMost", L"LageButton", L"Powerdown", L"AutoEject", L"Standby"}) {
     const auto text = state.Text(kApp, kSection, key);
     Require(text == L"True" || text == L"False", "a Boolean is written True or False");
   }
-  Require(state.Text(kApp, kSection, L"Pos") == std::to_wstring(s.Pos), "Pos is written in decimal");
-  Require(launcher::ReadShutDownSettings(helper) == s, "what was written reads the same");
+  Require(state.Text(kApp, kSection, L"Pos") == std::to_wstring(s.corner), "Pos is written in decimal");
+  Require(launcher::ReadStripSettings(helper) == s, "what was written reads the same");
   return 0;
 }

@@ -14,17 +14,11 @@ class Win32ScreenCapture : public ScreenCapture {
   }
 };
 
-// One thread per program, so a plain global serves; tests swap it in and out.
-ScreenCapture* installed = nullptr;
-
 }  // namespace
 
-ScreenCapture& TheScreenCapture() {
-  static Win32ScreenCapture real;
-  if (installed) return *installed;
-  return real;
+ScreenCapture& DesktopScreenCapture() {
+  static Win32ScreenCapture capture;
+  return capture;
 }
-
-void SetScreenCapture(ScreenCapture* capture) { installed = capture; }
 
 }  // namespace launcher

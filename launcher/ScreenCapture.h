@@ -16,10 +16,7 @@ class ScreenCapture {
                       DWORD rasterOperation) = 0;
 };
 
-// The capture of the process: the one installed by SetScreenCapture if any,
-// else the one that forwards to user32 and gdi32.
-ScreenCapture& TheScreenCapture();
-// Installs a replacement (a test's fake); nullptr restores the real one.
-void SetScreenCapture(ScreenCapture* capture);
+// The real capture, forwarding to user32 and gdi32.
+ScreenCapture& DesktopScreenCapture();
 
 }  // namespace launcher

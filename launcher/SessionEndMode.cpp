@@ -2,16 +2,16 @@
 
 namespace launcher {
 
-std::optional<std::int32_t> SessionEndMode(int buttonIndex, bool powerdown) {
+std::optional<SessionEndMode> ModeOfButton(int buttonIndex, bool powerOff) {
   switch (buttonIndex) {
     case 0:
-      return powerdown ? kModePowerOff : kModeShutdown;
+      return powerOff ? SessionEndMode::PowerOff : SessionEndMode::Shutdown;
     case 1:
-      return kModeLogoff;
+      return SessionEndMode::Logoff;
     case 2:
-      return kModeRestart;
+      return SessionEndMode::Restart;
     case 3:
-      return kModeStandby;
+      return SessionEndMode::Standby;
     default:
       return std::nullopt;
   }

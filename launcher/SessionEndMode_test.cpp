@@ -4,24 +4,25 @@
 
 namespace {
 
+using launcher::ModeOfButton;
 using launcher::SessionEndMode;
 
-TEST(SessionEndMode, ButtonZeroShutsDownOrPowersOff) {
-  EXPECT_EQ(SessionEndMode(0, false), 0);
-  EXPECT_EQ(SessionEndMode(0, true), 3);
+TEST(ModeOfButton, ButtonZeroShutsDownOrPowersOff) {
+  EXPECT_EQ(ModeOfButton(0, false), SessionEndMode::Shutdown);
+  EXPECT_EQ(ModeOfButton(0, true), SessionEndMode::PowerOff);
 }
 
-TEST(SessionEndMode, TheOtherButtonsIgnorePowerdown) {
-  for (const bool powerdown : {false, true}) {
-    EXPECT_EQ(SessionEndMode(1, powerdown), 1);
-    EXPECT_EQ(SessionEndMode(2, powerdown), 2);
-    EXPECT_EQ(SessionEndMode(3, powerdown), 4);
+TEST(ModeOfButton, TheOtherButtonsIgnorePowerOff) {
+  for (const bool powerOff : {false, true}) {
+    EXPECT_EQ(ModeOfButton(1, powerOff), SessionEndMode::Logoff);
+    EXPECT_EQ(ModeOfButton(2, powerOff), SessionEndMode::Restart);
+    EXPECT_EQ(ModeOfButton(3, powerOff), SessionEndMode::Standby);
   }
 }
 
-TEST(SessionEndMode, NoModeForAnIndexThatIsNoButton) {
-  EXPECT_FALSE(SessionEndMode(4, false).has_value());
-  EXPECT_FALSE(SessionEndMode(-1, true).has_value());
+TEST(ModeOfButton, NoModeForAnIndexThatIsNoButton) {
+  EXPECT_FALSE(ModeOfButton(4, false).has_value());
+  EXPECT_FALSE(ModeOfButton(-1, true).has_value());
 }
 
 }  // namespace

@@ -2,24 +2,22 @@
 
 namespace launcher {
 
-void RequestSessionEnd(brevok::SystemHelper& helper, std::int32_t mode) {
+void RequestSessionEnd(platform::SystemServices& system, SessionEndMode mode) {
   switch (mode) {
-    case 0:
-      helper.DoShutdown();
+    case SessionEndMode::Shutdown:
+      system.DoShutdown();
       break;
-    case 1:
-      helper.DoLogoff();
+    case SessionEndMode::Logoff:
+      system.DoLogoff();
       break;
-    case 2:
-      helper.DoRestart();
+    case SessionEndMode::Restart:
+      system.DoRestart();
       break;
-    case 3:
-      helper.DoPowerOff();
+    case SessionEndMode::PowerOff:
+      system.DoPowerOff();
       break;
-    case 4:
-      helper.DoStandby();
-      break;
-    default:
+    case SessionEndMode::Standby:
+      system.DoStandby();
       break;
   }
 }

@@ -1,13 +1,10 @@
 #pragma once
 // The backdrop's one session-end request after a confirmed countdown.
-#include <cstdint>
-
-#include "brevok/SystemHelper.h"
+#include "launcher/SessionEndMode.h"
+#include "platform/SystemServices.h"
 
 namespace launcher {
 
-// 0 DoShutdown, 1 DoLogoff, 2 DoRestart, 3 DoPowerOff, 4 DoStandby; any other
-// mode asks for nothing.
-void RequestSessionEnd(brevok::SystemHelper& helper, std::int32_t mode);
+void RequestSessionEnd(platform::SystemServices& system, SessionEndMode mode);
 
 }  // namespace launcher

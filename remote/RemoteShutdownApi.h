@@ -15,9 +15,10 @@ class RemoteShutdownApi {
                                        bool rebootAfterShutdown) = 0;
   virtual bool AbortSystemShutdownW(const wchar_t* machineName) = 0;
   virtual std::uint32_t GetLastError() = 0;
-  virtual std::uint32_t FormatMessageW(std::uint32_t flags, const void* source, std::uint32_t messageId,
-                                       std::uint32_t languageId, wchar_t* buffer, std::uint32_t size,
-                                       void* arguments) = 0;
+  // The system's one-line text for an error code in the user's language,
+  // written into buffer (size characters with the terminator); the number of
+  // characters written, 0 when the system has no text for the code.
+  virtual std::uint32_t SystemMessage(std::uint32_t code, wchar_t* buffer, std::uint32_t size) = 0;
 };
 
 // The process-wide real implementation (Windows builds only).

@@ -1,12 +1,12 @@
 #include "remote/VelmarStart.h"
 
 #include "core/SessionEnd.h"
-#include "remote/DownTexts.h"
+#include "remote/ConsoleTexts.h"
 
 namespace remote {
 
-std::shared_ptr<frmDown> StartVelmar(const DownServices& services, const std::wstring& caption) {
-  auto form = std::make_shared<frmDown>(services);
+std::shared_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption) {
+  auto form = std::make_shared<ConsoleWindow>(services);
   form->Load();
   SetWindowTextW(form->Handle(), caption.c_str());
   ShowWindow(form->Handle(), SW_SHOW);

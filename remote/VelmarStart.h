@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "remote/frmDown.h"
+#include "remote/ConsoleWindow.h"
 
 namespace remote {
 
 // The loaded window, or an unloaded one after the refusal.
-std::shared_ptr<frmDown> StartVelmar(const DownServices& services, const std::wstring& caption);
+std::shared_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption);
 
 }  // namespace remote

@@ -18,11 +18,11 @@ class Win32RemoteShutdownApi final : public RemoteShutdownApi {
     return ::AbortSystemShutdownW(const_cast<wchar_t*>(machineName)) != FALSE;
   }
   std::uint32_t GetLastError() override { return ::GetLastError(); }
-  std::uint32_t FormatMessageW(std::uint32_t flags, const void* source, std::uint32_t messageId,
-                               std::uint32_t languageId, wchar_t* buffer, std::uint32_t size,
-                               void* arguments) override {
-    return ::FormatMessageW(flags, source, messageId, languageId, buffer, size,
-                            static_cast<va_list*>(arguments));
+  std::uint32_t SystemMessage(std::uint32_t code, wchar_t* buffer, std::uint32_t size) override {
+    // One line: the message box shows the text directly followed by the code.
+    constexpr DWORD kFlags =
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK;
+    return ::FormatMessageW(kFlags, nullptr, code, LANG_USER_DEFAULT, buffer, size, nullptr);
   }
 };
 

@@ -4,10 +4,10 @@
 
 #include "core/SessionEnd.h"
 #include "core/VersionInfo.h"
-#include "remote/DownTexts.h"
+#include "remote/ConsoleTexts.h"
+#include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
-#include "remote/RaisedError.h"
-#include "remote/RegistryDownStore.h"
+#include "remote/RegistryConsoleStore.h"
 #include "remote/RemoteShutdownApi.h"
 #include "remote/VelmarStart.h"
 #include "ui/MessageLoop.h"
@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (instance.AnotherIsRunning()) return 0;
   try {
     const core::VersionValues version = core::ReadOwnVersion();
-    remote::RegistryDownStore store(version.fileName);
+    remote::RegistryConsoleStore store(version.fileName);
     ui::EndProgramWithLastWindow();
     const auto form = remote::StartVelmar(
         {core::SystemSessionApi(), remote::SystemRemoteShutdownApi(), store, {}},

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include <stdexcept>
-#include <system_error>
 
+#include "core/Win32Error.h"
 #include "ui/Handles.h"
 #include "ui/ScreenTwips.h"
 #include "ui/ScrollStep.h"
@@ -55,8 +55,7 @@ void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstr
       CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
                       r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateWindowExW");
+  if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
 }
 

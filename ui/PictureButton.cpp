@@ -1,7 +1,6 @@
 #include "ui/PictureButton.h"
 
-#include <system_error>
-
+#include "core/Win32Error.h"
 #include "ui/PendingError.h"
 #include "ui/Window.h"
 
@@ -51,14 +50,14 @@ void PictureButton::SetPicture(int bitmapResource) {
   if (bitmapResource == pictureResource_ && pictures_) return;
   const Unique<HBITMAP, GdiObjectCloser> bitmap(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapResource), IMAGE_BITMAP, 0, 0, 0)));
-  if (!bitmap)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "button picture");
+  if (!bitmap) throw core::Win32Error{"LoadImageW", GetLastError()};
   BITMAP info{};
   GetObjectW(bitmap.get(), sizeof info, &info);
   Unique<HIMAGELIST, ImageListCloser> list(
       ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
-  if (!list || ImageList_AddMasked(list.get(), bitmap.get(), kTransparent) < 0)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "button picture");
+  if (!list) throw core::Win32Error{"ImageList_Create", GetLastError()};
+  if (ImageList_AddMasked(list.get(), bitmap.get(), kTransparent) < 0)
+    throw core::Win32Error{"ImageList_AddMasked", GetLastError()};
   pictures_ = std::move(list);
   pictureResource_ = bitmapResource;
   pictureSize_ = {info.bmWidth, info.bmHeight};

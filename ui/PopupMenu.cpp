@@ -1,12 +1,11 @@
 #include "ui/PopupMenu.h"
 
-#include <system_error>
+#include "core/Win32Error.h"
 
 namespace ui {
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
-  if (!menu_)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreatePopupMenu");
+  if (!menu_) throw core::Win32Error{"CreatePopupMenu", GetLastError()};
 }
 
 void PopupMenu::AddItem(UINT id, const std::wstring& caption, bool radioStyle) const {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <system_error>
+#include "core/Win32Error.h"
 
 namespace ui {
 
@@ -13,7 +13,7 @@ void ToolTip::Create(HWND owner) {
   hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "tooltip");
+  if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
 }
 
 void ToolTip::Add(HWND control, const std::wstring& text) const {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 #include <stdexcept>
-#include <system_error>
 
+#include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
 #include "ui/PendingError.h"
@@ -29,7 +29,7 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = className;
   if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "RegisterClassExW");
+    throw core::Win32Error{"RegisterClassExW", GetLastError()};
   registered.insert(className);
 }
 
@@ -62,7 +62,7 @@ void Window::Create(const WindowSpec& params) {
                                     nullptr, GetModuleHandleW(nullptr), this);
   const DWORD error = GetLastError();
   RethrowPendingError();
-  if (!hwnd) throw std::system_error(static_cast<int>(error), std::system_category(), "CreateWindowExW");
+  if (!hwnd) throw core::Win32Error{"CreateWindowExW", error};
 }
 
 bool Window::Close(CloseReason reason) {

@@ -13,9 +13,9 @@
 
 namespace ui {
 
-// Why a window is asked to close; the numbers are the ones the programs'
-// handlers have always seen.
-enum class CloseReason { User = 0, Code = 1, SessionEnding = 2 };
+// Why a window is asked to close: by the user, by the program itself, or
+// because the session is ending.
+enum class CloseReason { User, Code, SessionEnding };
 
 struct WindowSpec {
   const wchar_t* className = nullptr;  // registered with the first window of that name
@@ -53,7 +53,7 @@ class Window : public std::enable_shared_from_this<Window> {
   Window() = default;
 
   // Creates the window; throws what a handler raised while it was created,
-  // or a system_error when Windows refused.
+  // or a core::Win32Error when Windows refused.
   void Create(const WindowSpec& params);
 
   // Every message of the window. Overrides handle what they need and pass the

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
-#include "ui/DefaultInstance.h"
 #include "ui/MessageLoop.h"
 
 namespace {
@@ -165,25 +165,44 @@ TEST(Window, TheLastUnloadEndsTheLoopOnceAsked) {
   EXPECT_FALSE(second.IsLoaded());
 }
 
-TEST(Window, ADefaultInstanceDroppedByItsUnloadLivesUntilTheMessageIsDone) {
+TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
+  // A child window needs a parent: CreateWindowExW refuses this one.
+  struct Orphan : ui::Window {
+    void Load() {
+      ui::WindowSpec params;
+      params.className = L"ui.test.Orphan";
+      params.style = WS_CHILD;
+      Create(params);
+    }
+  };
+  Orphan orphan;
+  try {
+    orphan.Load();
+    ADD_FAILURE() << "the window was created";
+  } catch (const core::Win32Error& error) {
+    EXPECT_STREQ(error.call, "CreateWindowExW");
+    EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_TLW_WITH_WSCHILD));
+  }
+  EXPECT_FALSE(orphan.IsLoaded());
+}
+
+TEST(Window, AWindowWhoseOwnerLetsGoInItsUnloadLivesUntilTheMessageIsDone) {
   struct Form : Probe {
+    std::shared_ptr<Form>* owner = nullptr;
     void OnUnload() override {
-      ui::DefaultInstance<Form>::Drop(this);
+      owner->reset();
       // Still a whole object here, after the last reference went.
       unloads += 1;
     }
   };
   bool destroyed = false;
-  {
-    auto form = ui::DefaultInstance<Form>::Get();
-    form->destroyed = &destroyed;
-    form->Load();
-  }
-  const HWND hwnd = ui::DefaultInstance<Form>::Get()->Handle();
-  DestroyWindow(hwnd);
+  auto form = std::make_shared<Form>();
+  form->owner = &form;
+  form->destroyed = &destroyed;
+  form->Load();
+  DestroyWindow(form->Handle());
   EXPECT_TRUE(destroyed);
-  EXPECT_FALSE(ui::DefaultInstance<Form>::Exists());
-  EXPECT_FALSE(ui::DefaultInstance<Form>::Get()->IsLoaded());
+  EXPECT_EQ(form, nullptr);
 }
 
 TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {

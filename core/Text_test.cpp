@@ -1,0 +1,44 @@
+#include "core/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace core {
+namespace {
+
+TEST(TrimBlanks, TakesSpacesAndTabsOffBothEndsOnly) {
+  EXPECT_EQ(TrimBlanks(L" \t /S \t"), L"/S");
+  EXPECT_EQ(TrimBlanks(L"a b"), L"a b");
+  EXPECT_EQ(TrimBlanks(L" \t "), L"");
+  EXPECT_EQ(TrimBlanks(L""), L"");
+  EXPECT_EQ(TrimBlanks(L"\r\n1\r\n"), L"\r\n1\r\n") << "line breaks are not blanks";
+  EXPECT_EQ(TrimBlanks(L"\x3000x"), L"\x3000x") << "nor is the ideographic space";
+}
+
+TEST(ParseDecimal, ReadsASignedNumberWithBlanksAround) {
+  EXPECT_EQ(ParseDecimal(L"45"), 45);
+  EXPECT_EQ(ParseDecimal(L" -7\t"), -7);
+  EXPECT_EQ(ParseDecimal(L"+0012"), 12);
+  EXPECT_EQ(ParseDecimal(L"-0"), 0);
+}
+
+TEST(ParseDecimal, RefusesWhatIsNotOneNumber) {
+  for (const wchar_t* text : {L"", L" ", L"+", L"-", L"1.5", L"1 2", L"12a", L"0x10", L"--1", L"１２"}) {
+    EXPECT_EQ(ParseDecimal(text), std::nullopt) << std::wstring(text).size();
+  }
+}
+
+TEST(ParseDecimal, LongDigitRunsStayFarOutOfRangeWithoutOverflowing) {
+  const auto huge = ParseDecimal(std::wstring(400, L'9'));
+  ASSERT_TRUE(huge.has_value());
+  EXPECT_GE(*huge, kDecimalCeiling);
+  const auto negative = ParseDecimal(L"-" + std::wstring(400, L'9'));
+  ASSERT_TRUE(negative.has_value());
+  EXPECT_LE(*negative, -kDecimalCeiling);
+  EXPECT_EQ(ParseDecimal(std::wstring(300, L'0') + L"1"), 1) << "leading zeros count for nothing";
+  EXPECT_NE(ParseDecimal(L"1" + std::wstring(300, L'0')), 0) << "a long number never wraps to zero";
+}
+
+}  // namespace
+}  // namespace core

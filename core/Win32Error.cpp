@@ -1,0 +1,13 @@
+#include "core/Win32Error.h"
+
+namespace core {
+
+std::wstring Win32ErrorText(const Win32Error& error) {
+  // Function names are ASCII.
+  std::wstring text;
+  for (const char* c = error.call; *c != '\0'; ++c)
+    text += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+  return text + L" (" + std::to_wstring(error.code) + L")";
+}
+
+}  // namespace core

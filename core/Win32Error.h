@@ -1,0 +1,20 @@
+#pragma once
+// The one error type of the programs: a Windows call that failed, named, with
+// the error code it left. It is thrown by value and carries no text: the text
+// a user sees is built where it is caught, at the edge of the program. It
+// derives from no standard exception class, which would bring a second string
+// implementation and a demangler into every program.
+#include <cstdint>
+#include <string>
+
+namespace core {
+
+struct Win32Error {
+  const char* call;  // the Windows function, as written in its documentation
+  std::uint32_t code;
+};
+
+// The call and the code as a user is shown them: "CreateWindowExW (1406)".
+std::wstring Win32ErrorText(const Win32Error& error);
+
+}  // namespace core

@@ -1,0 +1,26 @@
+#include "core/Win32Error.h"
+
+#include <gtest/gtest.h>
+
+namespace core {
+namespace {
+
+TEST(Win32ErrorText, NamesTheCallAndItsCode) {
+  EXPECT_EQ(Win32ErrorText({"CreateWindowExW", 1406}), L"CreateWindowExW (1406)");
+  EXPECT_EQ(Win32ErrorText({"LoadImageW", 0}), L"LoadImageW (0)");
+  EXPECT_EQ(Win32ErrorText({"RegisterClassExW", 4294967295u}), L"RegisterClassExW (4294967295)");
+}
+
+TEST(Win32Error, IsThrownAndCaughtByValueWithItsCallAndCode) {
+  try {
+    throw Win32Error{"CreatePopupMenu", 8};
+  } catch (const Win32Error& error) {
+    EXPECT_STREQ(error.call, "CreatePopupMenu");
+    EXPECT_EQ(error.code, 8u);
+    return;
+  }
+  ADD_FAILURE() << "nothing was caught";
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,62 @@
+#pragma once
+// The full-screen, always-on-top backdrop that freezes the desktop while the
+// user confirms a session end: it covers the screen with a darkened picture of
+// it, runs the countdown dialog on top, and after a go-ahead ejects removable
+// media if asked and makes the session-end request of the mode.
+// Windows build only.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "launcher/LauncherServices.h"
+#include "launcher/SessionEndMode.h"
+#include "settings/WindowSettings.h"
+#include "ui/Handles.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
+
+namespace launcher {
+
+class Backdrop : public ui::Window {
+ public:
+  static constexpr const wchar_t* kClassName = L"VuriRivu.frmDesktop";
+  static constexpr UINT kWaitIntervalMs = 100;
+  // SRCERASE: screen AND NOT background, a darkened copy of the screen.
+  static constexpr DWORD kCaptureOperation = 0x00440328;
+
+  explicit Backdrop(LauncherServices services) : services_(std::move(services)) {}
+
+  // Covers the screen, runs the countdown for the session-end mode and, on
+  // go-ahead, ejects (when autoEject) and requests the session end. True
+  // when the countdown was confirmed; false when it was not, when the screen
+  // gave no device context, or when this form was used before (nothing shown).
+  bool Run(SessionEndMode mode, bool autoEject);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnUnload() override;
+
+ private:
+  bool Load(int width, int height);
+  void Unload();
+  void OnWaitOver();
+  void Paint();
+
+  LauncherServices services_;
+  std::unique_ptr<settings::WindowSettings> windowSettings_;
+  SessionEndMode mode_ = SessionEndMode::Shutdown;
+  bool autoEject_ = false;
+  bool cancelled_ = false;
+  // A backdrop runs once: set when it has taken its picture of the screen.
+  bool used_ = false;
+
+  // The picture the window paints itself from, the size of the screen. The
+  // bitmap is declared first so the DC it is selected into goes before it.
+  ui::UniqueBitmap imageBitmap_;
+  ui::UniqueMemoryDc imageDC_;
+  ui::Timer waitTimer_{*this, 1, kWaitIntervalMs};
+};
+
+}  // namespace launcher

@@ -1,0 +1,215 @@
+#include "launcher/ButtonStrip.h"
+
+#include "launcher/Backdrop.h"
+#include "launcher/MediaEjector.h"
+#include "launcher/SessionEndMode.h"
+#include "launcher/StripLayout.h"
+#include "launcher/StripResources.h"
+#include "launcher/StripTexts.h"
+#include "platform/SystemServices.h"
+#include "ui/MessageBox.h"
+#include "ui/ScreenTwips.h"
+
+namespace launcher {
+namespace {
+
+// focusSink_'s design place; the buttons always cover it.
+constexpr ui::TwipsRect kDummyBounds{1725, 0, 390, 315};
+
+HCURSOR HandCursor() {
+  return static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(STRIP_HAND_CURSOR),
+                                         IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+}
+
+}  // namespace
+
+void ButtonStrip::Show() {
+  if (IsLoaded()) {
+    ShowWindow(Handle(), SW_SHOW);
+    return;
+  }
+  ui::WindowSpec params;
+  params.className = kClassName;
+  // No title bar, a fixed dialog frame and, as a tool window, no taskbar button.
+  params.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
+  params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  params.left = 0;
+  params.top = 0;
+  params.width = 100;
+  params.height = 40;
+  Create(params);
+  Load();
+}
+
+void ButtonStrip::OnCreate() {
+  const HWND form = Handle();
+  focusSink_.Create(form, kFocusSinkId, kDummyBounds);
+  tips_.Create(form);
+  const HCURSOR hand = HandCursor();
+  for (int i = 0; i < kButtonCount; ++i) {
+    ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
+    button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
+    button.OnMouseDown([this](int code, POINT) { OnButtonMouseDown(code); });
+    button.OnMouseUp([this](int, POINT) { OnButtonMouseUp(); });
+    tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
+    if (hand) SetControlCursor(button.Handle(), hand);
+  }
+  SetTabOrder({buttons_[1].Handle(), buttons_[0].Handle(), buttons_[2].Handle(), focusSink_.Handle(),
+               buttons_[3].Handle()});
+
+  const auto& items = MenuItems();
+  for (int k = 0; k < kMenuItemCount; ++k) {
+    const MenuItem& item = items[static_cast<std::size_t>(k)];
+    if (item.kind == MenuItemKind::Separator) {
+      menu_.AddSeparator(MenuItemId(k));
+    } else {
+      menu_.AddItem(MenuItemId(k), item.caption, item.kind == MenuItemKind::Corner);
+    }
+  }
+}
+
+void ButtonStrip::Load() {
+  if (!windowSettings_) windowSettings_ = services_.newSettings();
+  windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), kSettingsSection);
+  windowSettings_->AppName(ui::ProgramTitle());
+  settings_ = ReadStripSettings(*windowSettings_);
+  windowSettings_->AlwaysOnTop(settings_.topMost);
+  menuState_ = MenuStateAtLoad(settings_, services_.system.IsWindowsNT());
+  ShowMenuState();
+
+  // First shown just beyond the right edge of the screen, then docked.
+  SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_CXSCREEN), 0, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(Handle());
+  loaded_ = true;
+  ApplySettings();
+}
+
+void ButtonStrip::ApplySettings() {
+  buttons_[kStandbyButton].SetVisible(settings_.standbyButton);
+  const auto layout = LayOutButtons(settings_.largeButtons, settings_.standbyButton);
+  for (int i = 0; i < kButtonCount; ++i) {
+    const ButtonPlacement& place = layout[static_cast<std::size_t>(i)];
+    if (!place.visible) continue;
+    ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
+    button.Move(place.bounds);
+    button.SetPicture(place.picture);
+    button.SetText(place.showsCaption ? kButtonTags[static_cast<std::size_t>(i)] : L"");
+    button.BringToFront();
+  }
+
+  // The frame is measured as it is, in pixels; the client area follows the
+  // buttons in twips. Converting the client size and the docked edges (not
+  // the outer size) keeps the client area and the work-area edges exact.
+  RECT outer;
+  RECT client;
+  GetWindowRect(Handle(), &outer);
+  GetClientRect(Handle(), &client);
+  const ui::TwipsRect first = layout[0].bounds;
+  const Size clientTwips = OuterSize(VisibleButtonCount(layout), {first.width, first.height}, {0, 0});
+  const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixelsX(clientTwips.width);
+  const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixelsY(clientTwips.height);
+
+  windowSettings_->AlwaysOnTop(settings_.topMost);
+
+  platform::SystemServices& system = services_.system;
+  const std::int32_t areaLeft = system.WorkAreaLeft();
+  const std::int32_t areaTop = system.WorkAreaTop();
+  const std::int32_t areaWidth = system.WorkAreaWidth();
+  const std::int32_t areaBottom = system.WorkAreaBottom();
+  const int left = ui::TwipsToPixelsX(areaLeft);
+  const int top = ui::TwipsToPixelsY(areaTop);
+  const WorkArea area{left, top, ui::TwipsToPixelsX(areaLeft + areaWidth) - left,
+                      ui::TwipsToPixelsY(areaBottom)};
+  const Point corner = DockPosition(settings_.corner, area, {width, height});
+  SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+  WriteStripSettings(*windowSettings_, settings_);
+}
+
+void ButtonStrip::ShowMenuState() {
+  for (int k = 0; k < kMenuItemCount; ++k) {
+    const auto index = static_cast<std::size_t>(k);
+    menu_.SetChecked(MenuItemId(k), menuState_.checked[index]);
+    menu_.SetEnabled(MenuItemId(k), menuState_.enabled[index]);
+  }
+}
+
+void ButtonStrip::OnMenuItem(int k) {
+  switch (ChooseMenuItem(k, menuState_, settings_)) {
+    case MenuOutcome::ApplySettings:
+      ShowMenuState();
+      ApplySettings();
+      break;
+    case MenuOutcome::Unload:
+      Close(ui::CloseReason::Code);
+      break;
+    case MenuOutcome::Nothing:
+      break;
+  }
+}
+
+void ButtonStrip::OnButtonMouseDown(int button) {
+  if (button != 2) return;
+  POINT at;
+  GetCursorPos(&at);
+  // The menu is modal here: the choice is handled before this returns.
+  const UINT chosen = menu_.Track(Handle(), at);
+  if (chosen >= kFirstMenuId && chosen < kFirstMenuId + kMenuItemCount)
+    OnMenuItem(static_cast<int>(chosen - kFirstMenuId));
+}
+
+void ButtonStrip::OnButtonMouseUp() {
+  if (IsLoaded()) focusSink_.Focus();
+}
+
+bool ButtonStrip::OnCommand(int id, int code, HWND control) {
+  const int button = id - kFirstButtonId;
+  if (control != nullptr && code == BN_CLICKED && button >= 0 && button < kButtonCount) {
+    OnButtonClick(button);
+    return true;
+  }
+  if (control != nullptr || id < static_cast<int>(kFirstMenuId) ||
+      id >= static_cast<int>(kFirstMenuId) + kMenuItemCount)
+    return false;
+  OnMenuItem(id - static_cast<int>(kFirstMenuId));
+  return true;
+}
+
+// A left click, or the keyboard on a focused button: the backdrop freezes the
+// screen, counts down and ends the session. The launcher goes with a confirmed
+// end, except after standby, so it is still docked when the machine resumes.
+void ButtonStrip::OnButtonClick(int index) {
+  const auto mode = ModeOfButton(index, settings_.powerOff);
+  if (!mode) return;
+  const bool ended = std::make_shared<Backdrop>(services_)->Run(*mode, settings_.autoEject);
+  if (ended && *mode != SessionEndMode::Standby) Close(ui::CloseReason::Code);
+}
+
+bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
+  if (reason == ui::CloseReason::SessionEnding && settings_.autoEject)
+    EjectRemovableMedia(services_.system, services_.volumes);
+  return true;
+}
+
+void ButtonStrip::OnUnload() {
+  loaded_ = false;
+  ui::UnloadAllWindows(this);
+}
+
+LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The work area or the display may have changed: dock again.
+  if (message == WM_SETTINGCHANGE && loaded_) ApplySettings();
+  if (message == WM_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
+    if (index >= 0 && index < kButtonCount) {
+      buttons_[static_cast<std::size_t>(index)].Draw(item);
+      return TRUE;
+    }
+  }
+  return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace launcher

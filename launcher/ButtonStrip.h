@@ -1,0 +1,71 @@
+#pragma once
+// The launcher window: a strip of picture buttons docked at a corner of the
+// work area, with the right-click menu that changes its six settings.
+// Windows build only.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "launcher/LauncherServices.h"
+#include "launcher/StripMenu.h"
+#include "launcher/StripSettings.h"
+#include "settings/WindowSettings.h"
+#include "ui/Controls.h"
+#include "ui/PictureButton.h"
+#include "ui/PopupMenu.h"
+#include "ui/ToolTip.h"
+#include "ui/Window.h"
+
+namespace launcher {
+
+class ButtonStrip : public ui::Window {
+ public:
+  static constexpr const wchar_t* kClassName = L"VuriRivu.frmShutDown";
+  static constexpr const wchar_t* kSettingsSection = L"frmShutDown";
+  static constexpr int kFirstButtonId = 100;
+  static constexpr int kFocusSinkId = 110;
+  static constexpr UINT kFirstMenuId = 1000;
+
+  explicit ButtonStrip(LauncherServices services) : services_(std::move(services)) {}
+
+  // Loads the window, shows it without waiting and docks it.
+  void Show();
+
+  // What the window holds, for the program's other windows and for tests.
+  const StripSettings& Settings() const { return settings_; }
+  const ui::PopupMenu& PopupMenu() const { return menu_; }
+  const ui::PictureButton& Button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
+  HWND FocusSinkHandle() const { return focusSink_.Handle(); }
+  std::wstring TooltipOf(int index) const { return tips_.TextOf(Button(index).Handle()); }
+  static UINT MenuItemId(int k) { return kFirstMenuId + static_cast<UINT>(k); }
+
+ protected:
+  void OnCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnCloseRequest(ui::CloseReason reason) override;
+  void OnUnload() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Load();
+  void ApplySettings();
+  void ShowMenuState();
+  void OnMenuItem(int k);
+  void OnButtonMouseDown(int button);
+  void OnButtonMouseUp();
+  void OnButtonClick(int index);
+
+  LauncherServices services_;
+  std::unique_ptr<settings::WindowSettings> windowSettings_;
+  StripSettings settings_;
+  MenuState menuState_;
+  bool loaded_ = false;
+
+  std::array<ui::PictureButton, 4> buttons_;
+  ui::PictureBox focusSink_;
+  ui::ToolTip tips_;
+  ui::PopupMenu menu_;
+};
+
+}  // namespace launcher

@@ -1,0 +1,435 @@
+// The launcher window against the recording helpers: load, docking, the
+// menu, the setting broadcast, quitting and the end of the session.
+#include "launcher/ButtonStrip.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "launcher/FakeScreenCapture.h"
+#include "launcher/FakeVolumeApi.h"
+#include "launcher/MediaEjector.h"
+#include "launcher/StripResources.h"
+#include "launcher/StripTexts.h"
+#include "launcher/VolumeApi.h"
+#include "platform/FakeSystemServices.h"
+#include "settings/FakeWindowSettings.h"
+#include "ui/Handles.h"
+#include "ui/MessageLoop.h"
+#include "ui/PendingError.h"
+#include "ui/ScreenTwips.h"
+
+// Sizes compare by their two lengths.
+bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+
+namespace {
+
+using launcher::ButtonStrip;
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing_support::FakeWindowSettings;
+
+const std::vector<std::string> kDefaultsWritten{
+    "WriteSetting(Pos, 0)",           "WriteSetting(TopMost, False)",   "WriteSetting(LageButton, False)",
+    "WriteSetting(Powerdown, False)", "WriteSetting(AutoEject, False)", "WriteSetting(Standby, False)"};
+
+class FrmShutDown : public testing::Test {
+ protected:
+  testing_support::FakeSystemServices system;
+  testing_support::FakeVolumeApi volumes;
+  testing_support::FakeScreenCapture capture;
+  std::shared_ptr<FakeWindowSettings::State> store = std::make_shared<FakeWindowSettings::State>();
+  std::shared_ptr<ButtonStrip> form = NewStrip();
+
+  std::shared_ptr<ButtonStrip> NewStrip() {
+    return std::make_shared<ButtonStrip>(
+        launcher::LauncherServices{system, volumes, capture, FakeWindowSettings::Factory(store)});
+  }
+
+  void Put(const std::wstring& key, const std::wstring& text) {
+    store->SetText(L"launcher_strip_wintest", L"frmShutDown", key, text);
+  }
+  std::wstring Stored(const std::wstring& key) const {
+    return store->Text(L"launcher_strip_wintest", L"frmShutDown", key).value_or(L"<missing>");
+  }
+  std::vector<std::string> Writes() const {
+    std::vector<std::string> writes;
+    for (const auto& line : store->log.Lines())
+      if (line.rfind("WriteSetting", 0) == 0) writes.push_back(line);
+    return writes;
+  }
+  void Choose(int k) {
+    SendMessageW(form->Handle(), WM_COMMAND, ButtonStrip::MenuItemId(k), 0);
+    ui::RethrowPendingError();
+  }
+  RECT Outer() const {
+    RECT r;
+    GetWindowRect(form->Handle(), &r);
+    return r;
+  }
+  SIZE Client() const {
+    RECT r;
+    GetClientRect(form->Handle(), &r);
+    return {r.right, r.bottom};
+  }
+  // The work area of the fake, in pixels.
+  RECT Area() const {
+    return {ui::TwipsToPixelsX(system.workLeft), ui::TwipsToPixelsY(system.workTop),
+            ui::TwipsToPixelsX(system.workLeft + system.workWidth), ui::TwipsToPixelsY(system.workBottom)};
+  }
+  static SIZE ClientOf(int widthTwips, int heightTwips) {
+    return {ui::TwipsToPixelsX(widthTwips), ui::TwipsToPixelsY(heightTwips)};
+  }
+};
+
+TEST_F(FrmShutDown, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
+  system.workLeft = 1200;  // the taskbar on the left
+  form->Show();
+  std::vector<std::string> expected{"Attach(frmShutDown)",
+                                    "AppName(launcher_strip_wintest)",
+                                    "ReadSetting(Pos, 0)",
+                                    "ReadSetting(TopMost, False)",
+                                    "ReadSetting(LageButton, False)",
+                                    "ReadSetting(Powerdown, False)",
+                                    "ReadSetting(AutoEject, False)",
+                                    "ReadSetting(Standby, False)",
+                                    "AlwaysOnTop(0)",
+                                    "AlwaysOnTop(0)"};
+  expected.insert(expected.end(), kDefaultsWritten.begin(), kDefaultsWritten.end());
+  EXPECT_EQ(store->log.Lines(), expected);
+  EXPECT_THAT(system.log.Lines(), ElementsAre("IsWindowsNT()", "WorkAreaLeft()", "WorkAreaTop()",
+                                              "WorkAreaWidth()", "WorkAreaBottom()"));
+  EXPECT_EQ(Stored(L"Pos"), L"0");
+  EXPECT_EQ(Stored(L"LageButton"), L"False");
+  EXPECT_EQ(Stored(L"Standby"), L"False");
+
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(Outer().left, Area().left);
+  EXPECT_EQ(Outer().top, Area().top);
+  EXPECT_EQ(Client(), ClientOf(1260, 420));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(form->Button(i).IsVisible()) << i;
+    EXPECT_EQ(form->Button(i).Picture(), 201 + i);
+    EXPECT_EQ(form->Button(i).Text(), L"");
+  }
+  EXPECT_FALSE(form->Button(3).IsVisible());
+  EXPECT_FALSE(store->topMost);
+  EXPECT_EQ(store->helpersMade, 1);
+}
+
+TEST_F(FrmShutDown, TheWindowHasNoTitleBarAFixedDialogFrameAndNoTaskbarButton) {
+  form->Show();
+  const LONG_PTR style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_DLGFRAME);
+  EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+}
+
+TEST_F(FrmShutDown, EachCornerDocksAndWritesAllSix) {
+  system.workLeft = 900;
+  system.workTop = 450;
+  system.workWidth = 14460;
+  system.workBottom = 11520;
+  form->Show();
+  for (int k : {1, 2, 3, 3, 0}) {
+    store->log.Clear();
+    Choose(k);
+    EXPECT_EQ(form->Settings().corner, k);
+    for (int corner = 0; corner < 4; ++corner)
+      EXPECT_EQ(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(corner)), corner == k) << k;
+    const RECT outer = Outer();
+    const RECT area = Area();
+    EXPECT_EQ(k == 1 || k == 2 ? outer.right : outer.left, k == 1 || k == 2 ? area.right : area.left) << k;
+    EXPECT_EQ(k >= 2 ? outer.bottom : outer.top, k >= 2 ? area.bottom : area.top) << k;
+    EXPECT_EQ(Writes().size(), 6u);
+    EXPECT_EQ(Writes()[0], "WriteSetting(Pos, " + std::to_string(k) + ")");
+    EXPECT_EQ(Stored(L"Pos"), std::to_wstring(k));
+  }
+}
+
+TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
+  Put(L"Pos", L"1");
+  form->Show();
+  struct Case {
+    int item;
+    const wchar_t* key;
+  };
+  for (const Case c : {Case{5, L"TopMost"}, Case{6, L"LageButton"}, Case{7, L"Powerdown"},
+                       Case{8, L"Standby"}, Case{10, L"AutoEject"}}) {
+    store->log.Clear();
+    system.log.Clear();
+    Choose(c.item);
+    EXPECT_TRUE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(c.item))) << c.item;
+    EXPECT_EQ(Stored(c.key), L"True") << c.item;
+    EXPECT_EQ(Writes().size(), 6u) << c.item;
+    EXPECT_THAT(system.log.Lines(),
+                ElementsAre("WorkAreaLeft()", "WorkAreaTop()", "WorkAreaWidth()", "WorkAreaBottom()"));
+    EXPECT_EQ(Outer().right, Area().right) << c.item;
+    EXPECT_EQ(Outer().top, Area().top) << c.item;
+  }
+  EXPECT_TRUE(store->topMost);
+  EXPECT_EQ(form->Settings(), (launcher::StripSettings{1, true, true, true, true, true}));
+
+  store->log.Clear();
+  Choose(5);
+  EXPECT_FALSE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(5)));
+  EXPECT_FALSE(store->topMost);
+  EXPECT_THAT(Writes(), ElementsAre("WriteSetting(Pos, 1)", "WriteSetting(TopMost, False)",
+                                    "WriteSetting(LageButton, True)", "WriteSetting(Powerdown, True)",
+                                    "WriteSetting(AutoEject, True)", "WriteSetting(Standby, True)"));
+}
+
+TEST_F(FrmShutDown, TheClientAreaFitsTheButtonsInEveryMode) {
+  form->Show();
+  EXPECT_EQ(Client(), ClientOf(1260, 420));
+  Choose(8);  // standby button
+  EXPECT_EQ(Client(), ClientOf(1680, 420));
+  EXPECT_TRUE(form->Button(3).IsVisible());
+  Choose(6);  // large buttons
+  EXPECT_EQ(Client(), ClientOf(3840, 960));
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(form->Button(i).Picture(), 101 + i);
+    EXPECT_EQ(form->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
+  }
+  Choose(8);
+  EXPECT_EQ(Client(), ClientOf(2880, 960));
+  EXPECT_FALSE(form->Button(3).IsVisible());
+  Choose(6);
+  EXPECT_EQ(Client(), ClientOf(1260, 420));
+  EXPECT_EQ(form->Button(0).Text(), L"");
+}
+
+TEST_F(FrmShutDown, AStandbyButtonWidensTheStripToTheLeftInARightCorner) {
+  Put(L"Pos", L"2");
+  form->Show();
+  const RECT three = Outer();
+  Choose(8);
+  const RECT four = Outer();
+  EXPECT_EQ(four.right, three.right);
+  EXPECT_EQ(four.bottom, three.bottom);
+  EXPECT_EQ(three.left - four.left, ui::TwipsToPixelsX(420));
+}
+
+TEST_F(FrmShutDown, EachNeighbourCoversTheOverlapAndTheDummyStaysHidden) {
+  form->Show();
+  Choose(8);
+  for (int i = 0; i < 3; ++i) {
+    RECT left;
+    GetWindowRect(form->Button(i).Handle(), &left);
+    POINT inOverlap{left.right - 1, left.top + 5};
+    EXPECT_EQ(ChildWindowFromPoint(form->Handle(), (ScreenToClient(form->Handle(), &inOverlap), inOverlap)),
+              form->Button(i + 1).Handle())
+        << i;
+  }
+  RECT dummy;
+  GetWindowRect(form->FocusSinkHandle(), &dummy);
+  POINT inDummy{dummy.left + 2, dummy.top + 2};
+  ScreenToClient(form->Handle(), &inDummy);
+  EXPECT_NE(ChildWindowFromPoint(form->Handle(), inDummy), form->FocusSinkHandle());
+}
+
+TEST_F(FrmShutDown, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesStay) {
+  system.windowsNT = false;
+  Put(L"Powerdown", L"True");
+  Put(L"AutoEject", L"True");
+  form->Show();
+  for (int k : {7, 10}) {
+    EXPECT_FALSE(form->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(k))) << k;
+    EXPECT_FALSE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(k))) << k;
+  }
+  EXPECT_TRUE(form->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(8)));
+  EXPECT_TRUE(form->Settings().powerOff);
+  EXPECT_TRUE(form->Settings().autoEject);
+  EXPECT_EQ(Stored(L"Powerdown"), L"True");
+  EXPECT_EQ(Stored(L"AutoEject"), L"True");
+  store->log.Clear();
+  Choose(5);
+  EXPECT_THAT(Writes(), testing::Contains("WriteSetting(Powerdown, True)"));
+  EXPECT_THAT(Writes(), testing::Contains("WriteSetting(AutoEject, True)"));
+}
+
+TEST_F(FrmShutDown, ASettingBroadcastRedocksInTheSameCornerOfTheNewWorkArea) {
+  Put(L"Pos", L"2");
+  form->Show();
+  EXPECT_EQ(Outer().right, Area().right);
+  EXPECT_EQ(Outer().bottom, Area().bottom);
+  // The taskbar moves from the bottom to the right edge.
+  system.workWidth -= 900;
+  system.workBottom += 450;
+  store->log.Clear();
+  SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  EXPECT_EQ(Outer().right, Area().right);
+  EXPECT_EQ(Outer().bottom, Area().bottom);
+  EXPECT_EQ(Writes().size(), 6u);
+  EXPECT_EQ(form->Settings().corner, 2);
+  // Other messages leave it alone.
+  store->log.Clear();
+  SendMessageW(form->Handle(), WM_DISPLAYCHANGE, 32, 0);
+  EXPECT_TRUE(store->log.Lines().empty());
+}
+
+TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
+  form->Show();
+  Choose(6);
+  const auto before = store->values;
+  class Other : public ui::Window {
+   public:
+    void Load() {
+      ui::WindowSpec params;
+      params.className = L"launcher.test.Other";
+      params.style = WS_POPUP;
+      Create(params);
+    }
+  } other;
+  other.Load();
+  store->log.Clear();
+  Choose(12);
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_FALSE(other.IsLoaded());
+  EXPECT_TRUE(store->log.Lines().empty());
+  EXPECT_EQ(store->values, before);
+}
+
+TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
+  Put(L"Pos", L"7");
+  Put(L"TopMost", L"vielleicht");
+  Put(L"Standby", L"True");
+  form->Show();
+  EXPECT_EQ(form->Settings().corner, 0);
+  EXPECT_FALSE(form->Settings().topMost);
+  EXPECT_TRUE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(0)));
+  EXPECT_EQ(Outer().left, Area().left);
+  EXPECT_EQ(Outer().top, Area().top);
+  EXPECT_EQ(Stored(L"Pos"), L"0");
+  EXPECT_EQ(Stored(L"TopMost"), L"False");
+  EXPECT_EQ(Stored(L"Standby"), L"True");
+
+  auto second = NewStrip();
+  form->Close();
+  Put(L"Pos", L"links");
+  second->Show();
+  EXPECT_EQ(second->Settings().corner, 0);
+}
+
+TEST_F(FrmShutDown, TheEndOfTheSessionEjectsFirstWhenAskedAndIsNeverRefused) {
+  system.driveTypes[L'E'] = platform::kDriveRemovable;
+  volumes.driveTypes['E'] = 2;
+  Put(L"AutoEject", L"True");
+  form->Show();
+  EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(form->IsLoaded());
+  EXPECT_TRUE(volumes.log.Lines().empty());
+  SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_THAT(volumes.log.Lines(), testing::Contains(HasSubstr("\\\\.\\E:")));
+}
+
+TEST_F(FrmShutDown, TheEndOfTheSessionWithoutAutoEjectTouchesNoDrive) {
+  system.driveTypes[L'E'] = platform::kDriveRemovable;
+  volumes.driveTypes['E'] = 2;
+  form->Show();
+  SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_TRUE(volumes.log.Lines().empty());
+  EXPECT_THAT(system.log.Lines(), testing::Not(testing::Contains("DriveType(E)")));
+}
+
+TEST_F(FrmShutDown, ButtonsCarryTheirTooltipsAndTheHandPointer) {
+  form->Show();
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(form->TooltipOf(i), launcher::kButtonTips[static_cast<std::size_t>(i)]) << i;
+
+  const auto hand =
+      static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(STRIP_HAND_CURSOR),
+                                      IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  ASSERT_NE(hand, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(hand, &info));
+  const ui::UniqueBitmap mask(info.hbmMask);
+  const ui::UniqueBitmap color(info.hbmColor);
+  BITMAP bits{};
+  GetObjectW(info.hbmMask, sizeof bits, &bits);
+  EXPECT_EQ(bits.bmWidth, 32);
+  EXPECT_EQ(info.xHotspot, 12u);
+  EXPECT_EQ(info.yHotspot, 1u);
+
+  SendMessageW(form->Button(2).Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Button(2).Handle()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), hand);
+}
+
+TEST_F(FrmShutDown, TheDummyTakesTheFocusAfterEveryMouseRelease) {
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  for (int i = 0; i < 3; ++i) {
+    const HWND button = form->Button(i).Handle();
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    EXPECT_EQ(GetFocus(), button) << i;
+    // Released off the button: a release on it would be a click, which starts the countdown.
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(-4, -4));
+    EXPECT_EQ(GetFocus(), form->FocusSinkHandle()) << i;
+    SendMessageW(button, WM_MBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(GetFocus(), form->FocusSinkHandle()) << i;
+  }
+}
+
+TEST_F(FrmShutDown, TabGoesLogOffShutDownRestartDummyStandby) {
+  Put(L"Standby", L"True");
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  const auto tab = [] {
+    MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    ui::DispatchOne(message);
+    return GetFocus();
+  };
+  SetFocus(form->Button(1).Handle());
+  EXPECT_EQ(tab(), form->Button(0).Handle());
+  EXPECT_EQ(tab(), form->Button(2).Handle());
+  EXPECT_EQ(tab(), form->FocusSinkHandle());
+  EXPECT_EQ(tab(), form->Button(3).Handle());
+  EXPECT_EQ(tab(), form->Button(1).Handle());
+}
+
+TEST_F(FrmShutDown, PicturesAreDrawnWithPureBlueTransparent) {
+  Put(L"LageButton", L"True");
+  form->Show();
+  for (int i = 0; i < 4; ++i) {
+    const ui::PictureButton& button = form->Button(i);
+    RECT r;
+    GetClientRect(button.Handle(), &r);
+    const ui::WindowDc screen(nullptr);
+    const ui::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pixels = nullptr;
+    const ui::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    const ui::SelectedObject selected(dc.get(), bitmap.get());
+    DRAWITEMSTRUCT item{
+        ODT_BUTTON, static_cast<UINT>(button.Id()), 0, ODA_DRAWENTIRE, 0, button.Handle(), dc.get(), r, 0};
+    button.Draw(item);
+    GdiFlush();
+    const auto* bgrx = static_cast<const std::uint32_t*>(pixels);
+    const std::uint32_t face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t faceBgrx = ((face & 0xFF) << 16) | (face & 0xFF00) | ((face >> 16) & 0xFF);
+    int blue = 0;
+    int picture = 0;
+    for (int p = 0; p < r.right * r.bottom; ++p) {
+      const std::uint32_t pixel = bgrx[p] & 0xFFFFFF;
+      blue += pixel == 0x0000FF ? 1 : 0;
+      const int x = p % r.right;
+      const int y = p / r.right;
+      // The picture's square in the upper middle.
+      if (x > r.right / 2 - 12 && x < r.right / 2 + 12 && y > 8 && y < 36 && pixel != faceBgrx) ++picture;
+    }
+    EXPECT_EQ(blue, 0) << i;
+    EXPECT_GT(picture, 20) << i;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+#include "launcher/CountdownDialog.h"
+
+#include "launcher/Countdown.h"
+#include "ui/MessageBox.h"
+#include "ui/MessageLoop.h"
+#include "ui/ScreenTwips.h"
+
+namespace launcher {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+// The client area and the controls, in twips.
+constexpr int kClientWidth = 3435;
+constexpr int kClientHeight = 1320;
+constexpr ui::TwipsRect kImgIconPlace{150, 150, 480, 480};
+constexpr ui::TwipsRect kLblMsgPlace{750, 300, 2655, 315};
+constexpr ui::TwipsRect kCmdOKPlace{360, 810, 1300, 315};
+constexpr ui::TwipsRect kCmdCancelPlace{1800, 810, 1300, 315};
+
+// The signal icons are resources 300 (green lit), 301 (yellow) and 302 (red);
+// see res/signals.rc.in.
+constexpr int kSignalIconResource0 = 300;
+
+HICON SignalIcon(int lamp) {
+  // Loaded at the size the image shows, so the 32 x 32 picture is drawn pixel
+  // for pixel at 96 dots per inch. Shared icons live as long as the program.
+  const int size = ui::TwipsToPixelsX(kImgIconPlace.width);
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                       MAKEINTRESOURCEW(kSignalIconResource0 + lamp), IMAGE_ICON, size, size,
+                                       LR_SHARED));
+}
+
+}  // namespace
+
+bool CountdownDialog::Ask(SessionEndMode mode) {
+  count_ = 10;
+  cancelled_ = true;
+  mode_ = mode;
+  Load();
+  lamps_[1].SetVisible(false);
+  lamps_[2].SetVisible(false);
+  SetWindowTextW(Handle(), ui::ProgramTitle().c_str());
+  const CountdownCaptions captions = CountdownCaptionsFor(mode_);
+  ok_.SetText(captions.okCaption);
+  messageSuffix_ = captions.suffix;
+  OnCountTick();
+  ui::ShowModal(*this);
+  return !cancelled_;
+}
+
+void CountdownDialog::Load() {
+  if (IsLoaded()) return;
+  RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  ui::WindowSpec params;
+  params.className = kClassName;
+  params.style = kStyle;
+  params.exStyle = kExStyle;
+  params.width = frame.right - frame.left;
+  params.height = frame.bottom - frame.top;
+  // In the middle of the screen, where the backdrop leaves nothing else to look at.
+  params.left = (GetSystemMetrics(SM_CXSCREEN) - params.width) / 2;
+  params.top = (GetSystemMetrics(SM_CYSCREEN) - params.height) / 2;
+  Create(params);
+
+  // The load step. A helper that fails leaves no hidden dialog behind.
+  try {
+    if (!windowSettings_) windowSettings_ = newSettings_();
+    windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), L"frmMsg");
+    // Above every window, the backdrop's full-screen picture included.
+    windowSettings_->AlwaysOnTop(true);
+  } catch (...) {
+    Unload();
+    throw;
+  }
+}
+
+void CountdownDialog::Unload() { Close(ui::CloseReason::Code); }
+
+void CountdownDialog::OnCreate() {
+  // Made in tab order: OK first (it has the focus), then the label, then Cancel.
+  const HWND form = Handle();
+  ok_.Create(form, kOkId, kDesignOkCaption, kCmdOKPlace, true);
+  message_.Create(form, kMessageId, kDesignMessage, kLblMsgPlace);
+  cancel_.Create(form, kCancelId, L"キャンセル", kCmdCancelPlace);
+  for (int i = 0; i < static_cast<int>(lamps_.size()); ++i)
+    lamps_[i].Create(form, kFirstLampId + i, SignalIcon(i), kImgIconPlace);
+}
+
+LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    // The dialog keys ask the window for its default button, as they would ask
+    // a dialog: Enter presses OK wherever the focus is.
+    case DM_GETDEFID:
+      return MAKELRESULT(kOkId, DC_HASDEFID);
+    // Like a dialog, the focus goes to OK on opening and back to where it was
+    // when the dialog is activated again.
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+      } else {
+        SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : ok_.Handle());
+      }
+      return 0;
+  }
+  return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+bool CountdownDialog::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case kOkId:
+      OnOk();
+      return true;
+    case kCancelId:
+      OnCancel();
+      return true;
+  }
+  return false;
+}
+
+void CountdownDialog::OnTimer(UINT_PTR id) {
+  if (id == countTimer_.Id()) OnCountTick();
+}
+
+// One step of the count: stopped first and started again last, so a step
+// never overlaps the next tick and the next one comes a full interval later.
+void CountdownDialog::OnCountTick() {
+  countTimer_.Stop();
+  const CountdownStep step = NextCountdownStep(count_, messageSuffix_);
+  count_ = step.count;
+  message_.SetText(step.label);
+  if (step.lamp) {
+    for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) lamps_[i].SetVisible(i == *step.lamp);
+  }
+  if (!step.finished) {
+    countTimer_.Start();
+  } else {
+    cancelled_ = false;
+    Unload();
+  }
+}
+
+void CountdownDialog::OnOk() {
+  cancelled_ = false;
+  Unload();
+}
+
+void CountdownDialog::OnCancel() {
+  cancelled_ = true;
+  Unload();
+}
+
+void CountdownDialog::OnUnload() {
+  countTimer_.Stop();
+  lastFocus_ = nullptr;
+}
+
+}  // namespace launcher

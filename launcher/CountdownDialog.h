@@ -1,0 +1,68 @@
+#pragma once
+// The countdown dialog between a session-end choice and the session end: its
+// OK button names the action, its message line counts 9 down to 0 beside a
+// three-lamp signal, and it answers go ahead (OK, Enter or the count running
+// out) or stop (Cancel, Escape, or any other way of closing it).
+// Windows build only.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "launcher/SessionEndMode.h"
+#include "settings/WindowSettings.h"
+#include "ui/Controls.h"
+#include "ui/Timer.h"
+#include "ui/Window.h"
+
+namespace launcher {
+
+class CountdownDialog : public ui::Window {
+ public:
+  static constexpr const wchar_t* kClassName = L"VuriRivu.frmMsg";
+  // The dialog keys send Enter as IDOK and Escape as IDCANCEL.
+  static constexpr int kOkId = IDOK;
+  static constexpr int kCancelId = IDCANCEL;
+  static constexpr int kMessageId = 100;
+  static constexpr int kFirstLampId = 110;  // lamps_(i) is kFirstLampId + i
+  static constexpr UINT kCountIntervalMs = 1000;
+
+  explicit CountdownDialog(settings::WindowSettingsFactory newSettings)
+      : newSettings_(std::move(newSettings)) {}
+
+  // Shows the dialog modally, without an owner, for the session-end mode;
+  // true to go ahead, false to stop.
+  bool Ask(SessionEndMode mode);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnUnload() override;
+
+ private:
+  void Load();
+  void Unload();
+  void OnCountTick();
+  void OnOk();
+  void OnCancel();
+
+  std::int16_t count_ = 0;
+  bool cancelled_ = false;
+  SessionEndMode mode_ = SessionEndMode::Shutdown;
+  settings::WindowSettingsFactory newSettings_;
+  std::unique_ptr<settings::WindowSettings> windowSettings_;
+
+  std::array<ui::Image, 3> lamps_;
+  ui::Label message_;
+  std::wstring messageSuffix_;  // the message suffix of the mode; empty by design
+  ui::Button ok_;
+  ui::Button cancel_;
+  ui::Timer countTimer_{*this, 1, kCountIntervalMs};
+  HWND lastFocus_ = nullptr;  // given back when the dialog is activated again
+};
+
+}  // namespace launcher

@@ -1,0 +1,211 @@
+// The countdown dialog on screen: its controls, its count, and each way it answers.
+#include "launcher/CountdownDialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+#include "launcher/CountdownDialogProbe.h"
+#include "settings/FakeWindowSettings.h"
+#include "testing/WideText.h"
+#include "ui/ScreenTwips.h"
+
+namespace {
+
+using launcher::CountdownDialog;
+using Mode = launcher::SessionEndMode;
+using launcher_test::Clock;
+using launcher_test::CountdownWatcher;
+using launcher_test::DialogControl;
+using launcher_test::PressKey;
+using launcher_test::WindowText;
+using testing::ElementsAre;
+using testing_support::FakeWindowSettings;
+using testing_support::Utf8;
+
+constexpr int kGreen = 0;
+constexpr int kYellow = 1;
+constexpr int kRed = 2;
+
+std::wstring ExecutableBaseName() {
+  wchar_t path[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring name(path);
+  name = name.substr(name.find_last_of(L"\\/") + 1);
+  return name.substr(0, name.rfind(L'.'));
+}
+
+RECT ClientPlace(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+class MsgTest : public ::testing::Test {
+ protected:
+  // A dialog as the backdrop makes one: fresh for each question.
+  std::shared_ptr<CountdownDialog> Fresh() {
+    return std::make_shared<CountdownDialog>(FakeWindowSettings::Factory(helpers));
+  }
+
+  std::shared_ptr<FakeWindowSettings::State> helpers = std::make_shared<FakeWindowSettings::State>();
+};
+
+TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
+  CountdownWatcher watcher;
+  const bool answer = Fresh()->Ask(Mode::Restart);
+
+  EXPECT_TRUE(answer);
+  ASSERT_TRUE(watcher.ShownAt());
+  ASSERT_TRUE(watcher.ClosedAt());
+  const auto since = [&](Clock::time_point t) {
+    return std::chrono::duration<double>(t - *watcher.ShownAt()).count();
+  };
+  const double seconds = since(*watcher.ClosedAt());
+  std::cout << "the countdown closed " << seconds << " s after the dialog appeared; steps seen at";
+  for (const auto& view : watcher.Views()) std::cout << ' ' << since(view.seenAt);
+  std::cout << " s\n";
+  RecordProperty("countdown_seconds", std::to_string(seconds));
+  EXPECT_GE(seconds, 8.5);
+  EXPECT_LE(seconds, 10.5);
+
+  std::vector<std::pair<std::string, int>> steps;
+  for (const auto& view : watcher.Views()) steps.emplace_back(Utf8(view.label), view.lamp);
+  EXPECT_THAT(steps,
+              ElementsAre(std::pair{"9秒後に再起動します", kGreen}, std::pair{"8秒後に再起動します", kYellow},
+                          std::pair{"7秒後に再起動します", kRed}, std::pair{"6秒後に再起動します", kGreen},
+                          std::pair{"5秒後に再起動します", kYellow}, std::pair{"4秒後に再起動します", kRed},
+                          std::pair{"3秒後に再起動します", kGreen}, std::pair{"2秒後に再起動します", kYellow},
+                          std::pair{"1秒後に再起動します", kRed}));
+  EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
+}
+
+TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
+  HWND ok = nullptr;
+  CountdownWatcher watcher([&](HWND dialog) {
+    ok = DialogControl(dialog, CountdownDialog::kOkId);
+    SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
+  });
+  Fresh()->Ask(Mode::Standby);
+
+  ASSERT_FALSE(watcher.Views().empty());
+  const auto& first = watcher.Views().front();
+  EXPECT_EQ(Utf8(first.title), Utf8(ExecutableBaseName()));
+  EXPECT_EQ(Utf8(first.okCaption), "スタンバイ");
+  EXPECT_EQ(Utf8(first.label), "9秒後にスタンバイ状態になります");
+  EXPECT_EQ(first.lamp, kGreen);
+  EXPECT_NE(ok, nullptr);
+  EXPECT_EQ(watcher.FocusAtShow(), ok);
+}
+
+TEST_F(MsgTest, PowerOffShowsAsShutDown) {
+  const auto firstView = [this](Mode mode) {
+    CountdownWatcher watcher(
+        [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); });
+    Fresh()->Ask(mode);
+    return watcher.Views().empty() ? launcher_test::CountdownView{} : watcher.Views().front();
+  };
+  const auto powerOff = firstView(Mode::PowerOff);
+  EXPECT_EQ(Utf8(powerOff.okCaption), "終了");
+  EXPECT_EQ(Utf8(powerOff.label), "9秒後に終了します");
+}
+
+TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
+  {
+    CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
+    EXPECT_TRUE(Fresh()->Ask(Mode::Shutdown));
+  }
+  {
+    CountdownWatcher watcher([](HWND) { PressKey(VK_ESCAPE); });
+    EXPECT_FALSE(Fresh()->Ask(Mode::Shutdown));
+  }
+  {
+    // Enter confirms wherever the focus is, Cancel included.
+    CountdownWatcher watcher([](HWND dialog) {
+      SetFocus(DialogControl(dialog, CountdownDialog::kCancelId));
+      PressKey(VK_RETURN);
+    });
+    EXPECT_TRUE(Fresh()->Ask(Mode::Logoff));
+  }
+}
+
+TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
+  const auto answer = [this](std::function<void(HWND)> act) {
+    CountdownWatcher watcher(std::move(act));
+    return Fresh()->Ask(Mode::Shutdown);
+  };
+  EXPECT_TRUE(answer(
+      [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0); }));
+  EXPECT_FALSE(answer(
+      [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); }));
+  EXPECT_FALSE(answer([](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }));
+  EXPECT_FALSE(answer([](HWND dialog) { SendMessageW(dialog, WM_ENDSESSION, TRUE, 0); }));
+}
+
+TEST_F(MsgTest, LoadingAttachesAndPutsTheDialogOnTopInThatOrder) {
+  HWND shown = nullptr;
+  CountdownWatcher watcher([&](HWND dialog) {
+    shown = dialog;
+    SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0);
+  });
+  Fresh()->Ask(Mode::Shutdown);
+
+  EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "AlwaysOnTop(1)"));
+  EXPECT_EQ(helpers->window, reinterpret_cast<settings::WindowHandle>(shown));
+}
+
+TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
+  for (int call = 0; call < 2; ++call) {
+    CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
+    EXPECT_TRUE(Fresh()->Ask(Mode::Shutdown));
+    ASSERT_FALSE(watcher.Views().empty());
+    EXPECT_EQ(Utf8(watcher.Views().front().label), "9秒後に終了します");
+    EXPECT_EQ(watcher.Views().front().lamp, kGreen);
+    EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
+  }
+  EXPECT_EQ(helpers->helpersMade, 2);
+}
+
+TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
+  RECT client{};
+  RECT ok{}, cancel{}, label{};
+  std::vector<RECT> images;
+  std::vector<HICON> icons;
+  std::wstring cancelCaption;
+  CountdownWatcher watcher([&](HWND dialog) {
+    GetClientRect(dialog, &client);
+    ok = ClientPlace(DialogControl(dialog, CountdownDialog::kOkId));
+    cancel = ClientPlace(DialogControl(dialog, CountdownDialog::kCancelId));
+    label = ClientPlace(DialogControl(dialog, CountdownDialog::kMessageId));
+    cancelCaption = WindowText(DialogControl(dialog, CountdownDialog::kCancelId));
+    for (int i = 0; i < 3; ++i) {
+      const HWND image = DialogControl(dialog, CountdownDialog::kFirstLampId + i);
+      images.push_back(ClientPlace(image));
+      icons.push_back(reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0)));
+    }
+    PressKey(VK_ESCAPE);
+  });
+  Fresh()->Ask(Mode::Shutdown);
+
+  const auto same = [](const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  };
+  EXPECT_EQ(client.right, ui::TwipsToPixelsX(3435));
+  EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(1320));
+  EXPECT_TRUE(same(ok, ui::TwipsToPixels({360, 810, 1300, 315})));
+  EXPECT_TRUE(same(cancel, ui::TwipsToPixels({1800, 810, 1300, 315})));
+  EXPECT_TRUE(same(label, ui::TwipsToPixels({750, 300, 2655, 315})));
+  EXPECT_EQ(Utf8(cancelCaption), "キャンセル");
+  ASSERT_EQ(images.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(same(images[i], ui::TwipsToPixels({150, 150, 480, 480}))) << i;
+    EXPECT_NE(icons[i], nullptr) << i;
+  }
+  EXPECT_NE(icons[0], icons[1]);
+  EXPECT_NE(icons[1], icons[2]);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// What the launcher's windows work with, handed to each through its
+// constructor: the program passes the real ones, tests their fakes.
+// Windows build only.
+#include "launcher/ScreenCapture.h"
+#include "launcher/VolumeApi.h"
+#include "platform/SystemServices.h"
+#include "settings/WindowSettings.h"
+
+namespace launcher {
+
+struct LauncherServices {
+  platform::SystemServices& system;
+  VolumeApi& volumes;
+  ScreenCapture& capture;
+  // Makes each window its own settings.
+  settings::WindowSettingsFactory newSettings;
+};
+
+}  // namespace launcher

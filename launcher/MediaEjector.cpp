@@ -1,0 +1,141 @@
+#include "launcher/MediaEjector.h"
+
+#include <utility>
+
+#include "platform/SystemServices.h"
+
+namespace launcher {
+namespace {
+
+void Record(EjectFailure& failure, std::uint32_t number) {
+  failure.number = number;
+  failure.message = EjectMessage(number);
+}
+
+// Closes the volume however EjectDrive leaves, and ignores the answer: there
+// is nothing left to do for a handle that will not close.
+class VolumeCloser {
+ public:
+  VolumeCloser(VolumeApi& api, VolumeHandle volume) : api_(api), volume_(volume) {}
+  ~VolumeCloser() {
+    try {
+      api_.CloseHandle(volume_);
+    } catch (...) {
+    }
+  }
+  VolumeCloser(const VolumeCloser&) = delete;
+  VolumeCloser& operator=(const VolumeCloser&) = delete;
+
+ private:
+  VolumeApi& api_;
+  VolumeHandle volume_;
+};
+
+std::int32_t Control(VolumeApi& api, VolumeHandle volume, std::uint32_t code, const void* in = nullptr,
+                     std::uint32_t inSize = 0) {
+  std::uint32_t returned = 0;
+  return api.DeviceIoControl(volume, code, in, inSize, nullptr, 0, returned, nullptr);
+}
+
+}  // namespace
+
+std::wstring EjectMessage(std::uint32_t number) {
+  switch (number) {
+    case kEjectNotEjectable:
+      return L"ｲｼﾞｪｸﾄできないﾄﾞﾗｲﾌﾞです";
+    case kEjectOpenFailed:
+      return L"ﾎﾞﾘｭｰﾑﾊﾝﾄﾞﾙの取得に失敗しました";
+    case kEjectLockFailed:
+      return L"ﾃﾞﾊﾞｲｽのﾛｯｸに失敗しました";
+    case kEjectDismountFailed:
+      return L"ﾃﾞﾊﾞｲｽのﾃﾞｨｽﾏｳﾝﾄに失敗しました";
+    case kEjectRemovalFailed:
+      return L"ﾃﾞﾊﾞｲｽのﾘﾑｰﾌﾞに失敗しました";
+    case kEjectEjectFailed:
+      return L"ﾃﾞﾊﾞｲｽのｲｼﾞｪｸﾄに失敗しました";
+    default:
+      return {};
+  }
+}
+
+void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) noexcept {
+  // A and B are floppy letters, never ejected this way.
+  for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
+    try {
+      const std::wstring drive(1, letter);
+      // A drive that fails keeps its medium; nothing is shown, the session end goes on.
+      if (system.DriveType(drive) == platform::kDriveRemovable) EjectDrive(volumes, drive);
+    } catch (...) {
+      // Nor may anything raised on the way keep the other drives in.
+    }
+  }
+}
+
+EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive) {
+  EjectFailure failure;
+  const VolumeHandle volume = OpenDriveVolume(api, drive, failure);
+  if (volume != kInvalidVolume) {
+    const VolumeCloser closer(api, volume);
+    // Each step only once all before it succeeded; the eject's own answer changes nothing.
+    if (LockDriveVolume(api, volume, failure) && DismountDriveVolume(api, volume, failure) &&
+        SetMediaRemoval(api, volume, false, failure)) {
+      EjectDriveMedia(api, volume, failure);
+    }
+  }
+  return failure;
+}
+
+VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure) {
+  wchar_t letter = drive.empty() ? L'\0' : drive.front();
+  if (letter >= L'a' && letter <= L'z') letter = static_cast<wchar_t>(letter - L'a' + L'A');
+  // Only a letter can name a volume device; A and B are floppy drives.
+  if (letter < L'C' || letter > L'Z') {
+    Record(failure, kEjectNotEjectable);
+    return kInvalidVolume;
+  }
+  const char name = static_cast<char>(letter);
+  const char root[] = {name, ':', '\\', '\0'};
+  // Asked again at the moment of opening: the medium may have changed since the scan.
+  if (api.GetDriveTypeA(root) != platform::kDriveRemovable) {
+    Record(failure, kEjectNotEjectable);
+    return kInvalidVolume;
+  }
+  const char device[] = {'\\', '\\', '.', '\\', name, ':', '\0'};
+  const VolumeHandle volume =
+      api.CreateFileA(device, kGenericReadWrite, kShareReadWrite, nullptr, kOpenExisting, 0, 0);
+  if (volume == kInvalidVolume) Record(failure, kEjectOpenFailed);
+  return volume;
+}
+
+std::int32_t LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
+  // Files still closing or an indexer may hold the volume for a moment: wait
+  // about ten seconds for it before giving the drive up.
+  for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+    if (const std::int32_t result = Control(api, volume, kLockVolume)) return result;
+    api.Sleep(kLockRetryMilliseconds);
+  }
+  Record(failure, kEjectLockFailed);
+  return 0;
+}
+
+std::int32_t DismountDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
+  const std::int32_t result = Control(api, volume, kDismountVolume);
+  if (result == 0) Record(failure, kEjectDismountFailed);
+  return result;
+}
+
+std::int32_t SetMediaRemoval(VolumeApi& api, VolumeHandle volume, bool prevent, EjectFailure& failure) {
+  // PREVENT_MEDIA_REMOVAL is one flag byte, sent in a 4-byte buffer.
+  const unsigned char request[4] = {static_cast<unsigned char>(prevent ? 1 : 0), 0, 0, 0};
+  const std::int32_t result = Control(api, volume, kMediaRemoval, request, sizeof(request));
+  if (result == 0) Record(failure, kEjectRemovalFailed);
+  return result;
+}
+
+std::int32_t EjectDriveMedia(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
+  const std::int32_t result = Control(api, volume, kEjectMedia);
+  if (result == 0) Record(failure, kEjectEjectFailed);
+  return result;
+}
+
+}  // namespace launcher

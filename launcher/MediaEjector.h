@@ -1,0 +1,57 @@
+#pragma once
+// Taking the media out of removable drives before the session ends: unmount
+// the file system, release any removal lock, push the medium out. Nothing is
+// ever shown; a failing drive is passed over.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "launcher/VolumeApi.h"
+#include "platform/SystemServices.h"
+
+namespace launcher {
+
+inline constexpr std::uint32_t kEjectNotEjectable = 0x80040001;
+inline constexpr std::uint32_t kEjectOpenFailed = 0x80040002;
+inline constexpr std::uint32_t kEjectLockFailed = 0x80040003;
+inline constexpr std::uint32_t kEjectDismountFailed = 0x80040004;
+inline constexpr std::uint32_t kEjectRemovalFailed = 0x80040005;
+inline constexpr std::uint32_t kEjectEjectFailed = 0x80040006;
+
+// Windows' request codes and open parameters for a volume.
+inline constexpr std::uint32_t kGenericReadWrite = 0xC0000000;
+inline constexpr std::uint32_t kShareReadWrite = 3;
+inline constexpr std::uint32_t kOpenExisting = 3;
+inline constexpr std::uint32_t kLockVolume = 0x00090018;
+inline constexpr std::uint32_t kDismountVolume = 0x00090020;
+inline constexpr std::uint32_t kMediaRemoval = 0x002D4804;
+inline constexpr std::uint32_t kEjectMedia = 0x002D4808;
+
+inline constexpr int kLockAttempts = 21;
+inline constexpr std::uint32_t kLockRetryMilliseconds = 500;
+
+// What the failing step of one drive left behind; number 0 while none failed.
+struct EjectFailure {
+  std::uint32_t number = 0;
+  std::wstring message;
+  bool Failed() const { return number != 0; }
+};
+
+// The message of each failure number; empty for a number that is not one of ours.
+std::wstring EjectMessage(std::uint32_t number);
+
+// Every removable drive from C to Z in turn. Passes no failure on, whatever happens.
+void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) noexcept;
+
+// One drive; only the first character of drive counts. The failing step's
+// number and message, if one failed, once the volume has been closed.
+EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive);
+
+// The steps; each records its failure and returns kInvalidVolume or 0, never raises.
+VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure);
+std::int32_t LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
+std::int32_t DismountDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
+std::int32_t SetMediaRemoval(VolumeApi& api, VolumeHandle volume, bool prevent, EjectFailure& failure);
+std::int32_t EjectDriveMedia(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
+
+}  // namespace launcher

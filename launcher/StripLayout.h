@@ -1,0 +1,57 @@
+#pragma once
+// Where the launcher's buttons go, how large its window becomes and where it
+// docks. The buttons are placed in twips; sizes and the docking work in any
+// one unit (the window docks in pixels, whose edges it converts from twips).
+#include <array>
+#include <cstdint>
+
+#include "ui/Twips.h"
+
+namespace launcher {
+
+inline constexpr int kButtonCount = 4;
+inline constexpr int kStandbyButton = 3;
+// Each button is this much wider than its step and reaches under its right
+// neighbour, which is brought to the front later and covers the overlap.
+inline constexpr int kButtonOverlap = 15;
+
+struct ButtonPlacement {
+  bool visible = false;
+  ui::TwipsRect bounds;
+  int picture = 0;  // bitmap resource: 101 + i large, 201 + i small
+  bool showsCaption = false;
+};
+
+// The four buttons, left to right; the standby button only when asked for.
+std::array<ButtonPlacement, kButtonCount> LayOutButtons(bool largeButtons, bool standbyButton);
+int VisibleButtonCount(const std::array<ButtonPlacement, kButtonCount>& buttons);
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+// The outer size that gives n buttons of the given size room in the client
+// area; frame is the outer size less the client size.
+Size OuterSize(int visibleButtons, Size button, Size frame);
+
+// The work area, in the order the SystemServices reports it.
+struct WorkArea {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t bottom = 0;
+};
+
+struct Point {
+  int left = 0;
+  int top = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// The window's outer top-left corner in the corner pos of the work area; a
+// pos other than 1 to 3 docks top left.
+Point DockPosition(int pos, const WorkArea& area, Size outer);
+
+}  // namespace launcher

@@ -1,0 +1,84 @@
+#include "launcher/StripSettings.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "settings/FakeWindowSettings.h"
+
+namespace {
+
+using launcher::StripSettings;
+using testing::ElementsAre;
+using testing_support::FakeWindowSettings;
+
+// The launcher's store: application VuriRivu, section ButtonStrip.
+struct Store {
+  FakeWindowSettings helper;
+  Store() {
+    helper.AppName(L"VuriRivu");
+    helper.Attach(1, L"frmShutDown");
+    helper.state().log.Clear();
+  }
+  void Put(const std::wstring& key, const std::wstring& text) {
+    helper.state().SetText(L"VuriRivu", L"frmShutDown", key, text);
+  }
+  std::wstring Get(const std::wstring& key) {
+    return helper.state().Text(L"VuriRivu", L"frmShutDown", key).value_or(L"<missing>");
+  }
+};
+
+TEST(ReadStripSettings, AnEmptyStoreGivesTheDefaultsInOrder) {
+  Store store;
+  EXPECT_EQ(launcher::ReadStripSettings(store.helper), StripSettings{});
+  EXPECT_THAT(store.helper.state().log.Lines(),
+              ElementsAre("ReadSetting(Pos, 0)", "ReadSetting(TopMost, False)",
+                          "ReadSetting(LageButton, False)", "ReadSetting(Powerdown, False)",
+                          "ReadSetting(AutoEject, False)", "ReadSetting(Standby, False)"));
+}
+
+TEST(ReadStripSettings, ReadsWhatWasStored) {
+  Store store;
+  store.Put(L"Pos", L"2");
+  store.Put(L"TopMost", L"True");
+  store.Put(L"LageButton", L"true");
+  store.Put(L"Powerdown", L"False");
+  store.Put(L"AutoEject", L"-1");
+  store.Put(L"Standby", L"TRUE");
+  EXPECT_EQ(launcher::ReadStripSettings(store.helper), (StripSettings{2, true, true, false, true, true}));
+}
+
+TEST(ReadStripSettings, ACornerThatIsNoneOfTheFourReadsAsTopLeft) {
+  for (const wchar_t* text : {L"4", L"-1", L"32767", L"99999", L"links", L"", L"1.5"}) {
+    Store store;
+    store.Put(L"Pos", text);
+    store.Put(L"Standby", L"True");
+    const StripSettings s = launcher::ReadStripSettings(store.helper);
+    EXPECT_EQ(s.corner, 0) << testing_support::Utf8(text);
+    EXPECT_TRUE(s.standbyButton);
+  }
+}
+
+TEST(ReadStripSettings, ABooleanThatDoesNotConvertReadsAsFalse) {
+  Store store;
+  store.Put(L"TopMost", L"ja");
+  store.Put(L"LageButton", L"");
+  store.Put(L"Pos", L"3");
+  const StripSettings s = launcher::ReadStripSettings(store.helper);
+  EXPECT_FALSE(s.topMost);
+  EXPECT_FALSE(s.largeButtons);
+  EXPECT_EQ(s.corner, 3);
+}
+
+TEST(WriteStripSettings, WritesAllSixInOrder) {
+  Store store;
+  launcher::WriteStripSettings(store.helper, {3, true, false, true, false, true});
+  EXPECT_THAT(store.helper.state().log.Lines(),
+              ElementsAre("WriteSetting(Pos, 3)", "WriteSetting(TopMost, True)",
+                          "WriteSetting(LageButton, False)", "WriteSetting(Powerdown, True)",
+                          "WriteSetting(AutoEject, False)", "WriteSetting(Standby, True)"));
+  EXPECT_EQ(store.Get(L"Pos"), L"3");
+  EXPECT_EQ(store.Get(L"LageButton"), L"False");
+  EXPECT_EQ(launcher::ReadStripSettings(store.helper), (StripSettings{3, true, false, true, false, true}));
+}
+
+}  // namespace

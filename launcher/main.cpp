@@ -1,0 +1,66 @@
+// VuriRivu: the docked strip of session-end buttons. One copy per user
+// session; a second start ends at once without a word.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "core/SessionApi.h"
+#include "core/Win32Error.h"
+#include "launcher/ButtonStrip.h"
+#include "platform/PowerApi.h"
+#include "platform/Win32SystemServices.h"
+#include "settings/RegistryWindowSettings.h"
+#include "ui/MessageBox.h"
+#include "ui/MessageLoop.h"
+#include "ui/SingleInstance.h"
+#include "ui/Window.h"
+
+namespace {
+
+// The edge of the program: what a step raised becomes a message box here.
+// Call it only inside a catch block; what it does not know goes on.
+void ShowCurrentError() {
+  const auto show = [](const std::wstring& text) { ui::ShowMessage(text, MB_OK | MB_ICONSTOP); };
+  try {
+    throw;
+  } catch (const core::Win32Error& error) {
+    show(core::Win32ErrorText(error));
+  } catch (const std::exception& error) {
+    const std::string text = error.what();
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+    show(wide);
+  }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const ui::SingleInstance instance(L"VuriRivu");
+  if (instance.AnotherIsRunning()) return 0;
+
+  platform::Win32SystemServices system(core::SystemSessionApi(), platform::SystemPowerApi());
+  const auto strip = std::make_shared<launcher::ButtonStrip>(
+      launcher::LauncherServices{system, launcher::SystemVolumeApi(), launcher::DesktopScreenCapture(),
+                                 settings::NewRegistryWindowSettings});
+  // The program runs until its last window is unloaded.
+  ui::EndProgramWithLastWindow();
+  try {
+    strip->Show();
+  } catch (...) {
+    ShowCurrentError();
+    ui::UnloadAllWindows(nullptr);
+    return 1;
+  }
+  for (;;) {
+    try {
+      return ui::RunMessageLoop();
+    } catch (...) {
+      // A failure in one event is reported; the window stays in service.
+      ShowCurrentError();
+    }
+  }
+}

@@ -1,0 +1,24 @@
+#include "remote/ConsoleInputs.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "core/Text.h"
+
+namespace remote {
+int TimeOutFromStored(std::wstring_view stored) {
+  const auto number = core::ParseDecimal(stored);
+  if (!number) return ConsoleInputs{}.timeOut;
+  return static_cast<int>(std::clamp<std::int64_t>(*number, kMinTimeOut, kMaxTimeOut));
+}
+
+int CheckStateFromStored(std::wstring_view stored) {
+  const auto number = core::ParseDecimal(stored);
+  if (!number) return 0;
+  return *number == 0 ? 0 : 1;
+}
+
+std::wstring TimeOutCaption(int seconds) { return std::to_wstring(seconds) + L"秒"; }
+
+}  // namespace remote

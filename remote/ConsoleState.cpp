@@ -1,0 +1,37 @@
+#include "remote/ConsoleState.h"
+
+#include "remote/MachineHistory.h"
+
+namespace remote {
+
+ConsoleState LoadConsoleState(ConsoleStore& store) {
+  ConsoleState state;
+  state.history = LoadHistory(
+      [&store](const std::wstring& key) { return store.ReadText(kMachineSection, key).value_or(L""); });
+  const auto read = [&store](const wchar_t* key) {
+    return store.ReadText(kInputsSection, key).value_or(L"");
+  };
+  state.settings.message = read(L"Msg");
+  state.settings.timeOut = TimeOutFromStored(read(L"TimeOut"));
+  state.settings.app = CheckStateFromStored(read(L"App"));
+  state.settings.boot = CheckStateFromStored(read(L"Boot"));
+  return state;
+}
+
+void SaveConsoleState(ConsoleStore& store, const ConsoleState& state) {
+  bool allWritten = true;
+  for (std::size_t i = 0; i < state.history.size(); ++i)
+    allWritten = store.WriteText(kMachineSection, HistoryKey(i), state.history[i]) && allWritten;
+  // Old keys go only once the whole new history stands; after a failed write
+  // they are what is left of the stored history.
+  if (allWritten) {
+    for (const auto& key : StaleHistoryKeys(store.KeyNames(kMachineSection), state.history.size()))
+      store.DeleteKey(kMachineSection, key);
+  }
+  store.WriteText(kInputsSection, L"Msg", state.settings.message);
+  store.WriteText(kInputsSection, L"TimeOut", std::to_wstring(state.settings.timeOut));
+  store.WriteText(kInputsSection, L"App", std::to_wstring(state.settings.app));
+  store.WriteText(kInputsSection, L"Boot", std::to_wstring(state.settings.boot));
+}
+
+}  // namespace remote

@@ -1,0 +1,27 @@
+#pragma once
+// What the console window keeps between runs: the machine history (section
+// "Machine", keys "1".."n") and its inputs (section "frmDown").
+#include <string>
+#include <vector>
+
+#include "remote/ConsoleInputs.h"
+#include "remote/ConsoleStore.h"
+
+namespace remote {
+
+inline constexpr wchar_t kMachineSection[] = L"Machine";
+inline constexpr wchar_t kInputsSection[] = L"frmDown";
+
+struct ConsoleState {
+  std::vector<std::wstring> history;  // most recent first
+  ConsoleInputs settings;
+};
+
+ConsoleState LoadConsoleState(ConsoleStore& store);
+
+// Leaves exactly keys "1".."n" in "Machine" and writes the inputs. The new
+// entries are written before any old key goes, so a failing store never loses
+// the stored history; each failing step is skipped and the next one runs.
+void SaveConsoleState(ConsoleStore& store, const ConsoleState& state);
+
+}  // namespace remote

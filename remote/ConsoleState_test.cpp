@@ -1,0 +1,109 @@
+#include "remote/ConsoleState.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "remote/FakeConsoleStore.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing_support::FakeConsoleStore;
+
+namespace {
+
+using Section = FakeConsoleStore::Section;
+
+TEST(LoadConsoleState, EmptyStoreGivesNoHistoryAndTheDefaults) {
+  FakeConsoleStore store;
+  const auto state = remote::LoadConsoleState(store);
+  EXPECT_THAT(state.history, IsEmpty());
+  EXPECT_EQ(state.settings.message, L"");
+  EXPECT_EQ(state.settings.timeOut, 0);
+  EXPECT_EQ(state.settings.app, 0);
+  EXPECT_EQ(state.settings.boot, 0);
+}
+
+TEST(LoadConsoleState, ReadsTheHistoryUpToTheFirstGapAndTheInputs) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"srv1"}, {L"2", L"ローカルマシン"}, {L"4", L"srv4"}};
+  store.sections[L"frmDown"] = {
+      {L"Msg", L"保守のため停止します"}, {L"TimeOut", L"45"}, {L"App", L"1"}, {L"Boot", L"0"}};
+  const auto state = remote::LoadConsoleState(store);
+  EXPECT_THAT(state.history, ElementsAre(L"srv1", L"ローカルマシン"));
+  EXPECT_EQ(state.settings.message, L"保守のため停止します");
+  EXPECT_EQ(state.settings.timeOut, 45);
+  EXPECT_EQ(state.settings.app, 1);
+  EXPECT_EQ(state.settings.boot, 0);
+}
+
+TEST(LoadConsoleState, ValuesTheProgramNeverWritesStillLoad) {
+  FakeConsoleStore store;
+  store.sections[L"frmDown"] = {{L"TimeOut", L"9999"}, {L"App", L"-1"}, {L"Boot", L"はい"}};
+  auto state = remote::LoadConsoleState(store);
+  EXPECT_EQ(state.settings.timeOut, 300);
+  EXPECT_EQ(state.settings.app, 1);
+  EXPECT_EQ(state.settings.boot, 0);
+  store.sections[L"frmDown"] = {{L"TimeOut", L"-5"}, {L"App", L"x"}, {L"Boot", L"2"}};
+  state = remote::LoadConsoleState(store);
+  EXPECT_EQ(state.settings.timeOut, 0);
+  EXPECT_EQ(state.settings.app, 0);
+  EXPECT_EQ(state.settings.boot, 1);
+}
+
+TEST(SaveConsoleState, LeavesExactlyTheHistoryKeysAndWritesTheInputs) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"old1"}, {L"2", L"old2"}, {L"4", L"old4"}, {L"5", L"old5"}};
+  remote::SaveConsoleState(store, {{L"p", L"q", L"r"}, {L"メッセージ", 30, 1, 0}});
+  EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"p"}, {L"2", L"q"}, {L"3", L"r"}}));
+  EXPECT_EQ(store.sections[L"frmDown"],
+            (Section{{L"Msg", L"メッセージ"}, {L"TimeOut", L"30"}, {L"App", L"1"}, {L"Boot", L"0"}}));
+  // Every new entry stands before the first old key goes.
+  EXPECT_THAT(
+      store.log.Lines(),
+      ElementsAre("Write(Machine, 1, p)", "Write(Machine, 2, q)", "Write(Machine, 3, r)",
+                  "Delete(Machine, 4)", "Delete(Machine, 5)", "Write(frmDown, Msg, メッセージ)",
+                  "Write(frmDown, TimeOut, 30)", "Write(frmDown, App, 1)", "Write(frmDown, Boot, 0)"));
+}
+
+TEST(SaveConsoleState, AnEmptyHistoryRemovesEveryStoredEntry) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}};
+  remote::SaveConsoleState(store, {{}, {}});
+  EXPECT_THAT(store.sections[L"Machine"], IsEmpty());
+  EXPECT_THAT(remote::LoadConsoleState(store).history, IsEmpty());
+}
+
+TEST(SaveConsoleState, AFailedWriteKeepsTheOldEntriesAndStillWritesTheInputs) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}};
+  store.refused.insert({L"Machine", L"1"});
+  remote::SaveConsoleState(store, {{L"x"}, {L"", 5, 0, 1}});
+  EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}}));
+  EXPECT_EQ(store.sections[L"frmDown"][L"TimeOut"], L"5");
+  EXPECT_EQ(store.sections[L"frmDown"][L"Boot"], L"1");
+}
+
+TEST(SaveConsoleState, OneFailedEntryStillLetsEveryOtherEntryBeWritten) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}, {L"4", L"d"}, {L"5", L"e"}};
+  store.refused.insert({L"Machine", L"2"});
+  remote::SaveConsoleState(store, {{L"w", L"x", L"y", L"z"}, {L"m", 30, 1, 0}});
+  // Every entry but the refused one is the new history; the refused key and
+  // the key past the new end keep what they held, as no old key goes after a
+  // failed write.
+  EXPECT_EQ(store.sections[L"Machine"],
+            (Section{{L"1", L"w"}, {L"2", L"b"}, {L"3", L"y"}, {L"4", L"z"}, {L"5", L"e"}}));
+  EXPECT_EQ(store.sections[L"frmDown"],
+            (Section{{L"Msg", L"m"}, {L"TimeOut", L"30"}, {L"App", L"1"}, {L"Boot", L"0"}}));
+}
+
+TEST(SaveConsoleState, AFailedDeletionIsSkippedAndTheRestRuns) {
+  FakeConsoleStore store;
+  store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}};
+  store.refused.insert({L"Machine", L"2"});
+  remote::SaveConsoleState(store, {{L"x"}, {L"m", 0, 0, 0}});
+  EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"x"}, {L"2", L"b"}}));
+  EXPECT_EQ(store.sections[L"frmDown"][L"Msg"], L"m");
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#pragma once
+// Velmar's console window: the machine name with its history, the message and
+// its display time, the two shutdown options, and the Execute, Abort and
+// Close buttons. It sends its requests through its one ShutdownRequest and
+// keeps its inputs and the history in the settings store between runs.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/SessionApi.h"
+#include "remote/ConsoleLayout.h"
+#include "remote/ConsoleStore.h"
+#include "remote/RemoteShutdownApi.h"
+#include "remote/ShutdownRequest.h"
+#include "ui/Controls.h"
+#include "ui/Window.h"
+
+namespace remote {
+
+// A message box: owner, text, title and MB_ flags in, the button pressed out.
+using MessageBoxFunction =
+    std::function<int(HWND owner, const std::wstring& text, const std::wstring& title, UINT flags)>;
+
+// What the window works with; tests hand in fakes.
+struct ConsoleServices {
+  core::SessionApi& session;
+  RemoteShutdownApi& remote;
+  ConsoleStore& store;
+  MessageBoxFunction messageBox;  // empty: the system's message box
+};
+
+class ConsoleWindow : public ui::Window {
+ public:
+  explicit ConsoleWindow(ConsoleServices services);
+
+  // Creates the window, centred and hidden, and restores its inputs.
+  void Load();
+  // A message box of the program over this window.
+  int ShowMessage(const std::wstring& text, UINT flags);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnUnload() override;
+
+ private:
+  void OnExecute();
+  void OnAbort();
+  void OnClear();
+  void ShowTimeOut();
+  // Ready: every button works. Busy: a request is under way. Requested: it
+  // was accepted, and only its abort or closing the window remain.
+  enum class ButtonState { Ready, Busy, Requested };
+  void SetButtonState(ButtonState state);
+  void MoveFocusPast(HWND control, bool backwards);
+
+  ShutdownRequest& Request();
+  std::vector<std::wstring> History() const;
+  void ShowHistory(const std::vector<std::wstring>& history);
+  ui::TwipsRect Place(ControlId id) const;
+
+  ConsoleServices services_;
+  std::unique_ptr<ShutdownRequest> request_;
+  std::wstring abortTarget_;  // empty: the local machine
+
+  ui::Label machineLabel_;
+  ui::ComboBox machine_;
+  ui::Button clear_;
+  ui::Frame messageFrame_;
+  ui::Label messageLabel_;
+  ui::TextBox message_;
+  ui::Label timeLabel_;
+  ui::ScrollBar timeOut_;
+  ui::Label timeOutLabel_;
+  ui::Frame optionsFrame_;
+  ui::CheckBox forceClose_;
+  ui::CheckBox restart_;
+  ui::Button abort_;
+  ui::Button execute_;
+  ui::Button close_;
+};
+
+}  // namespace remote

@@ -1,0 +1,39 @@
+#include "remote/ErrorReport.h"
+
+#include <exception>
+#include <new>
+
+#include "core/Win32Error.h"
+
+namespace remote {
+namespace {
+
+// The numbers the handlers have always shown for these failures.
+constexpr std::int32_t kOutOfMemory = 7;
+constexpr std::int32_t kInternalError = 51;
+
+// The library's own texts are ASCII; anything else is not trusted as text.
+std::wstring WidenAscii(const char* text) {
+  std::wstring wide;
+  for (const char* p = text; *p; ++p)
+    wide += static_cast<unsigned char>(*p) < 0x80 ? static_cast<wchar_t>(*p) : L'?';
+  return wide;
+}
+
+}  // namespace
+
+ErrorReport ReportCurrentException() {
+  try {
+    throw;
+  } catch (const core::Win32Error& e) {
+    return {L"内部エラーです。" + core::Win32ErrorText(e), kInternalError};
+  } catch (const std::bad_alloc&) {
+    return {L"メモリが不足しています。", kOutOfMemory};
+  } catch (const std::exception& e) {
+    return {L"内部エラーです。" + WidenAscii(e.what()), kInternalError};
+  } catch (...) {
+    return {L"内部エラーです。", kInternalError};
+  }
+}
+
+}  // namespace remote

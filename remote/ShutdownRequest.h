@@ -1,0 +1,46 @@
+#pragma once
+// Velmar's request object: the parameters of a shutdown request, the request
+// to a named or the local machine, its abort, and the text of the last
+// failure. It shows nothing; the console window shows LastError.
+#include <cstdint>
+#include <string>
+
+#include "core/SessionApi.h"
+#include "remote/RemoteShutdownApi.h"
+
+namespace remote {
+
+class ShutdownRequest {
+ public:
+  ShutdownRequest(core::SessionApi& session, RemoteShutdownApi& remote);
+
+  // Asks the machine (empty: the local one) to shut down; true when accepted.
+  bool Send(std::wstring machine);
+  // Asks the machine (empty: the local one) to abort a pending shutdown.
+  bool Abort(std::wstring machine);
+
+  const std::wstring& Message() const { return message_; }
+  void Message(std::wstring message) { message_ = std::move(message); }
+  std::int32_t TimeOut() const { return timeOut_; }
+  void TimeOut(std::int32_t timeOut) { timeOut_ = timeOut; }
+  bool ForceAppsClosed() const { return forceAppsClosed_; }
+  void ForceAppsClosed(bool forceAppsClosed) { forceAppsClosed_ = forceAppsClosed; }
+  bool RebootAfterShutdown() const { return rebootAfterShutdown_; }
+  void RebootAfterShutdown(bool rebootAfterShutdown) { rebootAfterShutdown_ = rebootAfterShutdown; }
+  const std::wstring& LastError() const { return lastError_; }
+
+ private:
+  std::wstring GetErrorText(std::uint32_t code);
+  void EnableShutdownPrivilege();
+  bool Finish(bool accepted);
+
+  core::SessionApi& session_;
+  RemoteShutdownApi& remote_;
+  bool forceAppsClosed_ = true;
+  std::wstring message_;
+  std::int32_t timeOut_ = 0;
+  bool rebootAfterShutdown_ = true;
+  std::wstring lastError_;
+};
+
+}  // namespace remote

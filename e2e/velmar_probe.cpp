@@ -13,6 +13,7 @@
 //   velmar_probe focus                     the class of the control with the focus and
 //                                          of its parent, e.g. "Edit ComboBox"
 //   velmar_probe machine                   the text of the machine name box
+//   velmar_probe client                    the size of the window's client area: "<w> <h>"
 //   velmar_probe systext <code>            the system's one-line text for an error code
 //   velmar_probe box <ms> <ok|cancel|none> waits for a box titled Velmar: its count,
 //                                          its flags and its text, then presses a button
@@ -204,6 +205,15 @@ int Machine() {
   return 0;
 }
 
+int Client() {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  RECT client;
+  GetClientRect(found[0], &client);
+  Print(std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom) + L"\n");
+  return 0;
+}
+
 int SystemText(DWORD code) {
   wchar_t text[512] = {};
   const DWORD flags =
@@ -380,6 +390,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"keys" && args.size() == 2) return Keys(args[1]);
   if (command == L"focus" && args.size() == 1) return Focus();
   if (command == L"machine" && args.size() == 1) return Machine();
+  if (command == L"client" && args.size() == 1) return Client();
   if (command == L"systext" && args.size() == 2) return SystemText(ms(1));
   if (command == L"box" && args.size() == 3) return Box(ms(1), args[2]);
   if (command == L"dump" && args.size() == 2) return Dump(args[1]);

@@ -69,6 +69,72 @@ line=$(grep -o 'cmdline L"[^"]*wineboot.exe[^"]*"' "$work/trace" | head -n1)
 check "Enter: wineboot --end-session without --shutdown" \
   bash -c '[[ $1 == *--end-session* && $1 != *--shutdown* ]]' _ "$line"
 
+# 5. The keyboard and a screen reader, with always-on-top stored on.
+"$run" "$lprobe" forget
+"$run" "$lprobe" store TopMost=True
+"$run" "$launcher" &
+launcher_pid=$!
+look keyboard window 20000
+look names names
+check "names: the strip is named VuriRivu" [ "$(field names strip)" = VuriRivu ]
+check "names: small buttons are named 終了 ログオフ 再起動" \
+  [ "$(field names button0) $(field names button1) $(field names button2)" = "終了 ログオフ 再起動" ]
+# Where Wine's oleacc answers, it gives the same names.
+accessible_as_shown() {
+  local i
+  for i in 0 1 2; do
+    local name
+    name=$(field names "accessible$i")
+    [ "$name" = none ] || [ "$name" = "$(field names "button$i")" ] || return 1
+  done
+}
+check "names: through oleacc too" accessible_as_shown
+check "always on top: a window opened over the strip stays below it" \
+  [ "$("$run" "$lprobe" cover)" = "above strip" ]
+
+focus_is() { [ "$("$run" "$lprobe" focus)" = "focus $1" ]; }
+tab_to() {  # tab_to <control id>: Tab until that button has the focus
+  local _
+  for _ in 1 2 3 4 5 6; do
+    focus_is "$1" && return 0
+    "$run" "$lprobe" keys tab
+  done
+  focus_is "$1"
+}
+menu_at_button() {  # the menu's top-left corner is the button's bottom-left one
+  local menu button
+  menu=$("$run" "$lprobe" menu 3000 | cut -d' ' -f2-3)
+  button=$("$run" "$lprobe" buttonrect "$1" | cut -d' ' -f2,5)
+  [ -n "$menu" ] && [ "$menu" = "$button" ]
+}
+check "keyboard: Tab reaches the shut-down button" tab_to 100
+"$run" "$lprobe" keys shift+f10
+check "keyboard: Shift+F10 opens the menu at the focused button" menu_at_button 0
+"$run" "$lprobe" keys escape
+check "keyboard: Escape closes it" bash -c '! "$1" "$2" menu 500 >/dev/null' _ "$run" "$lprobe"
+# The fifth item is 常に手前 (the separator is stepped over).
+"$run" "$lprobe" keys apps down down down down down enter
+check "keyboard: the menu key's menu turns always-on-top off" \
+  poll 5 bash -c '"$1" "$2" settings frmShutDown | grep -qx TopMost=False' _ "$run" "$lprobe"
+check "always on top, off: a window opened over the strip covers it" \
+  [ "$("$run" "$lprobe" cover)" = "above cover" ]
+check "keyboard: Tab reaches the shut-down button again" tab_to 100
+"$run" "$lprobe" keys shift+f10 down down down down down down enter
+check "keyboard: the menu turns large buttons on" \
+  poll 5 bash -c '"$1" "$2" settings frmShutDown | grep -qx LageButton=True' _ "$run" "$lprobe"
+look large_names names
+check "names: large buttons are named alike" \
+  [ "$(field large_names button0) $(field large_names button1) $(field large_names button2)" = "終了 ログオフ 再起動" ]
+check "keyboard: Tab reaches the restart button" tab_to 102
+before=$(queries)
+"$run" "$lprobe" keys space
+check "keyboard: Space asks, and the dialog takes Cancel" poll 15 "$run" "$lprobe" answer cancel
+check "keyboard: dialog and backdrop close" "$run" "$lprobe" gone 5000
+check "keyboard: the focus is back on the restart button" poll 5 focus_is 102
+check "keyboard: no end-of-session request" [ "$(queries)" = "$before" ]
+"$run" "$lprobe" close
+check "keyboard: the strip closes" timeout 15 tail --pid="$launcher_pid" -f /dev/null
+
 [ "$failures" = 0 ] || tail -n +1 "$work"/first "$work"/area "$work"/again "$work"/restart "$work"/cancelled \
-  "$work"/again_restart 2>/dev/null
+  "$work"/again_restart "$work"/keyboard "$work"/names "$work"/large_names 2>/dev/null
 finish

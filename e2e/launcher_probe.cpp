@@ -22,7 +22,20 @@
 //   launcher_probe forget             deletes HKCU\Software\VuriRivu
 //   launcher_probe store <name=value>...  writes text values under
 //                                     HKCU\Software\VuriRivu\frmShutDown
+//   launcher_probe names              the names a screen reader gets: the
+//                                     strip's, and each visible button's as
+//                                     window text and through oleacc
+//   launcher_probe cover              opens a plain window over the strip,
+//                                     in front, and says which one is above
+//   launcher_probe keys <key>...      presses keys (tab, space, escape, down,
+//                                     enter, shift+f10, apps) on the keyboard,
+//                                     the strip in front
+//   launcher_probe focus              the id of the strip's control with the focus
+//   launcher_probe menu <ms>          waits for the strip's popup menu: its rectangle
+//   launcher_probe buttonrect <i>     button i's rectangle on the screen
 #include <windows.h>
+// After windows.h, which they need.
+#include <oleacc.h>
 
 #include <cstdio>
 #include <functional>
@@ -310,6 +323,153 @@ int Close() {
   return launcher && PostMessageW(launcher, WM_CLOSE, 0, 0) ? 0 : 1;
 }
 
+// The name an accessibility client reads from a control, or "none" where
+// Wine's oleacc gives none.
+std::wstring AccessibleName(HWND control) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object))))
+    return L"none";
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text = L"none";
+  if (SUCCEEDED(object->get_accName(self, &name)) && name) text = name;
+  SysFreeString(name);
+  object->Release();
+  return text;
+}
+
+int Names() {
+  const HWND launcher = WaitForDocked(5000);
+  if (!launcher) return 1;
+  CoInitialize(nullptr);
+  Print(L"strip " + TextOf(launcher));
+  for (int i = 0; i < kButtonCount; ++i) {
+    const HWND button = GetDlgItem(launcher, kFirstButtonId + i);
+    if (!button || !IsWindowVisible(button)) continue;
+    Print(L"button" + std::to_wstring(i) + L" " + TextOf(button));
+    Print(L"accessible" + std::to_wstring(i) + L" " + AccessibleName(button));
+  }
+  CoUninitialize();
+  return 0;
+}
+
+LRESULT CALLBACK CoverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// A plain window, as a user's other program would open one, over the strip
+// and brought to the front: the strip stays above it only while it is topmost.
+int Cover() {
+  const HWND launcher = WaitForDocked(5000);
+  if (!launcher) return 1;
+  WNDCLASSW type{};
+  type.lpfnWndProc = CoverProc;
+  type.hInstance = GetModuleHandleW(nullptr);
+  type.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  type.lpszClassName = L"LauncherCover";
+  RegisterClassW(&type);
+  RECT r;
+  GetWindowRect(launcher, &r);
+  const HWND cover = CreateWindowExW(0, type.lpszClassName, L"cover", WS_POPUP | WS_VISIBLE, r.left - 10,
+                                     r.top - 10, r.right - r.left + 20, r.bottom - r.top + 20, nullptr,
+                                     nullptr, type.hInstance, nullptr);
+  if (!cover) return 1;
+  SetForegroundWindow(cover);
+  SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  MSG message;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 300) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(kPollMs);
+  }
+  // Walking up from the cover: the strip is above it if it is met.
+  HWND above = cover;
+  while (above && above != launcher) above = GetWindow(above, GW_HWNDPREV);
+  Print(std::wstring(L"above ") + (above == launcher ? L"strip" : L"cover"));
+  DestroyWindow(cover);
+  return 0;
+}
+
+bool AddKey(const std::wstring& name, std::vector<INPUT>& keys) {
+  const auto press = [&keys](WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    keys.push_back(input);
+  };
+  if (name == L"shift+f10") {
+    press(VK_SHIFT, false);
+    press(VK_F10, false);
+    press(VK_F10, true);
+    press(VK_SHIFT, true);
+    return true;
+  }
+  const std::pair<const wchar_t*, WORD> named[] = {{L"tab", VK_TAB},       {L"space", VK_SPACE},
+                                                   {L"escape", VK_ESCAPE}, {L"down", VK_DOWN},
+                                                   {L"enter", VK_RETURN},  {L"apps", VK_APPS}};
+  for (const auto& [text, key] : named) {
+    if (name != text) continue;
+    press(key, false);
+    press(key, true);
+    return true;
+  }
+  return false;
+}
+
+int Keys(const std::vector<std::wstring>& names) {
+  const HWND launcher = WaitForDocked(5000);
+  if (!launcher) return 1;
+  std::vector<INPUT> keys;
+  for (const std::wstring& name : names)
+    if (!AddKey(name, keys)) return 2;
+  // Into whatever of the program is in front: the strip, or its open menu.
+  if (!VisibleProgramWindow(L"#32768")) SetForegroundWindow(launcher);
+  for (INPUT& key : keys) {
+    SendInput(1, &key, sizeof(INPUT));
+    // One at a time, each given time to arrive: a key may open a menu the
+    // next one is meant for.
+    Sleep(100);
+  }
+  return 0;
+}
+
+int Focus() {
+  const HWND launcher = WaitForDocked(5000);
+  if (!launcher) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(launcher, nullptr), &info);
+  const bool ours = info.hwndFocus && IsChild(launcher, info.hwndFocus);
+  Print(L"focus " + (ours ? std::to_wstring(GetDlgCtrlID(info.hwndFocus)) : std::wstring(L"none")));
+  return 0;
+}
+
+int Menu(DWORD waitMs) {
+  const HWND menu = WaitFor(L"#32768", waitMs);
+  if (!menu) {
+    Print(L"menu none");
+    return 1;
+  }
+  RECT r;
+  GetWindowRect(menu, &r);
+  Print(L"menu " + RectText(r));
+  return 0;
+}
+
+int ButtonRect(int index) {
+  const HWND launcher = WaitForDocked(5000);
+  const HWND button = launcher ? GetDlgItem(launcher, kFirstButtonId + index) : nullptr;
+  if (!button) return 1;
+  RECT r;
+  GetWindowRect(button, &r);
+  Print(L"button " + RectText(r));
+  return 0;
+}
+
 DWORD Number(const std::wstring& text) { return wcstoul(text.c_str(), nullptr, 10); }
 
 }  // namespace
@@ -328,8 +488,16 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() >= 2 && command == L"store") return Store({args.begin() + 1, args.end()});
   if (args.size() == 1 && command == L"endsession") return EndSession();
   if (args.size() == 1 && command == L"close") return Close();
-  fwprintf(stderr,
-           L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|ok|cancel | gone <ms>"
-           L" | settings <section> | forget | store <name=value>... | endsession | close\n");
+  if (args.size() == 1 && command == L"names") return Names();
+  if (args.size() == 1 && command == L"cover") return Cover();
+  if (args.size() >= 2 && command == L"keys") return Keys({args.begin() + 1, args.end()});
+  if (args.size() == 1 && command == L"focus") return Focus();
+  if (args.size() == 2 && command == L"menu") return Menu(Number(args[1]));
+  if (args.size() == 2 && command == L"buttonrect") return ButtonRect(static_cast<int>(Number(args[1])));
+  fwprintf(
+      stderr,
+      L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|ok|cancel | gone <ms>"
+      L" | settings <section> | forget | store <name=value>... | endsession | close | names | cover"
+      L" | keys <key>... | focus | menu <ms> | buttonrect <i>\n");
   return 2;
 }

@@ -83,6 +83,18 @@ not_nt_case() {
     same "$(p dump "$settings\\Machine" | tr '\n' ' ')" '1=srv1 2=SRV1 '
 }
 
+first_key_case() {
+  p delete "$settings"
+  start_velmar
+  check "first key: the window appears" quiet p window 15000
+  check "first key: the focus starts in the machine box" same "$(p focus)" 'Edit ComboBox'
+  p keys e
+  check "first key: \"e\" opens no box" same "$(p box 1000 none | head -n1)" 0
+  check "first key: \"e\" is typed into the machine box" same "$(p machine)" e
+  p click '閉じる'
+  check "first key: Close ends the program" ends "$velmar_pid" 15
+}
+
 second_start_case() {
   start_velmar
   local first=$velmar_pid
@@ -102,5 +114,6 @@ if win98_honoured; then
 else
   echo "skipped: Wine does not report platform 1 under the win98 setting"
 fi
+first_key_case
 second_start_case
 finish

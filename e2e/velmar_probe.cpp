@@ -8,6 +8,12 @@
 //                                          Execute and Abort read e.g. "1 0 1"
 //   velmar_probe click <caption>           presses the window's button with that caption
 //   velmar_probe type <text>               types the text into the machine name box
+//   velmar_probe keys <text>               presses the keys of the text on the keyboard,
+//                                          Velmar's window in front
+//   velmar_probe focus                     the class of the control with the focus and
+//                                          of its parent, e.g. "Edit ComboBox"
+//   velmar_probe machine                   the text of the machine name box
+//   velmar_probe client                    the size of the window's client area: "<w> <h>"
 //   velmar_probe systext <code>            the system's one-line text for an error code
 //   velmar_probe box <ms> <ok|cancel|none> waits for a box titled Velmar: its count,
 //                                          its flags and its text, then presses a button
@@ -150,9 +156,68 @@ int Type(const std::wstring& text) {
   return 0;
 }
 
+// The window in front, then each character's key down and up, as a user's
+// keyboard would give them to whatever has the focus.
+int Keys(const std::wstring& text) {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  SetForegroundWindow(found[0]);
+  std::vector<INPUT> keys;
+  for (wchar_t c : text) {
+    const SHORT key = VkKeyScanW(c);
+    if (key == -1) return 2;
+    INPUT press{};
+    press.type = INPUT_KEYBOARD;
+    press.ki.wVk = LOBYTE(key);
+    keys.push_back(press);
+    press.ki.dwFlags = KEYEVENTF_KEYUP;
+    keys.push_back(press);
+  }
+  const UINT sent = SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  // Delivered by the time the window has answered a message sent after them.
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(found[0], WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+  return sent == keys.size() ? 0 : 1;
+}
+
+int Focus() {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(found[0], nullptr), &info) || !info.hwndFocus) {
+    Print(L"none\n");
+    return 0;
+  }
+  Print(ClassOf(info.hwndFocus) + L" " + ClassOf(GetParent(info.hwndFocus)) + L"\n");
+  return 0;
+}
+
+int Machine() {
+  const std::vector<HWND> found = VelmarWindows();
+  const HWND combo = found.size() == 1 ? FindWindowExW(found[0], nullptr, L"ComboBox", nullptr) : nullptr;
+  const HWND edit = combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+  if (!edit) return 1;
+  // GetWindowText does not read a control of another process: WM_GETTEXT does.
+  wchar_t text[256] = {};
+  SendMessageW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  Print(std::wstring(text) + L"\n");
+  return 0;
+}
+
+int Client() {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  RECT client;
+  GetClientRect(found[0], &client);
+  Print(std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom) + L"\n");
+  return 0;
+}
+
 int SystemText(DWORD code) {
   wchar_t text[512] = {};
-  const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK;
+  const DWORD flags =
+      FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK;
   if (!FormatMessageW(flags, nullptr, code, LANG_USER_DEFAULT, text, 512, nullptr)) return 1;
   Print(std::wstring(text) + L"\n");
   return 0;
@@ -322,6 +387,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"buttons" && args.size() == 3) return Buttons(args[1], ms(2));
   if (command == L"click" && args.size() == 2) return Click(args[1]);
   if (command == L"type" && args.size() == 2) return Type(args[1]);
+  if (command == L"keys" && args.size() == 2) return Keys(args[1]);
+  if (command == L"focus" && args.size() == 1) return Focus();
+  if (command == L"machine" && args.size() == 1) return Machine();
+  if (command == L"client" && args.size() == 1) return Client();
   if (command == L"systext" && args.size() == 2) return SystemText(ms(1));
   if (command == L"box" && args.size() == 3) return Box(ms(1), args[2]);
   if (command == L"dump" && args.size() == 2) return Dump(args[1]);

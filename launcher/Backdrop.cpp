@@ -14,7 +14,9 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 // What task lists call the backdrop; it has always been named so.
-constexpr const wchar_t* kCaption = L"Form2";
+// Never shown (the window has no title bar), but what a screen reader names
+// the frozen screen by.
+constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
 
 // Gives the desktop's device context back when the capture is done, also when
 // loading the form failed on the way.

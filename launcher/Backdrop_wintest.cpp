@@ -217,7 +217,7 @@ TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {
   EXPECT_EQ(place.top, 0);
   EXPECT_EQ(place.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(place.bottom, GetSystemMetrics(SM_CYSCREEN));
-  EXPECT_EQ(testing_support::Utf8(caption), "Form2");
+  EXPECT_EQ(testing_support::Utf8(caption), "VuriRivu 終了の確認");
   EXPECT_TRUE(disabledUnderDialog);
 }
 

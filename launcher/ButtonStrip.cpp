@@ -1,5 +1,7 @@
 #include "launcher/ButtonStrip.h"
 
+#include <algorithm>
+
 #include "launcher/Backdrop.h"
 #include "launcher/MediaEjector.h"
 #include "launcher/SessionEndMode.h"
@@ -30,6 +32,8 @@ void ButtonStrip::Show() {
   }
   ui::WindowSpec params;
   params.className = kClassName;
+  // No title bar shows it; it names the strip for a screen reader.
+  params.caption = ui::ProgramTitle();
   // No title bar, a fixed dialog frame and, as a tool window, no taskbar button.
   params.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
   params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
@@ -95,7 +99,8 @@ void ButtonStrip::ApplySettings() {
     ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
     button.Move(place.bounds);
     button.SetPicture(place.picture);
-    button.SetText(place.showsCaption ? kButtonTags[static_cast<std::size_t>(i)] : L"");
+    button.SetText(kButtonTags[static_cast<std::size_t>(i)]);
+    button.ShowCaption(place.showsCaption);
     button.BringToFront();
   }
 
@@ -154,10 +159,25 @@ void ButtonStrip::OnButtonMouseDown(int button) {
   if (button != 2) return;
   POINT at;
   GetCursorPos(&at);
+  OpenMenu(at);
+}
+
+void ButtonStrip::OpenMenu(POINT at) {
   // The menu is modal here: the choice is handled before this returns.
   const UINT chosen = menu_.Track(Handle(), at);
   if (chosen >= kFirstMenuId && chosen < kFirstMenuId + kMenuItemCount)
     OnMenuItem(static_cast<int>(chosen - kFirstMenuId));
+}
+
+bool ButtonStrip::OpenMenuFromKeyboard() {
+  const HWND focus = GetFocus();
+  const auto focused = std::find_if(buttons_.begin(), buttons_.end(),
+                                    [focus](const ui::PictureButton& b) { return b.Handle() == focus; });
+  if (focus == nullptr || focused == buttons_.end()) return false;
+  RECT place;
+  GetWindowRect(focus, &place);
+  OpenMenu({place.left, place.bottom});
+  return true;
 }
 
 void ButtonStrip::OnButtonMouseUp() {
@@ -183,8 +203,14 @@ bool ButtonStrip::OnCommand(int id, int code, HWND control) {
 void ButtonStrip::OnButtonClick(int index) {
   const auto mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
+  const HWND focus = GetFocus();
   const bool ended = std::make_shared<Backdrop>(services_)->Run(*mode, settings_.autoEject);
-  if (ended && *mode != SessionEndMode::Standby) Close(ui::CloseReason::Code);
+  if (ended && *mode != SessionEndMode::Standby) {
+    Close(ui::CloseReason::Code);
+  } else if (focus && IsChild(Handle(), focus)) {
+    // Cancelled (or back from standby): the keyboard is where it was.
+    SetFocus(focus);
+  }
 }
 
 bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
@@ -201,6 +227,9 @@ void ButtonStrip::OnUnload() {
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The work area or the display may have changed: dock again.
   if (message == WM_SETTINGCHANGE && loaded_) ApplySettings();
+  // Shift+F10 or the menu key on a focused button (a mouse's right click has
+  // opened the menu on its way down already).
+  if (message == WM_CONTEXTMENU && lParam == -1 && OpenMenuFromKeyboard()) return 0;
   if (message == WM_DRAWITEM) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     const int index = static_cast<int>(item.CtlID) - kFirstButtonId;

@@ -53,6 +53,9 @@ class ButtonStrip : public ui::Window {
   void ShowMenuState();
   void OnMenuItem(int k);
   void OnButtonMouseDown(int button);
+  void OpenMenu(POINT at);
+  // At the focused button, if a button has the focus.
+  bool OpenMenuFromKeyboard();
   void OnButtonMouseUp();
   void OnButtonClick(int index);
 

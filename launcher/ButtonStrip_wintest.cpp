@@ -19,6 +19,7 @@
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeWindowSettings.h"
 #include "ui/Handles.h"
+#include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/PendingError.h"
 #include "ui/ScreenTwips.h"
@@ -114,7 +115,9 @@ TEST_F(FrmShutDown, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(form->Button(i).IsVisible()) << i;
     EXPECT_EQ(form->Button(i).Picture(), 201 + i);
-    EXPECT_EQ(form->Button(i).Text(), L"");
+    // Named for a screen reader, but only the picture is painted.
+    EXPECT_EQ(form->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
+    EXPECT_FALSE(form->Button(i).CaptionShown());
   }
   EXPECT_FALSE(form->Button(3).IsVisible());
   EXPECT_FALSE(store->topMost);
@@ -129,6 +132,9 @@ TEST_F(FrmShutDown, TheWindowHasNoTitleBarAFixedDialogFrameAndNoTaskbarButton) {
   EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
   EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
   EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+  wchar_t name[64] = {};
+  GetWindowTextW(form->Handle(), name, 64);
+  EXPECT_STREQ(name, ui::ProgramTitle().c_str());
 }
 
 TEST_F(FrmShutDown, EachCornerDocksAndWritesAllSix) {
@@ -196,13 +202,15 @@ TEST_F(FrmShutDown, TheClientAreaFitsTheButtonsInEveryMode) {
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(form->Button(i).Picture(), 101 + i);
     EXPECT_EQ(form->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
+    EXPECT_TRUE(form->Button(i).CaptionShown());
   }
   Choose(8);
   EXPECT_EQ(Client(), ClientOf(2880, 960));
   EXPECT_FALSE(form->Button(3).IsVisible());
   Choose(6);
   EXPECT_EQ(Client(), ClientOf(1260, 420));
-  EXPECT_EQ(form->Button(0).Text(), L"");
+  EXPECT_EQ(form->Button(0).Text(), launcher::kButtonTags[0]);
+  EXPECT_FALSE(form->Button(0).CaptionShown());
 }
 
 TEST_F(FrmShutDown, AStandbyButtonWidensTheStripToTheLeftInARightCorner) {

@@ -98,12 +98,7 @@ LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     // Like a dialog, the focus goes to OK on opening and back to where it was
     // when the dialog is activated again.
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
-      } else {
-        SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : ok_.Handle());
-      }
+      KeepFocusAcrossActivation(wParam, ok_.Handle());
       return 0;
   }
   return ui::Window::HandleMessage(message, wParam, lParam);
@@ -133,6 +128,9 @@ void CountdownDialog::OnCountTick() {
   const CountdownStep step = NextCountdownStep(count_, messageSuffix_);
   count_ = step.count;
   message_.SetText(step.label);
+  // A screen reader hears the count from the label's name changing; the
+  // focus stays on the buttons.
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, message_.Handle(), OBJID_CLIENT, CHILDID_SELF);
   if (step.lamp) {
     for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) lamps_[i].SetVisible(i == *step.lamp);
   }
@@ -154,9 +152,6 @@ void CountdownDialog::OnCancel() {
   Unload();
 }
 
-void CountdownDialog::OnUnload() {
-  countTimer_.Stop();
-  lastFocus_ = nullptr;
-}
+void CountdownDialog::OnUnload() { countTimer_.Stop(); }
 
 }  // namespace launcher

@@ -62,7 +62,6 @@ class CountdownDialog : public ui::Window {
   ui::Button ok_;
   ui::Button cancel_;
   ui::Timer countTimer_{*this, 1, kCountIntervalMs};
-  HWND lastFocus_ = nullptr;  // given back when the dialog is activated again
 };
 
 }  // namespace launcher

@@ -44,6 +44,40 @@ RECT ClientPlace(HWND control) {
   return r;
 }
 
+// The name changes a screen reader hears from this thread's windows: which
+// control each came from, and where the focus was meanwhile.
+class NameChangeListener {
+ public:
+  NameChangeListener() {
+    current_ = this;
+    hook_ =
+        SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &NameChangeListener::Heard,
+                        GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+  }
+  ~NameChangeListener() {
+    UnhookWinEvent(hook_);
+    current_ = nullptr;
+  }
+  NameChangeListener(const NameChangeListener&) = delete;
+  NameChangeListener& operator=(const NameChangeListener&) = delete;
+
+  // The control ids of the client objects whose names changed, in order.
+  const std::vector<int>& Controls() const { return controls_; }
+  const std::vector<int>& FocusedControls() const { return focused_; }
+
+ private:
+  static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (!current_ || object != OBJID_CLIENT || child != CHILDID_SELF) return;
+    current_->controls_.push_back(GetDlgCtrlID(hwnd));
+    current_->focused_.push_back(GetFocus() ? GetDlgCtrlID(GetFocus()) : 0);
+  }
+
+  HWINEVENTHOOK hook_ = nullptr;
+  std::vector<int> controls_;
+  std::vector<int> focused_;
+  static inline NameChangeListener* current_ = nullptr;
+};
+
 class MsgTest : public ::testing::Test {
  protected:
   // A dialog as the backdrop makes one: fresh for each question.
@@ -56,6 +90,7 @@ class MsgTest : public ::testing::Test {
 
 TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
   CountdownWatcher watcher;
+  const NameChangeListener listener;
   const bool answer = Fresh()->Ask(Mode::Restart);
 
   EXPECT_TRUE(answer);
@@ -81,6 +116,13 @@ TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItApp
                           std::pair{"3秒後に再起動します", kGreen}, std::pair{"2秒後に再起動します", kYellow},
                           std::pair{"1秒後に再起動します", kRed}));
   EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
+
+  // Each step is announced from the label, and not one moves the focus off OK
+  // once the dialog is up (the first step runs before it is shown).
+  EXPECT_EQ(listener.Controls(), std::vector<int>(9, CountdownDialog::kMessageId));
+  ASSERT_EQ(listener.FocusedControls().size(), 9u);
+  EXPECT_THAT(std::vector<int>(listener.FocusedControls().begin() + 1, listener.FocusedControls().end()),
+              testing::Each(CountdownDialog::kOkId));
 }
 
 TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {

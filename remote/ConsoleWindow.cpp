@@ -110,6 +110,11 @@ LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return MAKELRESULT(kExecuteId, DC_HASDEFID);
     // ...and the focus moves, including the one of a label's or a frame's
     // access key, which goes on to the next control that takes the focus.
+    case WM_ACTIVATE:
+      // The first control in the tab order that takes the focus: the machine
+      // box (the label before it takes none).
+      KeepFocusAcrossActivation(wParam, GetNextDlgTabItem(Handle(), nullptr, FALSE));
+      return 0;
     case WM_NEXTDLGCTL:
       if (LOWORD(lParam)) {
         SetFocus(reinterpret_cast<HWND>(wParam));

@@ -140,6 +140,23 @@ TEST(ToolTip, KnowsTheTextOfEachControl) {
   EXPECT_EQ(tips.TextOf(second.Handle()), L"現在のユーザーをログオフ");
 }
 
+TEST(ToolTip, LeavesItsWindowFreeToBeTopmostAndGoesWithItsObject) {
+  Host host;
+  host.Load();
+  HWND tipWindow = nullptr;
+  {
+    ui::ToolTip tips;
+    tips.Create(host.Handle());
+    tipWindow = tips.Handle();
+    ASSERT_TRUE(IsWindow(tipWindow));
+    SetWindowPos(host.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(GetWindowLongPtrW(host.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SetWindowPos(host.Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_FALSE(GetWindowLongPtrW(host.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  }
+  EXPECT_FALSE(IsWindow(tipWindow));
+}
+
 TEST(SingleInstance, OnlyTheFirstHolderOfANameRunsAlone) {
   {
     const ui::SingleInstance first(L"ui.test.single");

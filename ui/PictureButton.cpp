@@ -64,6 +64,12 @@ void PictureButton::SetPicture(int bitmapResource) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void PictureButton::ShowCaption(bool shown) {
+  if (shown == captionShown_) return;
+  captionShown_ = shown;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
   const HDC dc = item.hDC;
   RECT face = item.rcItem;
@@ -73,7 +79,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
   // A pressed button's face moves one pixel down and right.
   if (pushed) OffsetRect(&face, 1, 1);
 
-  const std::wstring caption = Text();
+  const std::wstring caption = captionShown_ ? Text() : std::wstring();
   RECT textBox{0, 0, 0, 0};
   const SelectedObject font(dc, DefaultFont());
   if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &textBox, DT_CALCRECT | DT_SINGLELINE);

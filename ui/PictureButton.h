@@ -1,7 +1,9 @@
 #pragma once
 // A graphical push button: a picture whose pure blue (0, 0, 255) pixels are
-// transparent, centred, with the caption below it when there is one. The
-// button is owner-drawn: its window passes its WM_DRAWITEM on to Draw.
+// transparent, centred, with the caption below it when there is one and it is
+// shown. The caption is the button's window text either way, so a screen
+// reader names a picture-only button too. The button is owner-drawn: its
+// window passes its WM_DRAWITEM on to Draw.
 #include <windows.h>
 // commctrl.h after windows.h: it needs its types.
 #include <commctrl.h>
@@ -31,6 +33,9 @@ class PictureButton : public Control {
   // The picture from one of the program's bitmap resources.
   void SetPicture(int bitmapResource);
   int Picture() const { return pictureResource_; }
+  // Whether the caption is painted below the picture.
+  void ShowCaption(bool shown);
+  bool CaptionShown() const { return captionShown_; }
   void Draw(const DRAWITEMSTRUCT& item) const;
 
   // Mouse down runs before the button reacts; mouse up after it, so a click
@@ -46,6 +51,7 @@ class PictureButton : public Control {
   Unique<HIMAGELIST, ImageListCloser> pictures_;
   int pictureResource_ = 0;
   SIZE pictureSize_{};
+  bool captionShown_ = true;
   MouseHandler mouseDown_;
   MouseHandler mouseUp_;
 };

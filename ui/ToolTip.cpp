@@ -6,12 +6,17 @@
 
 namespace ui {
 
-void ToolTip::Create(HWND owner) {
+ToolTip::~ToolTip() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void ToolTip::Create(HWND window) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
   InitCommonControlsEx(&classes);
-  owner_ = owner;
+  if (hwnd_) DestroyWindow(hwnd_);
+  owner_ = window;
   hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
 }

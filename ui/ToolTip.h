@@ -8,8 +8,16 @@ namespace ui {
 
 class ToolTip {
  public:
-  // The tooltip window belongs to its owner and goes with it.
-  void Create(HWND owner);
+  ToolTip() = default;
+  ~ToolTip();
+  ToolTip(const ToolTip&) = delete;
+  ToolTip& operator=(const ToolTip&) = delete;
+
+  // The tips of <window>'s controls. The tooltip window is not owned by
+  // <window>: a topmost window owned by it would keep it from being made
+  // topmost itself (Wine files a window set topmost behind its own topmost
+  // popups, where it stays below). It goes with this object instead.
+  void Create(HWND window);
   void Add(HWND control, const std::wstring& text) const;
   // The text shown for a control, empty when it has none.
   std::wstring TextOf(HWND control) const;

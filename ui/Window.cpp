@@ -166,6 +166,15 @@ bool Window::PreTranslateMessage(MSG& message) {
   return IsDialogMessageW(hwnd_, &message);
 }
 
+void Window::KeepFocusAcrossActivation(WPARAM activation, HWND first) {
+  if (LOWORD(activation) == WA_INACTIVE) {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+  } else {
+    SetFocus(lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : first);
+  }
+}
+
 bool Window::MoveFocusInTabOrder(bool backwards) {
   const auto count = static_cast<std::ptrdiff_t>(tabOrder_.size());
   const auto current = std::find(tabOrder_.begin(), tabOrder_.end(), GetFocus()) - tabOrder_.begin();

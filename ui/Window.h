@@ -72,6 +72,11 @@ class Window : public std::enable_shared_from_this<Window> {
   void SetControlCursor(HWND control, HCURSOR cursor) { controlCursors_[control] = cursor; }
   // Tab and Shift+Tab follow this order instead of the controls' z-order.
   void SetTabOrder(std::vector<HWND> order) { tabOrder_ = std::move(order); }
+  // For a WM_ACTIVATE, as a dialog does: the focus goes to <first> when the
+  // window is first activated, and back to the control that had it whenever
+  // the window is activated again. Otherwise the window itself would hold the
+  // focus, and a plain key would act as an access key.
+  void KeepFocusAcrossActivation(WPARAM activation, HWND first);
 
  private:
   friend class ModalScope;
@@ -83,6 +88,7 @@ class Window : public std::enable_shared_from_this<Window> {
   bool destroying_ = false;
   std::unordered_map<HWND, HCURSOR> controlCursors_;
   std::vector<HWND> tabOrder_;
+  HWND lastFocus_ = nullptr;
   class ModalScope* modal_ = nullptr;
 };
 

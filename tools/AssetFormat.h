@@ -28,14 +28,9 @@
 #include <string_view>
 #include <vector>
 
-namespace assetgen {
+#include "tools/Drawing.h"
 
-struct Rgb {
-  std::uint8_t r = 0;
-  std::uint8_t g = 0;
-  std::uint8_t b = 0;
-  bool operator==(const Rgb&) const = default;
-};
+namespace assetgen {
 
 // The 16-colour palette of Windows, in its usual order.
 inline constexpr Rgb kStandardPalette[16] = {

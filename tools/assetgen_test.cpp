@@ -223,6 +223,53 @@ TEST(Cursor, IsMonochromeWithBlackAndWhite) {
   EXPECT_EQ(Bytes(cur.begin() + mask2, cur.begin() + mask2 + 4), (Bytes{0xF9, 0xFF, 0xFF, 0xFF}));
 }
 
+// --- Drawings ------------------------------------------------------------------
+
+TEST(Drawing, ShapesCoverWhatTheySayAtEverySize) {
+  assetgen::Drawing drawing{8, {}};
+  const assetgen::Rgba red{0xFF, 0, 0, 0xFF}, blue{0, 0, 0xFF, 0xFF};
+  drawing.shapes = {{assetgen::ShapeType::kRect, red, {0, 0, 4, 8}},
+                    {assetgen::ShapeType::kPolygon, blue, {4, 0, 8, 0, 8, 4}},
+                    {assetgen::ShapeType::kArc, red, {4, 4, 3, 2, 90, 180}},
+                    {assetgen::ShapeType::kLine, blue, {1.6, 5, 7.2, 7.8, 7.2}},
+                    {assetgen::ShapeType::kEllipse, blue, {2.5, 2.5, 1.5, 0.9}}};
+  for (int side : {8, 16, 64}) {
+    SCOPED_TRACE(side);
+    assetgen::Picture picture = assetgen::Rasterize(drawing, side);
+    auto at = [&](double x, double y) {
+      return picture.At(static_cast<int>(x * side / 8), static_cast<int>(y * side / 8));
+    };
+    EXPECT_EQ(at(0.5, 7.5), red) << "the rectangle";
+    EXPECT_EQ(at(7.5, 0.5), blue) << "the polygon";
+    EXPECT_EQ(at(4.5, 3.5), assetgen::Rgba{}) << "below the polygon's diagonal";
+    EXPECT_EQ(at(6.5, 4.2), red) << "the arc between 3 and 6 o'clock";
+    EXPECT_EQ(at(4, 1), assetgen::Rgba{}) << "no arc at 12 o'clock";
+    EXPECT_EQ(at(6.5, 7.5), blue) << "the line";
+    EXPECT_EQ(at(2.5, 2.5), blue) << "the ellipse";
+    EXPECT_EQ(at(2.5, 0.5), red) << "above the flat ellipse";
+  }
+}
+
+TEST(Drawing, OnAKeyColourEdgesBlendOnlyAmongThePaints) {
+  assetgen::Drawing drawing{4, {}};
+  const assetgen::Rgba black{0, 0, 0, 0xFF}, red{0xE0, 0x20, 0x20, 0xFF};
+  drawing.shapes = {{assetgen::ShapeType::kEllipse, black, {2, 2, 1.6}},
+                    {assetgen::ShapeType::kEllipse, red, {2, 2, 1.1}}};
+  const assetgen::Rgb key{0, 0, 0xFF};
+  assetgen::Picture picture = assetgen::RasterizeOnKey(drawing, 40, key);
+  std::set<std::uint32_t> blends;
+  for (const assetgen::Rgba& c : picture.pixels) {
+    EXPECT_EQ(c.a, 0xFF);
+    if (assetgen::Rgb{c.r, c.g, c.b} == key) continue;
+    EXPECT_EQ(c.b, c.g) << "a blend of red and black, never of blue";
+    EXPECT_LE(c.r, 0xE0);
+    if (c != black && c != red) blends.insert(static_cast<std::uint32_t>(c.r));
+  }
+  EXPECT_GE(blends.size(), 3u) << "the edge between red and black is smoothed";
+  EXPECT_EQ(picture.At(0, 0), (assetgen::Rgba{0, 0, 0xFF, 0xFF}));
+  EXPECT_EQ(picture.At(20, 20), red);
+}
+
 // --- Rejected sources ---------------------------------------------------------
 
 TEST(Rejects, ARowOfTheWrongLength) {

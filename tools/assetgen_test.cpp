@@ -1,12 +1,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "tools/AssetFormat.h"
+#include "tools/Png.h"
 
 using assetgen::AssetError;
 using assetgen::Rgb;
@@ -90,6 +94,106 @@ TEST(Bitmap, WindowsCrlfLineEndsAreAccepted) {
     text.insert(at, "\r");
   }
   EXPECT_EQ(Make(text), Make(kSmallBitmap));
+}
+
+// --- PNG, as Windows reads it in an icon -------------------------------------
+
+std::uint32_t Big32(const Bytes& b, std::size_t at) {
+  return static_cast<std::uint32_t>(b.at(at)) << 24 | static_cast<std::uint32_t>(b.at(at + 1)) << 16 |
+         static_cast<std::uint32_t>(b.at(at + 2)) << 8 | b.at(at + 3);
+}
+
+// A PNG read back: every chunk's CRC checked, the rows inflated and unfiltered.
+assetgen::Picture ReadPng(const Bytes& png) {
+  const Bytes signature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  EXPECT_EQ(Bytes(png.begin(), png.begin() + 8), signature);
+  int side = 0, bits = 0, type = 0;
+  Bytes palette, alphas, packed;
+  for (std::size_t at = 8; at < png.size();) {
+    std::uint32_t length = Big32(png, at);
+    std::string name(png.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                     png.begin() + static_cast<std::ptrdiff_t>(at + 8));
+    Bytes data(png.begin() + static_cast<std::ptrdiff_t>(at + 8),
+               png.begin() + static_cast<std::ptrdiff_t>(at + 8 + length));
+    EXPECT_EQ(Big32(png, at + 8 + length), crc32(0, png.data() + at + 4, length + 4)) << name;
+    if (name == "IHDR") {
+      EXPECT_EQ(Big32(data, 0), Big32(data, 4)) << "square";
+      side = static_cast<int>(Big32(data, 0));
+      bits = data.at(8);
+      type = data.at(9);
+      EXPECT_EQ(Bytes(data.begin() + 10, data.end()), (Bytes{0, 0, 0}))
+          << "deflate, adaptive filters, no interlace";
+    }
+    if (name == "PLTE") palette = data;
+    if (name == "tRNS") alphas = data;
+    if (name == "IDAT") packed.insert(packed.end(), data.begin(), data.end());
+    at += 12 + length;
+  }
+  EXPECT_TRUE(type == 3 || (type == 6 && bits == 8)) << "palette or RGBA";
+  std::size_t channels = type == 6 ? 4 : 1;
+  std::size_t stride = (static_cast<std::size_t>(side) * channels * static_cast<std::size_t>(bits) + 7) / 8;
+  uLongf size = static_cast<uLongf>((stride + 1) * static_cast<std::size_t>(side));
+  Bytes rows(size + 1);
+  uLongf inflated = static_cast<uLongf>(rows.size());
+  EXPECT_EQ(uncompress(rows.data(), &inflated, packed.data(), static_cast<uLong>(packed.size())), Z_OK);
+  EXPECT_EQ(inflated, size) << "inflates to exactly the rows of the picture";
+  assetgen::Picture picture{side, {}};
+  std::size_t step = std::max<std::size_t>(1, channels * static_cast<std::size_t>(bits) / 8);
+  Bytes previous(stride, 0);
+  for (std::size_t y = 0; y < static_cast<std::size_t>(side); ++y) {
+    std::uint8_t filter = rows.at(y * (stride + 1));
+    EXPECT_LE(filter, 4);
+    Bytes row(rows.begin() + static_cast<std::ptrdiff_t>(y * (stride + 1) + 1),
+              rows.begin() + static_cast<std::ptrdiff_t>((y + 1) * (stride + 1)));
+    for (std::size_t i = 0; i < stride; ++i) {
+      int left = i >= step ? row[i - step] : 0, up = previous[i], corner = i >= step ? previous[i - step] : 0;
+      int p = left + up - corner;
+      int paeth = std::abs(p - left) <= std::abs(p - up) && std::abs(p - left) <= std::abs(p - corner) ? left
+                  : std::abs(p - up) <= std::abs(p - corner)                                           ? up
+                                                             : corner;
+      const int predicted[] = {0, left, up, (left + up) / 2, paeth};
+      row[i] = static_cast<std::uint8_t>(row[i] + predicted[std::min<int>(filter, 4)]);
+    }
+    for (std::size_t x = 0; x < static_cast<std::size_t>(side); ++x) {
+      if (type == 6) {
+        picture.pixels.push_back({row[4 * x], row[4 * x + 1], row[4 * x + 2], row[4 * x + 3]});
+        continue;
+      }
+      std::size_t bit = x * static_cast<std::size_t>(bits);
+      std::size_t index = (row[bit / 8] >> (8 - bits - static_cast<int>(bit % 8))) & ((1u << bits) - 1);
+      EXPECT_LT(3 * index, palette.size());
+      picture.pixels.push_back({palette.at(3 * index), palette.at(3 * index + 1), palette.at(3 * index + 2),
+                                index < alphas.size() ? alphas[index] : std::uint8_t{0xFF}});
+    }
+    previous = row;
+  }
+  return picture;
+}
+
+assetgen::Picture Filled(int side, assetgen::Rgba colour) {
+  return {side, std::vector<assetgen::Rgba>(static_cast<std::size_t>(side * side), colour)};
+}
+
+TEST(Png, APaletteOfFewColoursTakesTheFewestBitsAndKeepsAlpha) {
+  assetgen::Picture picture = Filled(9, {0x10, 0x20, 0x30, 0xFF});
+  picture.pixels[4] = {};
+  picture.pixels[5] = {0xFF, 0, 0, 0x80};
+  Bytes png = assetgen::EncodePng(picture);
+  EXPECT_EQ(png[24], 2) << "three colours fit in two bits";
+  EXPECT_EQ(png[25], 3) << "palette";
+  EXPECT_EQ(ReadPng(png).pixels, picture.pixels);
+}
+
+TEST(Png, ManyColoursAreStoredAsRgbaExactly) {
+  assetgen::Picture picture = Filled(20, {});
+  for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+    picture.pixels[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i / 3),
+                         static_cast<std::uint8_t>(255 - i % 256), static_cast<std::uint8_t>(1 + i % 255)};
+  }
+  Bytes png = assetgen::EncodePng(picture);
+  EXPECT_EQ(png[24], 8);
+  EXPECT_EQ(png[25], 6) << "RGBA";
+  EXPECT_EQ(ReadPng(png).pixels, picture.pixels);
 }
 
 // --- .ico --------------------------------------------------------------------

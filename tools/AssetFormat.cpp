@@ -94,7 +94,7 @@ bool WellFormed(ShapeType type, const std::vector<double>& n) {
 std::string Describe(Kind kind) {
   switch (kind) {
     case Kind::kBitmap:
-      return "a bmp24 picture";
+      return "a bmp picture";
     case Kind::kIcon:
       return "an icon";
     case Kind::kCursor:
@@ -155,15 +155,15 @@ class Parser {
 
   void OnKind(const std::vector<std::string_view>& words) {
     if (haveKind_) Fail("'kind' given twice");
-    if (words.size() != 2) Fail("expected 'kind bmp24', 'kind ico' or 'kind cur'");
-    if (words[1] == "bmp24") {
+    if (words.size() != 2) Fail("expected 'kind bmp', 'kind ico' or 'kind cur'");
+    if (words[1] == "bmp") {
       asset_.kind = Kind::kBitmap;
     } else if (words[1] == "ico") {
       asset_.kind = Kind::kIcon;
     } else if (words[1] == "cur") {
       asset_.kind = Kind::kCursor;
     } else {
-      Fail("unknown kind " + Quote(words[1]) + "; expected bmp24, ico or cur");
+      Fail("unknown kind " + Quote(words[1]) + "; expected bmp, ico or cur");
     }
     haveKind_ = true;
   }
@@ -185,20 +185,20 @@ class Parser {
     if (palette_.contains(c)) Fail("character " + Quote(words[1]) + " declared twice");
     std::optional<Rgba> paint = Rgba{};
     if (words[2] == "transparent") {
-      if (asset_.kind == Kind::kBitmap) Fail("a bmp24 picture has no transparent pixels");
+      if (asset_.kind == Kind::kBitmap) Fail("a bmp picture has no transparent pixels");
       if (haveTransparent_) Fail("only one character may be transparent");
       haveTransparent_ = true;
     } else {
       paint = HexColour(words[2]);
       if (!paint) Fail("colour " + Quote(words[2]) + " is not RRGGBB or RRGGBBAA in hex");
       if (paint->a == 0) Fail("colour " + Quote(words[2]) + " is see-through; declare it 'transparent'");
-      if (paint->a < 0xFF && asset_.kind == Kind::kBitmap) Fail("a bmp24 picture has no see-through colours");
+      if (paint->a < 0xFF && asset_.kind == Kind::kBitmap) Fail("a bmp picture has no see-through colours");
     }
     palette_.emplace(c, *paint);
   }
 
   void OnKey(const std::vector<std::string_view>& words) {
-    if (asset_.kind != Kind::kBitmap) Fail("only a bmp24 picture has a key colour");
+    if (asset_.kind != Kind::kBitmap) Fail("only a bmp picture has a key colour");
     if (asset_.key) Fail("'key' given twice");
     if (asset_.drawing) Fail("'key' must come before the drawing, whose shapes may not use it");
     if (words.size() != 2) Fail("expected 'key <character>'");
@@ -239,7 +239,7 @@ class Parser {
       Fail("an image is 1 to " + std::to_string(kMaxBitmapSide) + " pixels wide and high");
     }
     if (asset_.kind == Kind::kBitmap) {
-      if (!asset_.images.empty()) Fail("a bmp24 picture holds one image, its 100 % picture");
+      if (!asset_.images.empty()) Fail("a bmp picture holds one image, its 100 % picture");
     } else {
       if (*width != *height ||
           std::find(std::begin(kIconSides), std::end(kIconSides), *width) == std::end(kIconSides)) {
@@ -315,8 +315,8 @@ class Parser {
            std::to_string(image.height - rowsLeft_) + " of its " + std::to_string(image.height) + " rows");
     }
     if (asset_.kind == Kind::kBitmap) {
-      if (asset_.images.empty()) Fail("a bmp24 picture needs its 100 % image");
-      if (asset_.drawing && !asset_.key) Fail("a bmp24 drawing needs a 'key' line naming its background");
+      if (asset_.images.empty()) Fail("a bmp picture needs its 100 % image");
+      if (asset_.drawing && !asset_.key) Fail("a bmp drawing needs a 'key' line naming its background");
     } else if (!asset_.drawing) {
       for (int side : kIconSides) {
         bool drawn = std::any_of(asset_.images.begin(), asset_.images.end(),
@@ -378,20 +378,17 @@ void InfoHeader(Writer& out, int width, int height, int bits, std::uint32_t imag
   out.U32(0);                                    // all of them matter
 }
 
-// A bottom-up .bmp. With fewestBits, it holds a palette of exactly the
-// colours used (first use first) and as few bits per pixel as that needs;
-// otherwise, and beyond 256 colours, 24 bits per pixel.
-std::vector<std::uint8_t> EncodeBitmap(int width, int height, const std::vector<Rgb>& pixels,
-                                       bool fewestBits) {
+// A bottom-up .bmp in the fewest bits per pixel that hold its colours
+// exactly: a palette of just the colours used (first use first) and 1, 4 or 8
+// bits per pixel, or beyond 256 colours 24 bits.
+std::vector<std::uint8_t> EncodeBitmap(int width, int height, const std::vector<Rgb>& pixels) {
   std::vector<Rgb> palette;
-  if (fewestBits) {
-    for (const Rgb& rgb : pixels) {
-      if (std::find(palette.begin(), palette.end(), rgb) == palette.end()) palette.push_back(rgb);
-      if (palette.size() > 256) break;
-    }
+  for (const Rgb& rgb : pixels) {
+    if (std::find(palette.begin(), palette.end(), rgb) == palette.end()) palette.push_back(rgb);
+    if (palette.size() > 256) break;
   }
   int bits = 24;
-  if (fewestBits && palette.size() <= 256) {
+  if (palette.size() <= 256) {
     bits = palette.size() <= 2 ? 1 : palette.size() <= 16 ? 4 : 8;
   } else {
     palette.clear();
@@ -537,16 +534,16 @@ std::vector<std::uint8_t> EncodeAsset(const Asset& asset) {
   const Image& image = asset.images.at(0);
   std::vector<Rgb> pixels;
   for (const Pixel& pixel : image.pixels) pixels.push_back(*pixel);
-  return EncodeBitmap(image.width, image.height, pixels, false);
+  return EncodeBitmap(image.width, image.height, pixels);
 }
 
 std::vector<std::uint8_t> EncodeScaledBitmap(const Asset& asset, int percent) {
   const Image& image = asset.images.at(0);
   if (asset.kind != Kind::kBitmap || image.width != image.height) {
-    throw AssetError(0, "only a square bmp24 picture has other scales");
+    throw AssetError(0, "only a square bmp picture has other scales");
   }
   int side = ScaledSide(image.width, percent);
-  return EncodeBitmap(side, side, Opaque(PictureOf(asset, side)), true);
+  return EncodeBitmap(side, side, Opaque(PictureOf(asset, side)));
 }
 
 }  // namespace assetgen

@@ -5,9 +5,9 @@
 // and a '#' starts a comment that runs to the end of the line. A source
 // starts with the kind of file to make:
 //
-//   kind bmp24           # a button picture: 24 bits per pixel at 100 %, and
-//                        # the same picture at 125, 150 and 200 % in as few
-//                        # bits per pixel as hold it exactly
+//   kind bmp             # a button picture at 100 %, and drawn again at 125,
+//                        # 150 and 200 %, each in as few bits per pixel as
+//                        # hold its colours exactly
 //   kind ico             # an icon of 16, 20, 24, 32, 40, 48, 64 and 256 pixels,
 //                        # 32 bits per pixel with alpha
 //   kind cur             # a cursor of the same eight sizes
@@ -111,11 +111,12 @@ int ScaledSide(int side, int percent);
 // drawing otherwise (over the key colour for a button picture).
 Picture PictureOf(const Asset& asset, int side);
 
-// The bytes of the .bmp (at 100 %), .ico or .cur file made from a parsed source.
+// The bytes of the .bmp (at 100 %), .ico or .cur file made from a parsed
+// source. A .bmp holds the fewest bits per pixel (1, 4, 8 or 24) that keep
+// its colours exact.
 std::vector<std::uint8_t> EncodeAsset(const Asset& asset);
 
-// The bytes of a button picture's .bmp at another scale, drawn for that size,
-// in the fewest bits per pixel (1, 4, 8 or 24) that hold its colours exactly.
+// The bytes of a button picture's .bmp at another scale, drawn for that size.
 std::vector<std::uint8_t> EncodeScaledBitmap(const Asset& asset, int percent);
 
 }  // namespace assetgen

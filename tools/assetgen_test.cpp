@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -54,7 +55,7 @@ std::string ErrorOf(const std::string& text, int* line = nullptr) {
 // --- .bmp --------------------------------------------------------------------
 
 const char* const kSmallBitmap =
-    "kind bmp24\n"
+    "kind bmp\n"
     "# three by two\n"
     "colour r FF0000  # red\n"
     "colour g 00FF00# green\n"
@@ -64,28 +65,37 @@ const char* const kSmallBitmap =
     "rgb\n"
     "wwr\n";
 
-TEST(Bitmap, HeadersDescribeABottomUp24BitPicture) {
+TEST(Bitmap, HeadersDescribeABottomUpPictureWithAPaletteOfItsColours) {
   Bytes bmp = Make(kSmallBitmap);
-  ASSERT_EQ(bmp.size(), 54u + 2 * 12);
+  ASSERT_EQ(bmp.size(), 54u + 4 * 4 + 2 * 4);
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');
   EXPECT_EQ(U32(bmp, 2), bmp.size());
   EXPECT_EQ(U32(bmp, 6), 0u);
-  EXPECT_EQ(U32(bmp, 10), 54u);
+  EXPECT_EQ(U32(bmp, 10), 54u + 4 * 4);
   EXPECT_EQ(U32(bmp, 14), 40u);
   EXPECT_EQ(I32(bmp, 18), 3);
   EXPECT_EQ(I32(bmp, 22), 2);
   EXPECT_EQ(U16(bmp, 26), 1u);
-  EXPECT_EQ(U16(bmp, 28), 24u);
+  EXPECT_EQ(U16(bmp, 28), 4u) << "four colours take four bits";
   EXPECT_EQ(U32(bmp, 30), 0u);
-  EXPECT_EQ(U32(bmp, 34), 24u);
+  EXPECT_EQ(U32(bmp, 34), 2u * 4);
+  EXPECT_EQ(U32(bmp, 46), 4u) << "the palette holds only the colours used";
+  // Blue, green, red and a zero, in the order of first use.
+  EXPECT_EQ(Bytes(bmp.begin() + 54, bmp.begin() + 70),
+            (Bytes{0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0x30, 0x20, 0x10, 0}));
 }
 
-TEST(Bitmap, RowsAreBottomFirstInBlueGreenRedOrderAndPaddedToFourBytes) {
+TEST(Bitmap, RowsAreBottomFirstAndPaddedToFourBytes) {
   Bytes bmp = Make(kSmallBitmap);
-  Bytes pixels(bmp.begin() + 54, bmp.end());
-  EXPECT_EQ(pixels, (Bytes{0x30, 0x20, 0x10, 0x30, 0x20, 0x10, 0x00, 0x00, 0xFF, 0, 0, 0,  //
-                           0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0, 0, 0}));
+  EXPECT_EQ(Bytes(bmp.begin() + 70, bmp.end()), (Bytes{0x33, 0x00, 0, 0, 0x01, 0x20, 0, 0}));
+}
+
+TEST(Bitmap, TwoColoursTakeOneBitPerPixel) {
+  Bytes bmp = Make("kind bmp\ncolour r FF0000\ncolour b 0000FF\nimage 9x1\nrbrbrbrbr\n");
+  EXPECT_EQ(U16(bmp, 28), 1u);
+  EXPECT_EQ(U32(bmp, 46), 2u);
+  EXPECT_EQ(Bytes(bmp.begin() + 62, bmp.end()), (Bytes{0x55, 0x00, 0, 0}));
 }
 
 TEST(Bitmap, WindowsCrlfLineEndsAreAccepted) {
@@ -430,26 +440,25 @@ TEST(Rejects, TooManyRows) {
 TEST(Rejects, ABadHeader) {
   EXPECT_EQ(ErrorOf(""), "the source is empty");
   EXPECT_EQ(ErrorOf("colour K 000000\n"), "the source must start with a 'kind' line");
-  EXPECT_EQ(ErrorOf("kind png\n"), "unknown kind 'png'; expected bmp24, ico or cur");
-  EXPECT_EQ(ErrorOf("kind bmp24\nkind bmp24\n"), "'kind' given twice");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 00000\n"), "colour '00000' is not RRGGBB or RRGGBBAA in hex");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 00000G\n"), "colour '00000G' is not RRGGBB or RRGGBBAA in hex");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour KK 000000\n"),
+  EXPECT_EQ(ErrorOf("kind png\n"), "unknown kind 'png'; expected bmp, ico or cur");
+  EXPECT_EQ(ErrorOf("kind bmp\nkind bmp\n"), "'kind' given twice");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 00000\n"), "colour '00000' is not RRGGBB or RRGGBBAA in hex");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 00000G\n"), "colour '00000G' is not RRGGBB or RRGGBBAA in hex");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour KK 000000\n"),
             "a pixel character must be a single character, not 'KK'");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\ncolour K FFFFFF\n"), "character 'K' declared twice");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour # 000000\n"),
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\ncolour K FFFFFF\n"), "character 'K' declared twice");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour # 000000\n"),
             "expected 'colour <character> <RRGGBB, RRGGBBAA or transparent>'");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour . transparent\n"), "a bmp24 picture has no transparent pixels");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\nimage 3\n"), "expected 'image <width>x<height>', not '3'");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\nimage 0x2\n"),
-            "an image is 1 to 1024 pixels wide and high");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\nsize 3x2\n"), "unknown line 'size 3x2'");
-  EXPECT_EQ(ErrorOf("kind bmp24\nimage 1x1\nK\n"), "declare the colours before the first image");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\nimage 1x1\nK\ncolour W FFFFFF\n"),
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour . transparent\n"), "a bmp picture has no transparent pixels");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\nimage 3\n"), "expected 'image <width>x<height>', not '3'");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\nimage 0x2\n"), "an image is 1 to 1024 pixels wide and high");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\nsize 3x2\n"), "unknown line 'size 3x2'");
+  EXPECT_EQ(ErrorOf("kind bmp\nimage 1x1\nK\n"), "declare the colours before the first image");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\nimage 1x1\nK\ncolour W FFFFFF\n"),
             "colours must be declared before the first image or shape");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\nimage 1x1\nK\nimage 1x1\nK\n"),
-            "a bmp24 picture holds one image, its 100 % picture");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 000000\n"), "a bmp24 picture needs its 100 % image");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\nimage 1x1\nK\nimage 1x1\nK\n"),
+            "a bmp picture holds one image, its 100 % picture");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 000000\n"), "a bmp picture needs its 100 % image");
 }
 
 TEST(Rejects, AnIconWithTheWrongImages) {
@@ -464,11 +473,11 @@ TEST(Rejects, AnIconWithTheWrongImages) {
   EXPECT_EQ(ErrorOf("kind ico\ncolour . transparent\ncolour , transparent\n"),
             "only one character may be transparent");
   EXPECT_EQ(ErrorOf("kind ico\nhotspot 1 1\n"), "only a cursor has a hot spot");
-  EXPECT_EQ(ErrorOf("kind ico\nkey K\n"), "only a bmp24 picture has a key colour");
+  EXPECT_EQ(ErrorOf("kind ico\nkey K\n"), "only a bmp picture has a key colour");
 }
 
 TEST(Rejects, SeeThroughColoursWhereTheyCannotBe) {
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour K 00000080\n"), "a bmp24 picture has no see-through colours");
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour K 00000080\n"), "a bmp picture has no see-through colours");
   EXPECT_EQ(ErrorOf("kind ico\ncolour K 00000000\n"),
             "colour '00000000' is see-through; declare it 'transparent'");
   EXPECT_EQ(ErrorOf("kind ico\ncolour K 00000080\nimage 16x16\n" + Grid(16, 16, 'K')),
@@ -477,7 +486,7 @@ TEST(Rejects, SeeThroughColoursWhereTheyCannotBe) {
 
 // A button source with a drawing, and the line a broken shape would be on.
 std::string SampleButton(const std::string& shape) {
-  return "kind bmp24\n"
+  return "kind bmp\n"
          "colour . 0000FF\n"
          "colour K 000000\n"
          "colour B 0000FF\n"
@@ -524,11 +533,11 @@ TEST(Rejects, MalformedShapesNamingTheirLine) {
   EXPECT_EQ(ErrorOf("kind ico\ncolour . transparent\ndesign 2\nrect . 0 0 1 1\n"),
             "a shape cannot be painted with the transparent character '.'");
   EXPECT_EQ(ErrorOf("kind ico\ndesign 0\n"), "expected 'design <side of the grid>', a number above 0");
-  EXPECT_EQ(ErrorOf("kind bmp24\ncolour . 0000FF\ndesign 2\nkey .\n"),
+  EXPECT_EQ(ErrorOf("kind bmp\ncolour . 0000FF\ndesign 2\nkey .\n"),
             "'key' must come before the drawing, whose shapes may not use it");
   std::string keyless = SampleButton("");
   keyless.erase(keyless.find("key .\n"), 6);
-  EXPECT_EQ(ErrorOf(keyless), "a bmp24 drawing needs a 'key' line naming its background");
+  EXPECT_EQ(ErrorOf(keyless), "a bmp drawing needs a 'key' line naming its background");
 }
 
 TEST(Rejects, ACursorWithoutAValidHotSpot) {
@@ -576,6 +585,30 @@ Decoded ReadBitmap(const Bytes& bmp) {
   return image;
 }
 
+TEST(Bitmap, MoreThan256ColoursTake24BitsPerPixel) {
+  // Twenty rings of different colours: each edge between two of them blends
+  // in fifteen steps.
+  std::string text = "kind bmp\ncolour . 0000FF\nkey .\n";
+  std::string rings = "design 100\n";
+  for (int i = 0; i < 20; ++i) {
+    char paint = static_cast<char>('a' + i);
+    char hex[7];
+    std::snprintf(hex, sizeof hex, "%02X%02X28", 12 * i, 255 - 12 * i);
+    text += std::string("colour ") + paint + " " + hex + "\n";
+    rings += std::string("ellipse ") + paint + " 50 50 " + std::to_string(48 - 2 * i) + "\n";
+  }
+  assetgen::Asset asset = assetgen::ParseAsset(text + "image 100x100\n" + Grid(100, 100, '.') + rings);
+  Bytes bmp = assetgen::EncodeScaledBitmap(asset, 200);
+  EXPECT_EQ(U16(bmp, 28), 24u);
+  EXPECT_EQ(U32(bmp, 46), 0u) << "no palette";
+  Decoded image = ReadBitmap(bmp);
+  std::set<std::uint32_t> used;
+  for (const Rgb& c : image.pixels) used.insert(static_cast<std::uint32_t>(c.r << 16 | c.g << 8 | c.b));
+  EXPECT_GT(used.size(), 256u);
+  EXPECT_EQ(image.At(100, 100), (Rgb{12 * 19, 255 - 12 * 19, 0x28}));
+  EXPECT_EQ(image.At(0, 0), (Rgb{0, 0, 0xFF}));
+}
+
 constexpr Rgb kBlue{0, 0, 0xFF};
 
 // The pictures of one button source: at 100 %, then at each other scale.
@@ -605,17 +638,15 @@ TEST(Buttons, EachScaleIsTheHundredPercentSideTimesTheScale) {
   }
 }
 
-TEST(Buttons, TheHundredPercentPictureIsItsGridIn24Bits) {
+TEST(Buttons, TheHundredPercentPictureIsItsGridPixelForPixel) {
   for (int set : {1, 2}) {
     for (int number = 1; number <= 4; ++number) {
       SCOPED_TRACE(ButtonName(set, number));
       assetgen::Asset asset = assetgen::ParseAsset(ReadSource(ButtonName(set, number)));
-      Bytes bmp = assetgen::EncodeAsset(asset);
-      EXPECT_EQ(U16(bmp, 28), 24u);
-      EXPECT_EQ(U32(bmp, 46), 0u) << "no palette";
-      Decoded image = ReadBitmap(bmp);
+      Decoded image = ReadBitmap(assetgen::EncodeAsset(asset));
       const assetgen::Image& grid = asset.images.at(0);
       ASSERT_EQ(image.width, grid.width);
+      ASSERT_EQ(image.height, grid.height);
       for (int y = 0; y < grid.height; ++y) {
         for (int x = 0; x < grid.width; ++x) EXPECT_EQ(image.At(x, y), *grid.At(x, y)) << x << "," << y;
       }
@@ -623,18 +654,22 @@ TEST(Buttons, TheHundredPercentPictureIsItsGridIn24Bits) {
   }
 }
 
-TEST(Buttons, ScaledPicturesUseTheFewestBitsForTheirColours) {
-  for (int number = 1; number <= 4; ++number) {
-    assetgen::Asset asset = assetgen::ParseAsset(ReadSource(ButtonName(1, number)));
-    for (int percent : assetgen::kButtonScales) {
-      SCOPED_TRACE(ButtonName(1, number) + " at " + std::to_string(percent));
-      Bytes bmp = assetgen::EncodeScaledBitmap(asset, percent);
-      Decoded image = ReadBitmap(bmp);
-      std::set<std::uint32_t> used;
-      for (const Rgb& c : image.pixels) used.insert(static_cast<std::uint32_t>(c.r << 16 | c.g << 8 | c.b));
-      EXPECT_EQ(U32(bmp, 46), used.size()) << "the palette holds exactly the colours used";
-      unsigned bits = used.size() <= 2 ? 1 : used.size() <= 16 ? 4 : 8;
-      EXPECT_EQ(U16(bmp, 28), bits);
+TEST(Buttons, EveryScaleUsesTheFewestBitsForItsColours) {
+  for (int set : {1, 2}) {
+    for (int number = 1; number <= 4; ++number) {
+      assetgen::Asset asset = assetgen::ParseAsset(ReadSource(ButtonName(set, number)));
+      std::vector<Bytes> files{assetgen::EncodeAsset(asset)};
+      for (int percent : assetgen::kButtonScales)
+        files.push_back(assetgen::EncodeScaledBitmap(asset, percent));
+      for (const Bytes& bmp : files) {
+        SCOPED_TRACE(ButtonName(set, number) + " at " + std::to_string(I32(bmp, 18)));
+        Decoded image = ReadBitmap(bmp);
+        std::set<std::uint32_t> used;
+        for (const Rgb& c : image.pixels) used.insert(static_cast<std::uint32_t>(c.r << 16 | c.g << 8 | c.b));
+        EXPECT_EQ(U32(bmp, 46), used.size()) << "the palette holds exactly the colours used";
+        unsigned bits = used.size() <= 2 ? 1 : used.size() <= 16 ? 4 : 8;
+        EXPECT_EQ(U16(bmp, 28), bits);
+      }
     }
   }
 }

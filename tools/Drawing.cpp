@@ -57,7 +57,8 @@ bool InArc(const std::vector<double>& n, Point p) {
   }
   if (std::abs(Distance(p, centre) - radius) > half) return false;
   double angle = std::atan2(p.x - centre.x, centre.y - p.y) * 180 / std::numbers::pi;
-  return std::fmod(angle - from + 720, 360) <= to - from;
+  double past = std::fmod(angle - from, 360);  // how far clockwise of the start
+  return (past < 0 ? past + 360 : past) <= to - from;
 }
 
 bool InPolygon(const std::vector<double>& n, Point p) {

@@ -166,19 +166,19 @@ std::uint8_t Byte(double value) {
   return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
 }
 
-// Calls sink(x, y, samples) with the samples of every pixel.
+// Calls sink(samples) with the samples of every pixel, row by row.
 template <typename Sink>
-void EachPixel(const Drawing& drawing, int side, Sink sink) {
-  double unit = drawing.grid / (side * kSamplesPerAxis);
+void EachPixel(const Drawing& drawing, int side, int perAxis, Sink sink) {
+  double unit = drawing.grid / (side * perAxis);
   std::vector<Placed> shapes;
   for (const Shape& shape : drawing.shapes) shapes.push_back({&shape, BoundsOf(shape)});
-  std::vector<Colour> samples(kSamplesPerAxis * kSamplesPerAxis);
+  std::vector<Colour> samples(static_cast<std::size_t>(perAxis * perAxis));
   for (int y = 0; y < side; ++y) {
     for (int x = 0; x < side; ++x) {
-      for (int sy = 0; sy < kSamplesPerAxis; ++sy) {
-        for (int sx = 0; sx < kSamplesPerAxis; ++sx) {
-          Point p{(x * kSamplesPerAxis + sx + 0.5) * unit, (y * kSamplesPerAxis + sy + 0.5) * unit};
-          samples[static_cast<std::size_t>(sy * kSamplesPerAxis + sx)] = Sample(shapes, p);
+      for (int sy = 0; sy < perAxis; ++sy) {
+        for (int sx = 0; sx < perAxis; ++sx) {
+          Point p{(x * perAxis + sx + 0.5) * unit, (y * perAxis + sy + 0.5) * unit};
+          samples[static_cast<std::size_t>(sy * perAxis + sx)] = Sample(shapes, p);
         }
       }
       sink(samples);
@@ -190,7 +190,7 @@ void EachPixel(const Drawing& drawing, int side, Sink sink) {
 
 Picture Rasterize(const Drawing& drawing, int side) {
   Picture picture{side, {}};
-  EachPixel(drawing, side, [&](const std::vector<Colour>& samples) {
+  EachPixel(drawing, side, kSamplesPerAxis, [&](const std::vector<Colour>& samples) {
     Colour sum{};
     for (const Colour& sample : samples) {
       for (std::size_t i = 0; i < 4; ++i) sum[i] += sample[i];
@@ -208,7 +208,7 @@ Picture Rasterize(const Drawing& drawing, int side) {
 
 Picture RasterizeOnKey(const Drawing& drawing, int side, Rgb key) {
   Picture picture{side, {}};
-  EachPixel(drawing, side, [&](const std::vector<Colour>& samples) {
+  EachPixel(drawing, side, kKeySamplesPerAxis, [&](const std::vector<Colour>& samples) {
     Colour sum{};
     for (const Colour& sample : samples) {
       if (sample[3] == 0) continue;

@@ -59,6 +59,12 @@ inline constexpr int kSamplesPerAxis = 4;
 // The drawing at side x side pixels; what no shape covers is see-through.
 Picture Rasterize(const Drawing& drawing, int side);
 
+// Samples per pixel along each axis over a key colour: 4 samples give at most
+// five steps between two paints, so a picture of two paints and the key keeps
+// within 16 colours and 4 bits per pixel. Measured on the 24 scaled button
+// pictures: 23.4 KB against 40.8 KB with 16 samples, and alike to the eye.
+inline constexpr int kKeySamplesPerAxis = 2;
+
 // The drawing over a key colour that marks the background, for pictures whose
 // painter makes that one colour see-through. A pixel is the key when less than
 // half of its samples are covered, otherwise the mean of its covered samples

@@ -586,16 +586,16 @@ Decoded ReadBitmap(const Bytes& bmp) {
 }
 
 TEST(Bitmap, MoreThan256ColoursTake24BitsPerPixel) {
-  // Twenty rings of different colours: each edge between two of them blends
-  // in fifteen steps.
+  // Seventy rings of different colours: each edge between two of them blends
+  // in steps.
   std::string text = "kind bmp\ncolour . 0000FF\nkey .\n";
-  std::string rings = "design 100\n";
-  for (int i = 0; i < 20; ++i) {
-    char paint = static_cast<char>('a' + i);
+  std::string rings = "design 200\n";
+  for (int i = 0; i < 70; ++i) {
+    char paint = static_cast<char>('0' + i);
     char hex[7];
-    std::snprintf(hex, sizeof hex, "%02X%02X28", 12 * i, 255 - 12 * i);
+    std::snprintf(hex, sizeof hex, "%02X%02X28", 3 * i, 255 - 3 * i);
     text += std::string("colour ") + paint + " " + hex + "\n";
-    rings += std::string("ellipse ") + paint + " 50 50 " + std::to_string(48 - 2 * i) + "\n";
+    rings += std::string("ellipse ") + paint + " 100 100 " + std::to_string(98 - 1.3 * i) + "\n";
   }
   assetgen::Asset asset = assetgen::ParseAsset(text + "image 100x100\n" + Grid(100, 100, '.') + rings);
   Bytes bmp = assetgen::EncodeScaledBitmap(asset, 200);
@@ -605,7 +605,7 @@ TEST(Bitmap, MoreThan256ColoursTake24BitsPerPixel) {
   std::set<std::uint32_t> used;
   for (const Rgb& c : image.pixels) used.insert(static_cast<std::uint32_t>(c.r << 16 | c.g << 8 | c.b));
   EXPECT_GT(used.size(), 256u);
-  EXPECT_EQ(image.At(100, 100), (Rgb{12 * 19, 255 - 12 * 19, 0x28}));
+  EXPECT_EQ(image.At(100, 100), (Rgb{3 * 69, 255 - 3 * 69, 0x28}));
   EXPECT_EQ(image.At(0, 0), (Rgb{0, 0, 0xFF}));
 }
 
@@ -669,6 +669,9 @@ TEST(Buttons, EveryScaleUsesTheFewestBitsForItsColours) {
         EXPECT_EQ(U32(bmp, 46), used.size()) << "the palette holds exactly the colours used";
         unsigned bits = used.size() <= 2 ? 1 : used.size() <= 16 ? 4 : 8;
         EXPECT_EQ(U16(bmp, 28), bits);
+        if (number != 2) {
+          EXPECT_EQ(bits, 4u) << "two paints and the key fit in 16 colours";
+        }
       }
     }
   }

@@ -5,22 +5,43 @@
 // and a '#' starts a comment that runs to the end of the line. A source
 // starts with the kind of file to make:
 //
-//   kind bmp24           # one picture, 24 bits per pixel, any size
-//   kind ico             # a 32x32 and a 16x16 picture, 16 colours
-//   kind cur             # one 32x32 black and white picture
+//   kind bmp             # a button picture at 100 %, and drawn again at 125,
+//                        # 150 and 200 %, each in as few bits per pixel as
+//                        # hold its colours exactly
+//   kind ico             # an icon of 16, 20, 24, 32, 40, 48, 64 and 256 pixels,
+//                        # 32 bits per pixel with alpha
+//   kind cur             # a cursor of the same eight sizes
 //
-// then declares the pixel characters (any but a space or '#') and, for a
-// cursor, the hot spot:
+// then declares the paints (any character but a space or '#'), for a button
+// picture the key colour its painter makes see-through, and for a cursor the
+// hot spot:
 //
 //   colour K 000000      # K is black (RRGGBB in hex)
+//   colour s C0C0C080    # s is half see-through silver (RRGGBBAA; icons and cursors)
 //   colour . transparent # . is see-through (icons and cursors only)
-//   hotspot 12 1         # column and row of the pixel that points
+//   key .                # . is the key colour (button pictures)
+//   hotspot 12 1         # column and row of the pixel that points, in the
+//                        # 32x32 picture; other sizes point at the same spot
 //
-// and ends with the pictures, each an "image WxH" line followed by exactly H
-// rows of exactly W characters, one per pixel, top row first.
+// A picture is drawn by hand as a pixel grid, an "image WxH" line followed by
+// exactly H rows of exactly W characters, one per pixel, top row first; and
+// for the sizes that have no grid, as a drawing: a "design N" line giving the
+// side of its square grid, then shapes painted in order, in grid units (any
+// decimal number), each named by the paint character:
 //
-// Icons may only use the 16 standard Windows colours; cursors only black and
-// white. Every mistake is an AssetError naming the line it was found on.
+//   design 32
+//   rect K 4 2 24 28 [3]       # x y width height [corner radius]
+//   ellipse r 16 16 12 [10]    # centre x y, radius [vertical radius]
+//   arc r 16 17 10 4 40 320    # centre x y, radius, stroke width, from and to
+//                              # in degrees clockwise from 12 o'clock
+//   polygon g 2 2 9 2 5 8      # three or more corners, x y each
+//   line K 2 4 4 12 12 20 4    # stroke width, then two or more points
+//
+// Arcs and lines have round ends. A button picture has one grid, its 100 %
+// picture; its other scales come from its drawing, whose background is the
+// key colour and which may not paint with it. An icon or cursor takes each
+// size from the grid of that size if it has one, otherwise from its drawing.
+// Every mistake is an AssetError naming the line it was found on.
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -28,22 +49,26 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/Drawing.h"
+
 namespace assetgen {
 
-struct Rgb {
-  std::uint8_t r = 0;
-  std::uint8_t g = 0;
-  std::uint8_t b = 0;
-  bool operator==(const Rgb&) const = default;
-};
+// The sides of the images in every icon and cursor: the small-icon and
+// large-icon sizes at 100 to 200 %, the large ones of Explorer's views, and
+// 256 for its largest view.
+inline constexpr int kIconSides[] = {16, 20, 24, 32, 40, 48, 64, 256};
 
-// The 16-colour palette of Windows, in its usual order.
-inline constexpr Rgb kStandardPalette[16] = {
-    {0x00, 0x00, 0x00}, {0x80, 0x00, 0x00}, {0x00, 0x80, 0x00}, {0x80, 0x80, 0x00},
-    {0x00, 0x00, 0x80}, {0x80, 0x00, 0x80}, {0x00, 0x80, 0x80}, {0xC0, 0xC0, 0xC0},
-    {0x80, 0x80, 0x80}, {0xFF, 0x00, 0x00}, {0x00, 0xFF, 0x00}, {0xFF, 0xFF, 0x00},
-    {0x00, 0x00, 0xFF}, {0xFF, 0x00, 0xFF}, {0x00, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF},
-};
+// Images this large or larger are stored as PNG, which Windows reads in icons
+// and cursors since Vista; smaller ones as 32-bit DIBs. Measured on the
+// suite's seven files, each size kept as a DIB adds 1 to 16 KB to every file
+// (DIBs up to 64 pixels: 44 to 49 KB a file; PNG from 20: 4.7 to 11.5 KB),
+// and every file ships inside a program with a size budget. 16 pixels stays
+// a DIB: the size drawn most (title bar, taskbar, notification area), 1.1 KB,
+// and read by every icon reader there is.
+inline constexpr int kPngFromSide = 20;
+
+// The scales, in per cent, of the button pictures beyond their 100 % picture.
+inline constexpr int kButtonScales[] = {125, 150, 200};
 
 enum class Kind { kBitmap, kIcon, kCursor };
 
@@ -61,6 +86,8 @@ struct Image {
 struct Asset {
   Kind kind = Kind::kBitmap;
   std::vector<Image> images;
+  std::optional<Drawing> drawing;
+  std::optional<Rgb> key;  // button pictures: the colour their painter makes see-through
   int hotX = 0;
   int hotY = 0;
 };
@@ -77,7 +104,19 @@ class AssetError : public std::runtime_error {
 // Reads a source; throws AssetError on anything malformed.
 Asset ParseAsset(std::string_view text);
 
-// The bytes of the .bmp, .ico or .cur file made from a parsed source.
+// A button picture's side at a scale: side x percent / 100, halves rounded up.
+int ScaledSide(int side, int percent);
+
+// The picture of a side: its grid if the source has one of that side, its
+// drawing otherwise (over the key colour for a button picture).
+Picture PictureOf(const Asset& asset, int side);
+
+// The bytes of the .bmp (at 100 %), .ico or .cur file made from a parsed
+// source. A .bmp holds the fewest bits per pixel (1, 4, 8 or 24) that keep
+// its colours exact.
 std::vector<std::uint8_t> EncodeAsset(const Asset& asset);
+
+// The bytes of a button picture's .bmp at another scale, drawn for that size.
+std::vector<std::uint8_t> EncodeScaledBitmap(const Asset& asset, int percent);
 
 }  // namespace assetgen

@@ -1,15 +1,24 @@
-// assetgen <source.txt> <output>: makes one .bmp, .ico or .cur file from its
-// text source (the format is described in AssetFormat.h).
+// assetgen <source.txt> <output> [<scale in per cent>]: makes one .bmp, .ico
+// or .cur file from its text source (the format is described in
+// AssetFormat.h); with a scale, a button picture at that scale.
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "tools/AssetFormat.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: assetgen <source.txt> <output>\n";
+  int percent = 100;
+  if (argc == 4) {
+    std::string_view scale = argv[3];
+    auto [end, error] = std::from_chars(scale.data(), scale.data() + scale.size(), percent);
+    if (error != std::errc() || end != scale.data() + scale.size() || percent < 1) argc = 0;
+  }
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: assetgen <source.txt> <output> [<scale in per cent>]\n";
     return 2;
   }
   const char* sourcePath = argv[1];
@@ -23,7 +32,8 @@ int main(int argc, char** argv) {
   text << source.rdbuf();
   std::vector<std::uint8_t> bytes;
   try {
-    bytes = assetgen::EncodeAsset(assetgen::ParseAsset(text.str()));
+    assetgen::Asset asset = assetgen::ParseAsset(text.str());
+    bytes = percent == 100 ? assetgen::EncodeAsset(asset) : assetgen::EncodeScaledBitmap(asset, percent);
   } catch (const assetgen::AssetError& error) {
     std::cerr << sourcePath << ":" << error.line() << ": error: " << error.what() << "\n";
     return 1;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The launcher and Velmar as built, at 96, 144 and 192 dots per inch (the
 # LogPixels of a Wine prefix of each resolution's own): every size in twips
-# becomes pixels at the display's resolution, to the pixel.
+# becomes pixels at the display's resolution, to the pixel, and each button
+# shows its picture as drawn for that scale.
 #   dpi_e2e.sh <VuriRivu.exe> <Velmar.exe> <launcher_probe.exe> <velmar_probe.exe>
 launcher=$1 velmar=$2 lprobe=$3 vprobe=$4
 source "$(dirname "$0")/lib.sh"
@@ -17,7 +18,9 @@ dpi_cleanup() {
 }
 trap dpi_cleanup EXIT
 
-at_dpi() {  # at_dpi <dpi> <width> <height> <velmar width> <velmar height>
+assets=$(cd "$(dirname "$launcher")/../assets" && pwd)
+
+at_dpi() {  # at_dpi <dpi> <width> <height> <velmar width> <velmar height> <picture suffix>
   local dpi=$1 prefix=$base-$1
   r() { "$run" --prefix "$prefix" "$@"; }
   WINEARCH=$arch r cmd.exe /c exit >/dev/null 2>&1
@@ -31,6 +34,11 @@ at_dpi() {  # at_dpi <dpi> <width> <height> <velmar width> <velmar height>
   r "$lprobe" window 20000 >"$work/launcher-$dpi" || true
   check "$dpi dpi: the launcher's client area is $2 x $3 pixels" \
     [ "$(sed -n 's/^client //p' "$work/launcher-$dpi")" = "$2 $3" ]
+  local i
+  for i in 0 1 2; do
+    check "$dpi dpi: button $i shows button20$((i + 1))$6.bmp, pixel for pixel" \
+      [ "$(r "$lprobe" picture "$i" "$(winpath "$assets/button20$((i + 1))$6.bmp")")" = "picture same" ]
+  done
   r "$lprobe" close
   r "$velmar" &
   pids+=($!)
@@ -41,7 +49,8 @@ at_dpi() {  # at_dpi <dpi> <width> <height> <velmar width> <velmar height>
 }
 
 # Three small buttons: 1260 x 420 twips. Velmar: 6345 x 3300 twips.
-at_dpi 96 84 28 423 220
-at_dpi 144 126 42 635 330
-at_dpi 192 168 56 846 440
+# The pictures: drawn for 100 %, 150 % and 200 %.
+at_dpi 96 84 28 423 220 ''
+at_dpi 144 126 42 635 330 -150
+at_dpi 192 168 56 846 440 -200
 finish

@@ -33,10 +33,15 @@
 //   launcher_probe focus              the id of the strip's control with the focus
 //   launcher_probe menu <ms>          waits for the strip's popup menu: its rectangle
 //   launcher_probe buttonrect <i>     button i's rectangle on the screen
+//   launcher_probe picture <i> <file.bmp>  whether button i shows that picture
+//                                     pixel for pixel, its pure blue as the
+//                                     button's face: "picture same" or
+//                                     "picture differs <pixels>"
 #include <windows.h>
 // After windows.h, which they need.
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -470,6 +475,64 @@ int ButtonRect(int index) {
   return 0;
 }
 
+// The pixels of a bitmap as 0x00RRGGBB, top row first.
+std::vector<COLORREF> Pixels(HDC dc, HBITMAP bitmap, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(width * height));
+  GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  for (COLORREF& p : pixels) p &= 0xFFFFFF;
+  return pixels;
+}
+
+// The picture is looked for at every place inside the button: the fewest
+// pixels that differ anywhere is the answer.
+int Picture(int index, const std::wstring& file) {
+  const HWND launcher = WaitForDocked(5000);
+  const HWND button = launcher ? GetDlgItem(launcher, kFirstButtonId + index) : nullptr;
+  const auto source =
+      static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!button || !source) return 1;
+  BITMAP size{};
+  GetObjectW(source, sizeof size, &size);
+  const HDC screen = GetDC(nullptr);
+  const std::vector<COLORREF> picture = Pixels(screen, source, size.bmWidth, size.bmHeight);
+  RECT r;
+  GetWindowRect(button, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ old = SelectObject(memory, shot);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  const std::vector<COLORREF> shown = Pixels(screen, shot, width, height);
+  DeleteObject(shot);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(source);
+
+  // Pure blue, as a 0x00RRGGBB value, shows the face; the face as the screen gives it.
+  constexpr COLORREF kKey = 0x0000FF;
+  const COLORREF faceColour = GetSysColor(COLOR_BTNFACE);
+  const COLORREF face = (GetRValue(faceColour) << 16) | (GetGValue(faceColour) << 8) | GetBValue(faceColour);
+  int fewest = size.bmWidth * size.bmHeight;
+  for (int top = 0; top + size.bmHeight <= height; ++top) {
+    for (int left = 0; left + size.bmWidth <= width; ++left) {
+      int differ = 0;
+      for (int y = 0; y < size.bmHeight && differ < fewest; ++y) {
+        for (int x = 0; x < size.bmWidth; ++x) {
+          const COLORREF want = picture[static_cast<std::size_t>(y * size.bmWidth + x)];
+          const COLORREF got = shown[static_cast<std::size_t>((top + y) * width + left + x)];
+          if ((want == kKey ? face : want) != got) ++differ;
+        }
+      }
+      fewest = std::min(fewest, differ);
+    }
+  }
+  Print(fewest == 0 ? std::wstring(L"picture same") : L"picture differs " + std::to_wstring(fewest));
+  return 0;
+}
+
 DWORD Number(const std::wstring& text) { return wcstoul(text.c_str(), nullptr, 10); }
 
 }  // namespace
@@ -494,6 +557,7 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 1 && command == L"focus") return Focus();
   if (args.size() == 2 && command == L"menu") return Menu(Number(args[1]));
   if (args.size() == 2 && command == L"buttonrect") return ButtonRect(static_cast<int>(Number(args[1])));
+  if (args.size() == 3 && command == L"picture") return Picture(static_cast<int>(Number(args[1])), args[2]);
   fwprintf(
       stderr,
       L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|ok|cancel | gone <ms>"

@@ -2,6 +2,8 @@
 
 #include "core/Win32Error.h"
 #include "ui/PendingError.h"
+#include "ui/PictureScale.h"
+#include "ui/ScreenTwips.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -47,9 +49,10 @@ void PictureButton::Create(HWND parent, int id, const TwipsRect& bounds) {
 }
 
 void PictureButton::SetPicture(int bitmapResource) {
-  if (bitmapResource == pictureResource_ && pictures_) return;
+  const int scaled = ScaledPictureResource(bitmapResource, ScreenPixelsPerInch().x);
+  if (bitmapResource == pictureResource_ && scaled == loadedResource_ && pictures_) return;
   const Unique<HBITMAP, GdiObjectCloser> bitmap(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapResource), IMAGE_BITMAP, 0, 0, 0)));
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(scaled), IMAGE_BITMAP, 0, 0, 0)));
   if (!bitmap) throw core::Win32Error{"LoadImageW", GetLastError()};
   BITMAP info{};
   GetObjectW(bitmap.get(), sizeof info, &info);
@@ -60,6 +63,7 @@ void PictureButton::SetPicture(int bitmapResource) {
     throw core::Win32Error{"ImageList_AddMasked", GetLastError()};
   pictures_ = std::move(list);
   pictureResource_ = bitmapResource;
+  loadedResource_ = scaled;
   pictureSize_ = {info.bmWidth, info.bmHeight};
   InvalidateRect(Handle(), nullptr, TRUE);
 }

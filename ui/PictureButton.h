@@ -30,7 +30,8 @@ class PictureButton : public Control {
   PictureButton& operator=(const PictureButton&) = delete;
 
   void Create(HWND parent, int id, const TwipsRect& bounds);
-  // The picture from one of the program's bitmap resources.
+  // The picture from one of the program's bitmap resources, as drawn for the
+  // display's scale (see PictureScale.h).
   void SetPicture(int bitmapResource);
   int Picture() const { return pictureResource_; }
   // Whether the caption is painted below the picture.
@@ -50,6 +51,7 @@ class PictureButton : public Control {
 
   Unique<HIMAGELIST, ImageListCloser> pictures_;
   int pictureResource_ = 0;
+  int loadedResource_ = 0;  // the resource of the scale shown
   SIZE pictureSize_{};
   bool captionShown_ = true;
   MouseHandler mouseDown_;

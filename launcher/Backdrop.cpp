@@ -128,7 +128,8 @@ void Backdrop::OnTimer(UINT_PTR id) {
 // countdown, the ejection and the request all happen while it covers the screen.
 void Backdrop::OnWaitOver() {
   waitTimer_.Stop();
-  const bool goAhead = std::make_shared<CountdownDialog>(services_.newSettings)->Ask(mode_);
+  CountdownDialog dialog(services_.newSettings);
+  const bool goAhead = dialog.Ask(mode_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.
   if (goAhead && IsLoaded()) {

@@ -183,7 +183,8 @@ bool ButtonStrip::OnCommand(int id, int code, HWND control) {
 void ButtonStrip::OnButtonClick(int index) {
   const auto mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
-  const bool ended = std::make_shared<Backdrop>(services_)->Run(*mode, settings_.autoEject);
+  Backdrop backdrop(services_);
+  const bool ended = backdrop.Run(*mode, settings_.autoEject);
   if (ended && *mode != SessionEndMode::Standby) Close(ui::CloseReason::Code);
 }
 

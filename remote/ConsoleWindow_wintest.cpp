@@ -85,7 +85,7 @@ class ConsoleWindow : public ::testing::Test {
   }
 
   void Load() {
-    form = std::make_shared<remote::ConsoleWindow>(Services());
+    form = std::make_unique<remote::ConsoleWindow>(Services());
     form->Load();
   }
 
@@ -132,7 +132,7 @@ class ConsoleWindow : public ::testing::Test {
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;
   std::deque<int> answers;
-  std::shared_ptr<remote::ConsoleWindow> form;
+  std::unique_ptr<remote::ConsoleWindow> form;
 };
 
 const std::vector<bool> kReady{true, true, true};

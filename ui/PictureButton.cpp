@@ -2,7 +2,6 @@
 
 #include "core/Win32Error.h"
 #include "ui/PendingError.h"
-#include "ui/Window.h"
 
 namespace ui {
 namespace {
@@ -106,10 +105,6 @@ LRESULT CALLBACK PictureButton::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
   if (ButtonCode(message) == 0) return DefSubclassProc(hwnd, message, wParam, lParam);
-  // A handler may unload the window this button belongs to; its object (and
-  // so this button) then lives until the message is done.
-  const Window* form = Window::FromHandle(GetAncestor(hwnd, GA_ROOT));
-  const auto keepAlive = form ? form->weak_from_this().lock() : nullptr;
   try {
     return reinterpret_cast<PictureButton*>(self)->HandleMouse(hwnd, message, wParam, lParam);
   } catch (...) {

@@ -6,7 +6,6 @@
 // rethrown by the message loop, or by Create, to the nearest caller outside.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -29,7 +28,7 @@ struct WindowSpec {
   int height = CW_USEDEFAULT;
 };
 
-class Window : public std::enable_shared_from_this<Window> {
+class Window {
  public:
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;

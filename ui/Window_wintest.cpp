@@ -186,25 +186,6 @@ TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
   EXPECT_FALSE(orphan.IsLoaded());
 }
 
-TEST(Window, AWindowWhoseOwnerLetsGoInItsUnloadLivesUntilTheMessageIsDone) {
-  struct Form : Probe {
-    std::shared_ptr<Form>* owner = nullptr;
-    void OnUnload() override {
-      owner->reset();
-      // Still a whole object here, after the last reference went.
-      unloads += 1;
-    }
-  };
-  bool destroyed = false;
-  auto form = std::make_shared<Form>();
-  form->owner = &form;
-  form->destroyed = &destroyed;
-  form->Load();
-  DestroyWindow(form->Handle());
-  EXPECT_TRUE(destroyed);
-  EXPECT_EQ(form, nullptr);
-}
-
 TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {
   Probe probe;
   probe.Load();

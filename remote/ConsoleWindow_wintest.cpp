@@ -227,7 +227,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   const auto& lines = session.log.Lines();
   const auto request = std::find(lines.begin(), lines.end(), Requests()[0]);
   ASSERT_NE(request, lines.begin());
-  EXPECT_EQ(*(request - 1), "CloseHandle(0x44)");
+  EXPECT_EQ(*(request - 1), "EnableShutdownPrivilege()");
   EXPECT_EQ(during, kBusy);
   EXPECT_TRUE(busyCursor);
   EXPECT_FALSE(ui::BusyCursor::Active());

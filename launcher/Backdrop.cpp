@@ -61,7 +61,7 @@ bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
 // with the background colour. False, with nothing left loaded, when there is
 // no memory for a picture that size.
 bool Backdrop::Load(int width, int height) {
-  ui::WindowSpec params;
+  ui::WindowParams params;
   params.className = kClassName;
   params.caption = kCaption;
   params.style = kStyle;

@@ -28,7 +28,7 @@ void ButtonStrip::Show() {
     ShowWindow(Handle(), SW_SHOW);
     return;
   }
-  ui::WindowSpec params;
+  ui::WindowParams params;
   params.className = kClassName;
   // No title bar, a fixed dialog frame and, as a tool window, no taskbar button.
   params.style = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;

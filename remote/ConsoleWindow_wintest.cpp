@@ -176,8 +176,8 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
     SCOPED_TRACE(params.id);
     ui::TwipsRect place = params.place;
     if (params.container != 0) {
-      place.left += remote::SpecOf(static_cast<remote::ControlId>(params.container)).place.left;
-      place.top += remote::SpecOf(static_cast<remote::ControlId>(params.container)).place.top;
+      place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
+      place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
     }
     RECT r;
     GetWindowRect(Control(params.id), &r);

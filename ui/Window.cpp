@@ -53,7 +53,7 @@ Window::~Window() {
   }
 }
 
-void Window::Create(const WindowSpec& params) {
+void Window::Create(const WindowParams& params) {
   if (hwnd_) throw std::logic_error("the window is already loaded");
   RegisterClassOnce(params.className, &Window::WindowProc);
   const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style,

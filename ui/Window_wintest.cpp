@@ -29,7 +29,7 @@ class Probe : public ui::Window {
     if (destroyed) *destroyed = true;
   }
   void Load(const wchar_t* caption = L"probe") {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"ui.test.Probe";
     params.caption = caption;
     params.style = WS_POPUP;
@@ -169,7 +169,7 @@ TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
   // A child window needs a parent: CreateWindowExW refuses this one.
   struct Orphan : ui::Window {
     void Load() {
-      ui::WindowSpec params;
+      ui::WindowParams params;
       params.className = L"ui.test.Orphan";
       params.style = WS_CHILD;
       Create(params);

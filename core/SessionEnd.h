@@ -1,6 +1,7 @@
 #pragma once
-// Ending the session on the local machine: the platform test, the shutdown
-// privilege and the exit request. None of them reports failure.
+// Ending the session on the local machine: the platform test and the exit
+// request, with the shutdown privilege where Windows NT needs it. None of
+// them reports failure.
 #include <cstdint>
 
 #include "core/SessionApi.h"
@@ -14,7 +15,6 @@ inline constexpr std::uint32_t kExitReboot = 2;
 inline constexpr std::uint32_t kExitPowerOff = 8;
 
 bool IsWindowsNT(SessionApi& api);
-void EnableShutdownPrivilege(SessionApi& api);
 void EndSession(SessionApi& api, std::uint32_t flags);
 
 }  // namespace core

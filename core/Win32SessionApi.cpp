@@ -1,49 +1,37 @@
 #include <windows.h>
 
-#include <cstring>
-
 #include "core/SessionApi.h"
 
 namespace core {
 namespace {
 
-static_assert(sizeof(OsVersionRecord) == sizeof(OSVERSIONINFOA));
-static_assert(sizeof(TokenPrivileges) == sizeof(TOKEN_PRIVILEGES));
-
-HANDLE AsHandle(Handle h) { return reinterpret_cast<HANDLE>(h); }
-
 class Win32SessionApi final : public SessionApi {
  public:
-  bool GetVersionExA(OsVersionRecord& record) override {
-    return ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record)) != FALSE;
+  std::uint32_t PlatformId() override {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    // A failure leaves the platform at 0: not NT.
+    GetVersionExA(&version);
+    return version.dwPlatformId;
   }
-  Handle GetCurrentProcess() override { return reinterpret_cast<Handle>(::GetCurrentProcess()); }
-  bool OpenProcessToken(Handle process, std::uint32_t access, Handle& token) override {
-    HANDLE h = nullptr;
-    const bool ok = ::OpenProcessToken(AsHandle(process), access, &h) != FALSE;
-    token = reinterpret_cast<Handle>(h);
-    return ok;
-  }
-  bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid& luid) override {
-    return ::LookupPrivilegeValueA(systemName, name, reinterpret_cast<LUID*>(&luid)) != FALSE;
-  }
-  bool AdjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivileges& newState,
-                             std::uint32_t bufferLength, TokenPrivileges& previousState,
-                             std::uint32_t& returnLength) override {
+
+  void EnableShutdownPrivilege() override {
+    // A failed step leaves zeros behind and the later calls fail quietly.
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token);
+    LUID luid{};
+    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
+    TOKEN_PRIVILEGES wanted{};
+    wanted.PrivilegeCount = 1;
+    wanted.Privileges[0].Luid = luid;
+    wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    TOKEN_PRIVILEGES previous{};
     DWORD returned = 0;
-    TOKEN_PRIVILEGES wanted;
-    static_assert(sizeof wanted == sizeof newState);
-    std::memcpy(&wanted, &newState, sizeof wanted);
-    const bool ok =
-        ::AdjustTokenPrivileges(AsHandle(token), disableAll ? TRUE : FALSE, &wanted, bufferLength,
-                                reinterpret_cast<TOKEN_PRIVILEGES*>(&previousState), &returned) != FALSE;
-    returnLength = returned;
-    return ok;
+    AdjustTokenPrivileges(token, FALSE, &wanted, sizeof previous, &previous, &returned);
+    if (token != nullptr) CloseHandle(token);
   }
-  bool CloseHandle(Handle handle) override { return ::CloseHandle(AsHandle(handle)) != FALSE; }
-  bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reserved) override {
-    return ::ExitWindowsEx(flags, reserved) != FALSE;
-  }
+
+  void RequestExit(std::uint32_t flags) override { ExitWindowsEx(flags, 0); }
 };
 
 }  // namespace

@@ -63,7 +63,7 @@ bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
 // with the background colour. False, with nothing left loaded, when there is
 // no memory for a picture that size.
 bool Backdrop::Load(int width, int height) {
-  ui::WindowSpec params;
+  ui::WindowParams params;
   params.className = kClassName;
   params.caption = kCaption;
   params.style = kStyle;
@@ -130,7 +130,8 @@ void Backdrop::OnTimer(UINT_PTR id) {
 // countdown, the ejection and the request all happen while it covers the screen.
 void Backdrop::OnWaitOver() {
   waitTimer_.Stop();
-  const bool goAhead = std::make_shared<CountdownDialog>(services_.newSettings)->Ask(mode_);
+  CountdownDialog dialog(services_.newSettings);
+  const bool goAhead = dialog.Ask(mode_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.
   if (goAhead && IsLoaded()) {

@@ -251,7 +251,7 @@ TEST_F(DesktopTest, EachRunCapturesTheScreenAnew) {
 class OtherWindow : public ui::Window {
  public:
   void Load() {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"confirm.test.OtherWindow";
     params.style = WS_POPUP;
     params.width = 40;

@@ -30,7 +30,7 @@ void ButtonStrip::Show() {
     ShowWindow(Handle(), SW_SHOW);
     return;
   }
-  ui::WindowSpec params;
+  ui::WindowParams params;
   params.className = kClassName;
   // No title bar shows it; it names the strip for a screen reader.
   params.caption = ui::ProgramTitle();
@@ -204,7 +204,8 @@ void ButtonStrip::OnButtonClick(int index) {
   const auto mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
   const HWND focus = GetFocus();
-  const bool ended = std::make_shared<Backdrop>(services_)->Run(*mode, settings_.autoEject);
+  Backdrop backdrop(services_);
+  const bool ended = backdrop.Run(*mode, settings_.autoEject);
   if (ended && *mode != SessionEndMode::Standby) {
     Close(ui::CloseReason::Code);
   } else if (focus && IsChild(Handle(), focus)) {

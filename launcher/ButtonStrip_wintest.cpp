@@ -289,7 +289,7 @@ TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
   class Other : public ui::Window {
    public:
     void Load() {
-      ui::WindowSpec params;
+      ui::WindowParams params;
       params.className = L"launcher.test.Other";
       params.style = WS_POPUP;
       Create(params);

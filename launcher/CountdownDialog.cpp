@@ -54,7 +54,7 @@ void CountdownDialog::Load() {
   if (IsLoaded()) return;
   RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  ui::WindowSpec params;
+  ui::WindowParams params;
   params.className = kClassName;
   params.style = kStyle;
   params.exStyle = kExStyle;

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <exception>
-#include <memory>
 #include <string>
 
 #include "core/SessionApi.h"
@@ -43,13 +42,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (instance.AnotherIsRunning()) return 0;
 
   platform::Win32SystemServices system(core::SystemSessionApi(), platform::SystemPowerApi());
-  const auto strip = std::make_shared<launcher::ButtonStrip>(
-      launcher::LauncherServices{system, launcher::SystemVolumeApi(), launcher::DesktopScreenCapture(),
-                                 settings::NewRegistryWindowSettings});
+  launcher::ButtonStrip strip(launcher::LauncherServices{system, launcher::SystemVolumeApi(),
+                                                         launcher::DesktopScreenCapture(),
+                                                         settings::NewRegistryWindowSettings});
   // The program runs until its last window is unloaded.
   ui::EndProgramWithLastWindow();
   try {
-    strip->Show();
+    strip.Show();
   } catch (...) {
     ShowCurrentError();
     ui::UnloadAllWindows(nullptr);

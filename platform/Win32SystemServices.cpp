@@ -62,7 +62,7 @@ void Win32SystemServices::DoPowerOff() { core::EndSession(session_, core::kExitP
 
 void Win32SystemServices::DoStandby() {
   // NT refuses to suspend a process without the shutdown privilege.
-  if (core::IsWindowsNT(session_)) core::EnableShutdownPrivilege(session_);
+  if (core::IsWindowsNT(session_)) session_.EnableShutdownPrivilege();
   if (!power_.SetSuspendState(false, false, false).has_value()) power_.SetSystemPowerState(true, false);
 }
 

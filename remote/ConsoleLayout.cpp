@@ -4,7 +4,7 @@
 
 namespace remote {
 
-const std::array<ControlSpec, 15> kConsoleControls{{
+const std::array<ControlLayout, 15> kConsoleControls{{
     {kMachineLabelId, L"マシン名(&P)", {75, 200, 1065, 240}, 0},
     {kMachineId, L"Combo1", {1200, 150, 3615, 300}, 0},
     {kClearId, L"クリア", {4875, 150, 1300, 300}, 0},
@@ -26,9 +26,9 @@ const std::array<ControlSpec, 15> kConsoleControls{{
     {kCloseId, L"閉じる", {4950, 2850, 1300, 360}, 0},
 }};
 
-const ControlSpec& SpecOf(ControlId id) {
+const ControlLayout& LayoutOf(ControlId id) {
   return *std::find_if(kConsoleControls.begin(), kConsoleControls.end(),
-                       [id](const ControlSpec& c) { return c.id == id; });
+                       [id](const ControlLayout& c) { return c.id == id; });
 }
 
 }  // namespace remote

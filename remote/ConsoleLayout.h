@@ -27,7 +27,7 @@ enum ControlId : int {
   kAbortId,
 };
 
-struct ControlSpec {
+struct ControlLayout {
   ControlId id;
   const wchar_t* caption;
   ui::TwipsRect place;
@@ -41,8 +41,8 @@ inline constexpr int kTimeOutArrowStep = 5;
 inline constexpr int kTimeOutPageStep = 5;
 
 // In tab order.
-extern const std::array<ControlSpec, 15> kConsoleControls;
+extern const std::array<ControlLayout, 15> kConsoleControls;
 
-const ControlSpec& SpecOf(ControlId id);
+const ControlLayout& LayoutOf(ControlId id);
 
 }  // namespace remote

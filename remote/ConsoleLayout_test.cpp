@@ -16,7 +16,7 @@ TEST(ConsoleLayout, EveryControlLiesInsideItsFrameOrTheClientArea) {
     if (control.container != 0) {
       ASSERT_TRUE(control.container == remote::kMessageFrameId ||
                   control.container == remote::kOptionsFrameId);
-      const auto& frame = remote::SpecOf(static_cast<remote::ControlId>(control.container));
+      const auto& frame = remote::LayoutOf(static_cast<remote::ControlId>(control.container));
       width = frame.place.width;
       height = frame.place.height;
     }
@@ -41,9 +41,9 @@ TEST(ConsoleLayout, IdentifiersAreUniqueAndAFrameComesRightBeforeWhatItHolds) {
   }
 }
 
-TEST(ConsoleLayout, SpecFindsEachControlByItsIdentifier) {
-  for (const auto& control : kConsoleControls) EXPECT_EQ(&remote::SpecOf(control.id), &control);
-  EXPECT_EQ(remote::SpecOf(remote::kExecuteId).caption, std::wstring(L"実行(&E)"));
+TEST(ConsoleLayout, LayoutOfFindsEachControlByItsIdentifier) {
+  for (const auto& control : kConsoleControls) EXPECT_EQ(&remote::LayoutOf(control.id), &control);
+  EXPECT_EQ(remote::LayoutOf(remote::kExecuteId).caption, std::wstring(L"実行(&E)"));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ void ConsoleWindow::Load() {
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  ui::WindowSpec params;
+  ui::WindowParams params;
   params.className = L"VelmarFrmDown";
   params.style = kStyle;
   params.exStyle = kExStyle;
@@ -66,7 +66,7 @@ int ConsoleWindow::ShowMessage(const std::wstring& text, UINT flags) {
 }
 
 ui::TwipsRect ConsoleWindow::Place(ControlId id) const {
-  const ControlSpec& params = SpecOf(id);
+  const ControlLayout& params = LayoutOf(id);
   if (params.container == kMessageFrameId) return messageFrame_.Place(params.place);
   if (params.container == kOptionsFrameId) return optionsFrame_.Place(params.place);
   return params.place;
@@ -75,7 +75,7 @@ ui::TwipsRect ConsoleWindow::Place(ControlId id) const {
 void ConsoleWindow::OnCreate() {
   // Created in tab order: the dialog keys follow the order of the children.
   const HWND form = Handle();
-  const auto caption = [](ControlId id) { return std::wstring(SpecOf(id).caption); };
+  const auto caption = [](ControlId id) { return std::wstring(LayoutOf(id).caption); };
   machineLabel_.Create(form, kMachineLabelId, caption(kMachineLabelId), Place(kMachineLabelId));
   machine_.Create(form, kMachineId, caption(kMachineId), Place(kMachineId));
   clear_.Create(form, kClearId, caption(kClearId), Place(kClearId));

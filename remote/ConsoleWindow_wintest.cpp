@@ -85,7 +85,7 @@ class ConsoleWindow : public ::testing::Test {
   }
 
   void Load() {
-    form = std::make_shared<remote::ConsoleWindow>(Services());
+    form = std::make_unique<remote::ConsoleWindow>(Services());
     form->Load();
   }
 
@@ -132,7 +132,7 @@ class ConsoleWindow : public ::testing::Test {
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;
   std::deque<int> answers;
-  std::shared_ptr<remote::ConsoleWindow> form;
+  std::unique_ptr<remote::ConsoleWindow> form;
 };
 
 const std::vector<bool> kReady{true, true, true};
@@ -176,8 +176,8 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
     SCOPED_TRACE(params.id);
     ui::TwipsRect place = params.place;
     if (params.container != 0) {
-      place.left += remote::SpecOf(static_cast<remote::ControlId>(params.container)).place.left;
-      place.top += remote::SpecOf(static_cast<remote::ControlId>(params.container)).place.top;
+      place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
+      place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
     }
     RECT r;
     GetWindowRect(Control(params.id), &r);
@@ -227,7 +227,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   const auto& lines = session.log.Lines();
   const auto request = std::find(lines.begin(), lines.end(), Requests()[0]);
   ASSERT_NE(request, lines.begin());
-  EXPECT_EQ(*(request - 1), "CloseHandle(0x44)");
+  EXPECT_EQ(*(request - 1), "EnableShutdownPrivilege()");
   EXPECT_EQ(during, kBusy);
   EXPECT_TRUE(busyCursor);
   EXPECT_FALSE(ui::BusyCursor::Active());

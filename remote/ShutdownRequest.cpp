@@ -22,7 +22,7 @@ ShutdownRequest::ShutdownRequest(core::SessionApi& session, RemoteShutdownApi& r
 
 bool ShutdownRequest::Send(std::wstring machine) {
   // The privilege runs again on every request: nothing says the token kept it.
-  EnableShutdownPrivilege();
+  session_.EnableShutdownPrivilege();
   const bool accepted = remote_.InitiateSystemShutdownW(
       MachinePointer(machine), message_.empty() ? nullptr : message_.c_str(),
       static_cast<std::uint32_t>(timeOut_), forceAppsClosed_, rebootAfterShutdown_);
@@ -30,7 +30,7 @@ bool ShutdownRequest::Send(std::wstring machine) {
 }
 
 bool ShutdownRequest::Abort(std::wstring machine) {
-  EnableShutdownPrivilege();
+  session_.EnableShutdownPrivilege();
   return Finish(remote_.AbortSystemShutdownW(MachinePointer(machine)));
 }
 
@@ -49,7 +49,5 @@ std::wstring ShutdownRequest::GetErrorText(std::uint32_t code) {
   buffer.resize(std::min(stored, kBufferSize));
   return ErrorText(signedCode, buffer);
 }
-
-void ShutdownRequest::EnableShutdownPrivilege() { core::EnableShutdownPrivilege(session_); }
 
 }  // namespace remote

@@ -31,7 +31,6 @@ class ShutdownRequest {
 
  private:
   std::wstring GetErrorText(std::uint32_t code);
-  void EnableShutdownPrivilege();
   bool Finish(bool accepted);
 
   core::SessionApi& session_;

@@ -5,8 +5,8 @@
 
 namespace remote {
 
-std::shared_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption) {
-  auto form = std::make_shared<ConsoleWindow>(services);
+std::unique_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption) {
+  auto form = std::make_unique<ConsoleWindow>(services);
   form->Load();
   SetWindowTextW(form->Handle(), caption.c_str());
   ShowWindow(form->Handle(), SW_SHOW);

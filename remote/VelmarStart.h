@@ -10,6 +10,6 @@
 namespace remote {
 
 // The loaded window, or an unloaded one after the refusal.
-std::shared_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption);
+std::unique_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption);
 
 }  // namespace remote

@@ -16,7 +16,7 @@ namespace {
 class Host : public ui::Window {
  public:
   void Load() {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"ui.test.Host";
     params.style = WS_POPUP;
     params.width = 400;

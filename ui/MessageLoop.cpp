@@ -59,8 +59,6 @@ void ModalScope::GiveBackOtherWindows() {
 void ShowModal(Window& window) {
   const HWND hwnd = window.Handle();
   if (!hwnd) throw std::logic_error("a modal window must be loaded first");
-  // Keeps the object while the wait runs, when something else owns it.
-  const auto keepAlive = window.weak_from_this().lock();
   ModalScope scope(window);
   ShowWindow(hwnd, SW_SHOW);
   try {

@@ -22,7 +22,7 @@ class Form : public ui::Window {
   ui::Timer timer{*this, 1, 20};
 
   void Load() {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"ui.test.Form";
     params.style = WS_POPUP;
     params.width = 80;

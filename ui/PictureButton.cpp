@@ -4,7 +4,6 @@
 #include "ui/PendingError.h"
 #include "ui/PictureScale.h"
 #include "ui/ScreenTwips.h"
-#include "ui/Window.h"
 
 namespace ui {
 namespace {
@@ -116,10 +115,6 @@ LRESULT CALLBACK PictureButton::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
   if (ButtonCode(message) == 0) return DefSubclassProc(hwnd, message, wParam, lParam);
-  // A handler may unload the window this button belongs to; its object (and
-  // so this button) then lives until the message is done.
-  const Window* form = Window::FromHandle(GetAncestor(hwnd, GA_ROOT));
-  const auto keepAlive = form ? form->weak_from_this().lock() : nullptr;
   try {
     return reinterpret_cast<PictureButton*>(self)->HandleMouse(hwnd, message, wParam, lParam);
   } catch (...) {

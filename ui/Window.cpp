@@ -42,10 +42,9 @@ bool IsUsableTabStop(HWND control) { return IsWindowVisible(control) && IsWindow
 }  // namespace
 
 Window::~Window() {
-  // The object can go before its window: when the unload step drops the last
-  // reference, the window still has its final messages to come; and on an
-  // error path the window may still be up. Either way the window is cut loose
-  // first, so no message reaches a half torn-down object.
+  // The object can go before its window: on an error path the window may
+  // still be up. The window is cut loose first, so no message reaches a half
+  // torn-down object.
   if (hwnd_) {
     const HWND hwnd = hwnd_;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -54,7 +53,7 @@ Window::~Window() {
   }
 }
 
-void Window::Create(const WindowSpec& params) {
+void Window::Create(const WindowParams& params) {
   if (hwnd_) throw std::logic_error("the window is already loaded");
   RegisterClassOnce(params.className, &Window::WindowProc);
   const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style,
@@ -92,9 +91,6 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_DESTROY) self->destroying_ = true;
 
-  // A handler may drop the last owning reference (the unload step releases a
-  // default instance); the object then lives until this message is done.
-  const std::shared_ptr<Window> keepAlive = self->weak_from_this().lock();
   LRESULT result = 0;
   try {
     result = self->HandleMessage(message, wParam, lParam);

@@ -6,7 +6,6 @@
 // rethrown by the message loop, or by Create, to the nearest caller outside.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -17,7 +16,7 @@ namespace ui {
 // because the session is ending.
 enum class CloseReason { User, Code, SessionEnding };
 
-struct WindowSpec {
+struct WindowParams {
   const wchar_t* className = nullptr;  // registered with the first window of that name
   std::wstring caption;
   DWORD style = WS_OVERLAPPEDWINDOW;
@@ -29,7 +28,7 @@ struct WindowSpec {
   int height = CW_USEDEFAULT;
 };
 
-class Window : public std::enable_shared_from_this<Window> {
+class Window {
  public:
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -54,7 +53,7 @@ class Window : public std::enable_shared_from_this<Window> {
 
   // Creates the window; throws what a handler raised while it was created,
   // or a core::Win32Error when Windows refused.
-  void Create(const WindowSpec& params);
+  void Create(const WindowParams& params);
 
   // Every message of the window. Overrides handle what they need and pass the
   // rest on to this base, which feeds the handlers below and DefWindowProc.

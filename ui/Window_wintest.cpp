@@ -29,7 +29,7 @@ class Probe : public ui::Window {
     if (destroyed) *destroyed = true;
   }
   void Load(const wchar_t* caption = L"probe") {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"ui.test.Probe";
     params.caption = caption;
     params.style = WS_POPUP;
@@ -169,7 +169,7 @@ TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
   // A child window needs a parent: CreateWindowExW refuses this one.
   struct Orphan : ui::Window {
     void Load() {
-      ui::WindowSpec params;
+      ui::WindowParams params;
       params.className = L"ui.test.Orphan";
       params.style = WS_CHILD;
       Create(params);
@@ -184,25 +184,6 @@ TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
     EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_TLW_WITH_WSCHILD));
   }
   EXPECT_FALSE(orphan.IsLoaded());
-}
-
-TEST(Window, AWindowWhoseOwnerLetsGoInItsUnloadLivesUntilTheMessageIsDone) {
-  struct Form : Probe {
-    std::shared_ptr<Form>* owner = nullptr;
-    void OnUnload() override {
-      owner->reset();
-      // Still a whole object here, after the last reference went.
-      unloads += 1;
-    }
-  };
-  bool destroyed = false;
-  auto form = std::make_shared<Form>();
-  form->owner = &form;
-  form->destroyed = &destroyed;
-  form->Load();
-  DestroyWindow(form->Handle());
-  EXPECT_TRUE(destroyed);
-  EXPECT_EQ(form, nullptr);
 }
 
 TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {

@@ -1,6 +1,8 @@
 #include "launcher/Backdrop.h"
 
+#include "core/Win32Error.h"
 #include "launcher/CountdownDialog.h"
+#include "launcher/Darken.h"
 #include "launcher/MediaEjector.h"
 #include "launcher/ScreenCapture.h"
 #include "launcher/SessionEndRequest.h"
@@ -13,44 +15,19 @@ namespace {
 // No border, no title bar, no taskbar button: the window is the screen.
 constexpr DWORD kStyle = WS_POPUP;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
-// What task lists call the backdrop; it has always been named so.
 // Never shown (the window has no title bar), but what a screen reader names
 // the frozen screen by.
 constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
-
-// Gives the desktop's device context back when the capture is done, also when
-// loading the form failed on the way.
-class DesktopDcRelease {
- public:
-  DesktopDcRelease(ScreenCapture& capture, HWND desktop, HDC dc)
-      : capture_(capture), desktop_(desktop), dc_(dc) {}
-  ~DesktopDcRelease() { capture_.ReleaseDC(desktop_, dc_); }
-  DesktopDcRelease(const DesktopDcRelease&) = delete;
-  DesktopDcRelease& operator=(const DesktopDcRelease&) = delete;
-
- private:
-  ScreenCapture& capture_;
-  HWND desktop_;
-  HDC dc_;
-};
 
 }  // namespace
 
 bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
   if (used_) return false;
-  ScreenCapture& capture = services_.capture;
-  const HWND desktop = capture.GetDesktopWindow();
-  const HDC desktopDc = capture.GetDC(desktop);
-  if (!desktopDc) return false;
+  std::optional<ScreenPicture> picture = services_.capture.CaptureScreen();
+  if (!picture) return false;
   used_ = true;
-  {
-    const DesktopDcRelease release(capture, desktop, desktopDc);
-    if (!Load(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) return false;
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    // Each pixel becomes screen AND NOT background: darker, never brighter.
-    capture.BitBlt(imageDC_.get(), 0, 0, client.right, client.bottom, desktopDc, 0, 0, kCaptureOperation);
-  }
+  Darken(picture->Pixels());
+  Load(std::move(*picture));
   mode_ = mode;
   autoEject_ = autoEject;
   waitTimer_.Start();
@@ -59,33 +36,26 @@ bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
   return !cancelled_;
 }
 
-// Loads the form hidden over the whole primary screen with its picture filled
-// with the background colour. False, with nothing left loaded, when there is
-// no memory for a picture that size.
-bool Backdrop::Load(int width, int height) {
+// Loads the form hidden over the whole virtual screen, every monitor, with
+// the darkened picture of it to paint itself from.
+void Backdrop::Load(ScreenPicture picture) {
   ui::WindowParams params;
   params.className = kClassName;
   params.caption = kCaption;
   params.style = kStyle;
   params.exStyle = kExStyle;
-  params.left = 0;
-  params.top = 0;
-  params.width = width;
-  params.height = height;
+  params.left = picture.place.left;
+  params.top = picture.place.top;
+  params.width = picture.Width();
+  params.height = picture.Height();
   Create(params);
 
   try {
     const ui::WindowDc screen(Handle());
-    imageBitmap_.reset(CreateCompatibleBitmap(screen.get(), width, height));
     imageDC_.reset(CreateCompatibleDC(screen.get()));
-    if (!imageBitmap_ || !imageDC_) {
-      Unload();
-      return false;
-    }
-    SelectObject(imageDC_.get(), imageBitmap_.get());
-    const RECT all{0, 0, width, height};
-    const ui::UniqueBrush background(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
-    FillRect(imageDC_.get(), &all, background.get());
+    if (!imageDC_) throw core::Win32Error{"CreateCompatibleDC", GetLastError()};
+    picture_ = std::move(picture);
+    SelectObject(imageDC_.get(), picture_.bitmap.get());
 
     // The load step.
     if (!windowSettings_) windowSettings_ = services_.newSettings();
@@ -95,7 +65,6 @@ bool Backdrop::Load(int width, int height) {
     Unload();
     throw;
   }
-  return true;
 }
 
 void Backdrop::Unload() { Close(ui::CloseReason::Code); }
@@ -145,7 +114,7 @@ void Backdrop::OnWaitOver() {
 void Backdrop::OnUnload() {
   waitTimer_.Stop();
   imageDC_.reset();
-  imageBitmap_.reset();
+  picture_ = ScreenPicture{};
 }
 
 }  // namespace launcher

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "launcher/LauncherServices.h"
+#include "launcher/ScreenCapture.h"
 #include "launcher/SessionEndMode.h"
 #include "settings/WindowSettings.h"
 #include "ui/Handles.h"
@@ -22,15 +23,14 @@ class Backdrop : public ui::Window {
  public:
   static constexpr const wchar_t* kClassName = L"VuriRivu.frmDesktop";
   static constexpr UINT kWaitIntervalMs = 100;
-  // SRCERASE: screen AND NOT background, a darkened copy of the screen.
-  static constexpr DWORD kCaptureOperation = 0x00440328;
 
   explicit Backdrop(LauncherServices services) : services_(std::move(services)) {}
 
-  // Covers the screen, runs the countdown for the session-end mode and, on
-  // go-ahead, ejects (when autoEject) and requests the session end. True
-  // when the countdown was confirmed; false when it was not, when the screen
-  // gave no device context, or when this form was used before (nothing shown).
+  // Covers every monitor with a darkened picture of it, runs the countdown
+  // for the session-end mode and, on go-ahead, ejects (when autoEject) and
+  // requests the session end. True when the countdown was confirmed; false
+  // when it was not, when the screen could not be captured, or when this form
+  // was used before (nothing shown).
   bool Run(SessionEndMode mode, bool autoEject);
 
  protected:
@@ -39,7 +39,7 @@ class Backdrop : public ui::Window {
   void OnUnload() override;
 
  private:
-  bool Load(int width, int height);
+  void Load(ScreenPicture picture);
   void Unload();
   void OnWaitOver();
   void Paint();
@@ -52,9 +52,10 @@ class Backdrop : public ui::Window {
   // A backdrop runs once: set when it has taken its picture of the screen.
   bool used_ = false;
 
-  // The picture the window paints itself from, the size of the screen. The
-  // bitmap is declared first so the DC it is selected into goes before it.
-  ui::UniqueBitmap imageBitmap_;
+  // The picture the window paints itself from, the size of the virtual
+  // screen. The picture is declared first so the DC it is selected into goes
+  // before it.
+  ScreenPicture picture_;
   ui::UniqueMemoryDc imageDC_;
   ui::Timer waitTimer_{*this, 1, kWaitIntervalMs};
 };

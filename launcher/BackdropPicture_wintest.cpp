@@ -1,5 +1,6 @@
-// The backdrop's picture: the screen as it was, every pixel screen AND NOT
-// background colour, painted again whenever the window needs it.
+// The backdrop's picture: the screen as it was with each colour channel at
+// half its brightness, whatever the colour scheme, painted again whenever the
+// window needs it.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -28,15 +29,13 @@ Pixel PixelOf(COLORREF colour) {
          GetBValue(colour);
 }
 
-constexpr COLORREF kOrange = RGB(200, 120, 40);
-
 // Three patches of known colour, each 80 x 80 pixels, at the top left of the screen.
 class ColourPatches {
  public:
   static constexpr int kLeft = 40;
   static constexpr int kTop = 40;
   static constexpr int kSize = 80;
-  static constexpr COLORREF kColours[3] = {RGB(255, 255, 255), RGB(0, 0, 0), kOrange};
+  static constexpr COLORREF kColours[3] = {RGB(255, 255, 255), RGB(0, 0, 0), RGB(200, 120, 40)};
 
   ColourPatches() {
     static const ATOM windowClass = [] {
@@ -106,8 +105,34 @@ Screen ReadScreen() {
   return screen;
 }
 
+// The screen before, and while the backdrop stands (before and after it was
+// painted again), with the dialog's place to leave out.
+struct BackdropShots {
+  Screen before, during, repainted;
+  RECT dialogPlace{};
+};
+
 class DesktopPictureTest : public ::testing::Test {
  protected:
+  BackdropShots Shots() {
+    BackdropShots shots;
+    shots.before = ReadScreen();
+    launcher_test::CountdownWatcher watcher([&](HWND dialog) {
+      GetWindowRect(dialog, &shots.dialogPlace);
+      const HWND backdrop = FindWindowW(Backdrop::kClassName, nullptr);
+      UpdateWindow(backdrop);
+      shots.during = ReadScreen();
+      // Lost and drawn again: the picture comes back from the window's own copy.
+      InvalidateRect(backdrop, nullptr, TRUE);
+      UpdateWindow(backdrop);
+      shots.repainted = ReadScreen();
+      SendMessageW(GetDlgItem(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
+    });
+    EXPECT_FALSE(Backdrop(services).Run(Mode::Shutdown, false));
+    EXPECT_TRUE(watcher.ShownAt());
+    return shots;
+  }
+
   testing_support::FakeSystemServices system;
   testing_support::FakeVolumeApi volumes;
   launcher::LauncherServices services{system, volumes, launcher::DesktopScreenCapture(),
@@ -115,46 +140,48 @@ class DesktopPictureTest : public ::testing::Test {
                                           std::make_shared<testing_support::FakeWindowSettings::State>())};
 };
 
-TEST_F(DesktopPictureTest, ThePictureIsTheScreenDarkenedByTheButtonFaceColourAndIsPaintedAgainOnDemand) {
-  const ColourPatches patches;
-  const Screen before = ReadScreen();
-  Screen during, repainted;
-  RECT dialogPlace{};
-  launcher_test::CountdownWatcher watcher([&](HWND dialog) {
-    GetWindowRect(dialog, &dialogPlace);
-    const HWND backdrop = FindWindowW(Backdrop::kClassName, nullptr);
-    UpdateWindow(backdrop);
-    during = ReadScreen();
-    // Lost and drawn again: the picture comes back from the window's own copy.
-    InvalidateRect(backdrop, nullptr, TRUE);
-    UpdateWindow(backdrop);
-    repainted = ReadScreen();
-    SendMessageW(GetDlgItem(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
-  });
-  EXPECT_FALSE(std::make_shared<Backdrop>(services)->Run(Mode::Shutdown, false));
-  ASSERT_TRUE(watcher.ShownAt());
+// Each channel halved, as the backdrop darkens.
+Pixel Halved(Pixel p) { return (p >> 1) & 0x7F7F7F; }
 
-  const Pixel notBackground = ~PixelOf(GetSysColor(COLOR_BTNFACE)) & 0x00FFFFFF;
-  EXPECT_EQ(during.At(ColourPatches::Centre(0)), notBackground);
-  EXPECT_EQ(during.At(ColourPatches::Centre(1)), 0u);
-  EXPECT_EQ(during.At(ColourPatches::Centre(2)), PixelOf(kOrange) & notBackground);
+void ExpectHalfAsBright(const BackdropShots& shots) {
+  ASSERT_FALSE(shots.during.pixels.empty());
+  // White keeps half its brightness (within 3 %), black stays black, and
+  // orange stays orange.
+  const Pixel white = shots.during.At(ColourPatches::Centre(0));
+  for (int shift : {0, 8, 16}) EXPECT_NEAR(static_cast<int>(white >> shift & 0xFF), 128, 8);
+  EXPECT_EQ(shots.during.At(ColourPatches::Centre(1)), 0u);
+  EXPECT_EQ(shots.during.At(ColourPatches::Centre(2)), PixelOf(RGB(100, 60, 20)));
 
   // Everywhere the dialog does not cover.
-  int wrong = 0, brighter = 0, notRepainted = 0;
-  for (int y = 0; y < before.height; ++y) {
-    for (int x = 0; x < before.width; ++x) {
+  int wrong = 0, notRepainted = 0;
+  for (int y = 0; y < shots.before.height; ++y) {
+    for (int x = 0; x < shots.before.width; ++x) {
       const POINT p{x, y};
-      if (PtInRect(&dialogPlace, p)) continue;
-      const Pixel screen = before.At(p);
-      const Pixel picture = during.At(p);
-      wrong += picture != (screen & notBackground);
-      for (int shift : {0, 8, 16}) brighter += ((picture >> shift) & 0xFF) > ((screen >> shift) & 0xFF);
-      notRepainted += repainted.At(p) != picture;
+      if (PtInRect(&shots.dialogPlace, p)) continue;
+      wrong += shots.during.At(p) != Halved(shots.before.At(p));
+      notRepainted += shots.repainted.At(p) != shots.during.At(p);
     }
   }
   EXPECT_EQ(wrong, 0);
-  EXPECT_EQ(brighter, 0);
   EXPECT_EQ(notRepainted, 0);
+}
+
+TEST_F(DesktopPictureTest, ThePictureIsTheScreenAtHalfItsBrightnessAndIsPaintedAgainOnDemand) {
+  const ColourPatches patches;
+  ExpectHalfAsBright(Shots());
+}
+
+// A high-contrast black scheme (button face black) darkens alike: the
+// picture owes nothing to the scheme's colours.
+TEST_F(DesktopPictureTest, AHighContrastBlackSchemeDarkensAlike) {
+  const int element = COLOR_BTNFACE;
+  const COLORREF face = GetSysColor(element);
+  const COLORREF black = RGB(0, 0, 0);
+  SetSysColors(1, &element, &black);
+  const ColourPatches patches;
+  const BackdropShots shots = Shots();
+  SetSysColors(1, &element, &face);
+  ExpectHalfAsBright(shots);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The bench's driver, run by scripts/bench in the bench's own Wine prefix:
 //   bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <message_box.exe> <nothing.exe>
+//   bench_probe click <runs> <VuriRivu.exe>     only the click to the backdrop
 // It starts the programs itself and watches them from inside Windows, so every
 // time is read from one clock. Each program is set beside the least program
 // that does the same: the two start one after the other, each alone on the
@@ -362,6 +363,34 @@ void RequestRound(const Programs& exe, bool dovraFirst, Figures& figures) {
   figures.dovraCall.Add(dovraEnd, nothingEnd);
 }
 
+// The click row names the virtual screen the backdrop captures.
+std::string ClickRowTitle() {
+  return "click to the backdrop on screen, " + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + " x " +
+         std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}
+
+// Only the click to the backdrop on screen, a fresh launcher each run: for a
+// screen of another size.
+void ClickRounds(const std::wstring& launcherExe, int runs) {
+  Figure click;
+  for (int run = 0; run <= runs; ++run) {
+    ForgetLauncherSettings();
+    const Program launcher(launcherExe, L"");
+    HWND window = nullptr;
+    if (!launcher.TimeToShown(kLauncherClass, window)) continue;
+    const double clicked = bench::NowMs();
+    Click(GetDlgItem(window, kRestartButtonId));
+    // The first run only warms the caches.
+    if (WaitForShown(kBackdropClass, launcher.Id(), kWaitMs) && run > 0) click.Add(bench::NowMs() - clicked);
+    const HWND dialog = WaitForShown(kDialogClass, launcher.Id(), kWaitMs);
+    if (dialog) PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    bench::Until([&] { return !bench::ShownWindow(kBackdropClass, launcher.Id()); }, kWaitMs);
+  }
+  const std::string screen = std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + " x " +
+                             std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  Row(("click to the backdrop on screen, " + screen).c_str(), "VuriRivu.exe", click, runs);
+}
+
 // The first start of an executable reads it from disk and fills Wine's caches;
 // no figure counts it.
 void WarmUp(const Programs& exe) {
@@ -390,7 +419,7 @@ void Print(const Figures& f, int runs) {
   Rows("start to the ExitWindowsEx call made (its end)", "dovra.exe /s", "program that calls nothing",
        f.dovraCall, runs);
   Row("  then Wine's wineboot, to the request at a window", "(Wine's, not dovra's)", f.dovraRequest, runs);
-  Row("click on a button to the backdrop on screen", "VuriRivu.exe", f.click, runs);
+  Row(ClickRowTitle().c_str(), "VuriRivu.exe", f.click, runs);
   Row("countdown from the dialog on screen (9 s)", "to its go-ahead (closes)", f.dialogClosed, runs);
   Error(f.dialogClosed);
   Row("", "to the request at a window", f.requestArrived, runs);
@@ -403,6 +432,13 @@ void Print(const Figures& f, int runs) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 4 && std::wstring(argv[1]) == L"click") {
+    const int runs = _wtoi(argv[2]);
+    if (runs < 1) return 2;
+    ClickRounds(argv[3], runs);
+    ForgetLauncherSettings();
+    return 0;
+  }
   const int runs = argc == 7 ? _wtoi(argv[1]) : 0;
   if (runs < 1) {
     fwprintf(stderr,

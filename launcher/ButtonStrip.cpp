@@ -81,13 +81,12 @@ void ButtonStrip::Load() {
   menuState_ = MenuStateAtLoad(settings_, services_.system.IsWindowsNT());
   ShowMenuState();
 
-  // First shown just beyond the right edge of the screen, then docked.
-  SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_CXSCREEN), 0, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(Handle(), SW_SHOW);
-  UpdateWindow(Handle());
+  // Laid out, labelled and docked while hidden, then shown once, already in
+  // its corner: each change to a visible window would be drawn on the way.
   loaded_ = true;
   ApplySettings();
+  ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(Handle());
 }
 
 void ButtonStrip::ApplySettings() {

@@ -19,7 +19,7 @@ class VolumeCloser {
   VolumeCloser(VolumeApi& api, VolumeHandle volume) : api_(api), volume_(volume) {}
   ~VolumeCloser() {
     try {
-      api_.CloseHandle(volume_);
+      api_.Close(volume_);
     } catch (...) {
     }
   }
@@ -30,12 +30,6 @@ class VolumeCloser {
   VolumeApi& api_;
   VolumeHandle volume_;
 };
-
-std::int32_t Control(VolumeApi& api, VolumeHandle volume, std::uint32_t code, const void* in = nullptr,
-                     std::uint32_t inSize = 0) {
-  std::uint32_t returned = 0;
-  return api.DeviceIoControl(volume, code, in, inSize, nullptr, 0, returned, nullptr);
-}
 
 }  // namespace
 
@@ -94,48 +88,43 @@ VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailu
     return kInvalidVolume;
   }
   const char name = static_cast<char>(letter);
-  const char root[] = {name, ':', '\\', '\0'};
   // Asked again at the moment of opening: the medium may have changed since the scan.
-  if (api.GetDriveTypeA(root) != platform::kDriveRemovable) {
+  if (api.DriveType(name) != platform::kDriveRemovable) {
     Record(failure, kEjectNotEjectable);
     return kInvalidVolume;
   }
-  const char device[] = {'\\', '\\', '.', '\\', name, ':', '\0'};
-  const VolumeHandle volume =
-      api.CreateFileA(device, kGenericReadWrite, kShareReadWrite, nullptr, kOpenExisting, 0, 0);
+  const VolumeHandle volume = api.Open(name);
   if (volume == kInvalidVolume) Record(failure, kEjectOpenFailed);
   return volume;
 }
 
-std::int32_t LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
+bool LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
   // Files still closing or an indexer may hold the volume for a moment: wait
   // about ten seconds for it before giving the drive up.
   for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-    if (const std::int32_t result = Control(api, volume, kLockVolume)) return result;
+    if (api.Lock(volume)) return true;
     api.Sleep(kLockRetryMilliseconds);
   }
   Record(failure, kEjectLockFailed);
-  return 0;
+  return false;
 }
 
-std::int32_t DismountDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
-  const std::int32_t result = Control(api, volume, kDismountVolume);
-  if (result == 0) Record(failure, kEjectDismountFailed);
-  return result;
+bool DismountDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
+  if (api.Dismount(volume)) return true;
+  Record(failure, kEjectDismountFailed);
+  return false;
 }
 
-std::int32_t SetMediaRemoval(VolumeApi& api, VolumeHandle volume, bool prevent, EjectFailure& failure) {
-  // PREVENT_MEDIA_REMOVAL is one flag byte, sent in a 4-byte buffer.
-  const unsigned char request[4] = {static_cast<unsigned char>(prevent ? 1 : 0), 0, 0, 0};
-  const std::int32_t result = Control(api, volume, kMediaRemoval, request, sizeof(request));
-  if (result == 0) Record(failure, kEjectRemovalFailed);
-  return result;
+bool SetMediaRemoval(VolumeApi& api, VolumeHandle volume, bool prevent, EjectFailure& failure) {
+  if (api.PreventRemoval(volume, prevent)) return true;
+  Record(failure, kEjectRemovalFailed);
+  return false;
 }
 
-std::int32_t EjectDriveMedia(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
-  const std::int32_t result = Control(api, volume, kEjectMedia);
-  if (result == 0) Record(failure, kEjectEjectFailed);
-  return result;
+bool EjectDriveMedia(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
+  if (api.Eject(volume)) return true;
+  Record(failure, kEjectEjectFailed);
+  return false;
 }
 
 }  // namespace launcher

@@ -18,15 +18,6 @@ inline constexpr std::uint32_t kEjectDismountFailed = 0x80040004;
 inline constexpr std::uint32_t kEjectRemovalFailed = 0x80040005;
 inline constexpr std::uint32_t kEjectEjectFailed = 0x80040006;
 
-// Windows' request codes and open parameters for a volume.
-inline constexpr std::uint32_t kGenericReadWrite = 0xC0000000;
-inline constexpr std::uint32_t kShareReadWrite = 3;
-inline constexpr std::uint32_t kOpenExisting = 3;
-inline constexpr std::uint32_t kLockVolume = 0x00090018;
-inline constexpr std::uint32_t kDismountVolume = 0x00090020;
-inline constexpr std::uint32_t kMediaRemoval = 0x002D4804;
-inline constexpr std::uint32_t kEjectMedia = 0x002D4808;
-
 inline constexpr int kLockAttempts = 21;
 inline constexpr std::uint32_t kLockRetryMilliseconds = 500;
 
@@ -47,11 +38,11 @@ void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) n
 // number and message, if one failed, once the volume has been closed.
 EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive);
 
-// The steps; each records its failure and returns kInvalidVolume or 0, never raises.
+// The steps; each records its failure and returns kInvalidVolume or false, never raises.
 VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure);
-std::int32_t LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
-std::int32_t DismountDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
-std::int32_t SetMediaRemoval(VolumeApi& api, VolumeHandle volume, bool prevent, EjectFailure& failure);
-std::int32_t EjectDriveMedia(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
+bool LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
+bool DismountDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
+bool SetMediaRemoval(VolumeApi& api, VolumeHandle volume, bool prevent, EjectFailure& failure);
+bool EjectDriveMedia(VolumeApi& api, VolumeHandle volume, EjectFailure& failure);
 
 }  // namespace launcher

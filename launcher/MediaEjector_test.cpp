@@ -16,15 +16,15 @@ using testing::IsEmpty;
 using testing_support::FakeSystemServices;
 using testing_support::FakeVolumeApi;
 
-// The exact calls one drive costs when every step succeeds.
+// What one drive costs when every step succeeds.
 std::vector<std::string> CleanEject(const std::string& letter, const std::string& handle) {
-  return {"GetDriveTypeA(\"" + letter + ":\\\")",
-          "CreateFileA(\"\\\\.\\" + letter + ":\", 0xC0000000, 3, null, 3, 0, 0)",
-          "DeviceIoControl(" + handle + ", 0x90018, null, 0, null, 0, null)",
-          "DeviceIoControl(" + handle + ", 0x90020, null, 0, null, 0, null)",
-          "DeviceIoControl(" + handle + ", 0x2D4804, [00 00 00 00], 4, null, 0, null)",
-          "DeviceIoControl(" + handle + ", 0x2D4808, null, 0, null, 0, null)",
-          "CloseHandle(" + handle + ")"};
+  return {"DriveType(" + letter + ")",
+          "Open(" + letter + ")",
+          "Lock(" + handle + ")",
+          "Dismount(" + handle + ")",
+          "PreventRemoval(" + handle + ", 0)",
+          "Eject(" + handle + ")",
+          "Close(" + handle + ")"};
 }
 
 long CountOf(const std::vector<std::string>& lines, const std::string& line) {
@@ -85,8 +85,7 @@ TEST_F(EjectDriveTest, FixedNetworkCdRomAndUnknownDrivesAreAskedButNeverOpened) 
     EXPECT_EQ(error.number, kEjectNotEjectable);
     EXPECT_EQ(error.message, L"ｲｼﾞｪｸﾄできないﾄﾞﾗｲﾌﾞです");
   }
-  EXPECT_THAT(api.log.Lines(), ElementsAre("GetDriveTypeA(\"C:\\\")", "GetDriveTypeA(\"N:\\\")",
-                                           "GetDriveTypeA(\"G:\\\")", "GetDriveTypeA(\"Q:\\\")"));
+  EXPECT_THAT(api.log.Lines(), ElementsAre("DriveType(C)", "DriveType(N)", "DriveType(G)", "DriveType(Q)"));
 }
 
 TEST_F(EjectDriveTest, AVolumeThatWillNotOpenIsNotClosed) {
@@ -94,8 +93,7 @@ TEST_F(EjectDriveTest, AVolumeThatWillNotOpenIsNotClosed) {
   const auto error = FailureOf(api, L"E");
   EXPECT_EQ(error.number, kEjectOpenFailed);
   EXPECT_EQ(error.message, L"ﾎﾞﾘｭｰﾑﾊﾝﾄﾞﾙの取得に失敗しました");
-  EXPECT_THAT(api.log.Lines(), ElementsAre("GetDriveTypeA(\"E:\\\")",
-                                           "CreateFileA(\"\\\\.\\E:\", 0xC0000000, 3, null, 3, 0, 0)"));
+  EXPECT_THAT(api.log.Lines(), ElementsAre("DriveType(E)", "Open(E)"));
 }
 
 TEST_F(EjectDriveTest, ABusyVolumeIsTriedTwentyOneTimesHalfASecondApartThenLeftMounted) {
@@ -104,13 +102,12 @@ TEST_F(EjectDriveTest, ABusyVolumeIsTriedTwentyOneTimesHalfASecondApartThenLeftM
   EXPECT_EQ(error.number, kEjectLockFailed);
   EXPECT_EQ(error.message, L"ﾃﾞﾊﾞｲｽのﾛｯｸに失敗しました");
 
-  std::vector<std::string> expected = {"GetDriveTypeA(\"E:\\\")",
-                                       "CreateFileA(\"\\\\.\\E:\", 0xC0000000, 3, null, 3, 0, 0)"};
+  std::vector<std::string> expected = {"DriveType(E)", "Open(E)"};
   for (int attempt = 0; attempt < 21; ++attempt) {
-    expected.push_back("DeviceIoControl(0x101, 0x90018, null, 0, null, 0, null)");
+    expected.push_back("Lock(0x101)");
     expected.push_back("Sleep(500)");
   }
-  expected.push_back("CloseHandle(0x101)");
+  expected.push_back("Close(0x101)");
   EXPECT_EQ(api.log.Lines(), expected);
 }
 
@@ -118,9 +115,9 @@ TEST_F(EjectDriveTest, ALockThatHoldsOnALaterAttemptGoesOn) {
   api.lockFailures['E'] = 20;
   EXPECT_FALSE(EjectDrive(api, L"E").Failed());
   const auto& lines = api.log.Lines();
-  EXPECT_EQ(CountOf(lines, "DeviceIoControl(0x101, 0x90018, null, 0, null, 0, null)"), 21);
+  EXPECT_EQ(CountOf(lines, "Lock(0x101)"), 21);
   EXPECT_EQ(CountOf(lines, "Sleep(500)"), 20);
-  EXPECT_EQ(CountOf(lines, "DeviceIoControl(0x101, 0x2D4808, null, 0, null, 0, null)"), 1);
+  EXPECT_EQ(CountOf(lines, "Eject(0x101)"), 1);
 }
 
 TEST_F(EjectDriveTest, EachLaterStepFailureStopsTheRestAndClosesTheVolume) {
@@ -148,18 +145,16 @@ TEST_F(EjectDriveTest, EachLaterStepFailureStopsTheRestAndClosesTheVolume) {
   }
 }
 
-TEST(EjectSteps, SetMediaRemovalSendsTheFlagInFourBytes) {
+TEST(EjectSteps, SetMediaRemovalAsksForTheFlagItIsGiven) {
   FakeVolumeApi api;
   api.driveTypes['E'] = 2;
   EjectFailure failure;
   const VolumeHandle volume = OpenDriveVolume(api, L"E", failure);
-  EXPECT_NE(SetMediaRemoval(api, volume, true, failure), 0);
-  EXPECT_NE(SetMediaRemoval(api, volume, false, failure), 0);
+  EXPECT_TRUE(SetMediaRemoval(api, volume, true, failure));
+  EXPECT_TRUE(SetMediaRemoval(api, volume, false, failure));
   EXPECT_FALSE(failure.Failed());
-  EXPECT_THAT(
-      api.log.Lines(),
-      ElementsAre(testing::_, testing::_, "DeviceIoControl(0x101, 0x2D4804, [01 00 00 00], 4, null, 0, null)",
-                  "DeviceIoControl(0x101, 0x2D4804, [00 00 00 00], 4, null, 0, null)"));
+  EXPECT_THAT(api.log.Lines(),
+              ElementsAre(testing::_, testing::_, "PreventRemoval(0x101, 1)", "PreventRemoval(0x101, 0)"));
 }
 
 TEST(EjectSteps, AStepThatSucceedsLeavesTheRecordEmptyAndOneThatFailsFillsIt) {
@@ -169,10 +164,10 @@ TEST(EjectSteps, AStepThatSucceedsLeavesTheRecordEmptyAndOneThatFailsFillsIt) {
   EjectFailure failure;
   const VolumeHandle volume = OpenDriveVolume(api, L"e", failure);
   EXPECT_EQ(volume, 0x101);
-  EXPECT_NE(LockDriveVolume(api, volume, failure), 0);
-  EXPECT_NE(DismountDriveVolume(api, volume, failure), 0);
+  EXPECT_TRUE(LockDriveVolume(api, volume, failure));
+  EXPECT_TRUE(DismountDriveVolume(api, volume, failure));
   EXPECT_FALSE(failure.Failed());
-  EXPECT_EQ(EjectDriveMedia(api, volume, failure), 0);
+  EXPECT_FALSE(EjectDriveMedia(api, volume, failure));
   EXPECT_EQ(failure.number, kEjectEjectFailed);
   EXPECT_EQ(failure.message, EjectMessage(kEjectEjectFailed));
   EXPECT_EQ(EjectMessage(0x80040007), L"");
@@ -191,7 +186,7 @@ class EjectRemovableMediaTest : public testing::Test {
   std::vector<std::string> Opened() const {
     std::vector<std::string> opened;
     for (const auto& line : api.log.Lines()) {
-      if (line.rfind("CreateFileA", 0) == 0) opened.push_back(line);
+      if (line.rfind("Open", 0) == 0) opened.push_back(line);
     }
     return opened;
   }
@@ -230,12 +225,12 @@ TEST_F(EjectRemovableMediaTest, ABusyDriveIsGivenUpAndTheScanGoesOn) {
   api.lockFailures['E'] = FakeVolumeApi::kAlwaysBusy;
   EXPECT_NO_THROW(EjectRemovableMedia(system, api));
   const auto& lines = api.log.Lines();
-  EXPECT_EQ(CountOf(lines, "DeviceIoControl(0x101, 0x90018, null, 0, null, 0, null)"), 21);
+  EXPECT_EQ(CountOf(lines, "Lock(0x101)"), 21);
   EXPECT_EQ(CountOf(lines, "Sleep(500)"), 21);
-  EXPECT_EQ(CountOf(lines, "DeviceIoControl(0x101, 0x90020, null, 0, null, 0, null)"), 0);
-  EXPECT_EQ(CountOf(lines, "CloseHandle(0x101)"), 1);
-  EXPECT_EQ(CountOf(lines, "DeviceIoControl(0x102, 0x2D4808, null, 0, null, 0, null)"), 1);
-  EXPECT_EQ(CountOf(lines, "CloseHandle(0x102)"), 1);
+  EXPECT_EQ(CountOf(lines, "Dismount(0x101)"), 0);
+  EXPECT_EQ(CountOf(lines, "Close(0x101)"), 1);
+  EXPECT_EQ(CountOf(lines, "Eject(0x102)"), 1);
+  EXPECT_EQ(CountOf(lines, "Close(0x102)"), 1);
 }
 
 TEST_F(EjectRemovableMediaTest, ALetterWhoseTypeCannotBeFoundIsSkipped) {
@@ -243,7 +238,7 @@ TEST_F(EjectRemovableMediaTest, ALetterWhoseTypeCannotBeFoundIsSkipped) {
   Drive('F', 2);
   system.failingDrives.insert(L'E');
   EjectRemovableMedia(system, api);
-  EXPECT_THAT(Opened(), ElementsAre("CreateFileA(\"\\\\.\\F:\", 0xC0000000, 3, null, 3, 0, 0)"));
+  EXPECT_THAT(Opened(), ElementsAre("Open(F)"));
   EXPECT_EQ(system.log.Lines().size(), 24u);
 }
 
@@ -259,18 +254,15 @@ TEST_F(EjectRemovableMediaTest, EveryKindOfFailureIsPassedOver) {
   Drive('K', 2);
   EXPECT_NO_THROW(EjectRemovableMedia(system, api));
   EXPECT_EQ(Opened().size(), 4u);
-  EXPECT_EQ(CountOf(api.log.Lines(), "DeviceIoControl(0x103, 0x2D4808, null, 0, null, 0, null)"), 1)
-      << "the last drive is still ejected";
+  EXPECT_EQ(CountOf(api.log.Lines(), "Eject(0x103)"), 1) << "the last drive is still ejected";
 }
 
 // Volume calls that fail by raising, as a broken driver or a missing export might.
 class ThrowingVolumeApi : public FakeVolumeApi {
  public:
-  VolumeHandle CreateFileA(const char* fileName, std::uint32_t access, std::uint32_t shareMode,
-                           const void* security, std::uint32_t disposition, std::uint32_t flags,
-                           VolumeHandle templateFile) override {
-    FakeVolumeApi::CreateFileA(fileName, access, shareMode, security, disposition, flags, templateFile);
-    throw std::runtime_error("CreateFileA failed");
+  VolumeHandle Open(char letter) override {
+    FakeVolumeApi::Open(letter);
+    throw std::runtime_error("opening failed");
   }
 };
 
@@ -288,8 +280,7 @@ TEST_F(EjectRemovableMediaTest, NothingRaisedInsideTheScanGetsOut) {
   }
   EXPECT_NO_THROW(EjectRemovableMedia(system, throwing));
   EXPECT_EQ(Opened().size(), 0u);
-  EXPECT_THAT(throwing.log.Lines(),
-              ElementsAre(testing::_, testing::HasSubstr("E:"), testing::_, testing::HasSubstr("F:")));
+  EXPECT_THAT(throwing.log.Lines(), ElementsAre("DriveType(E)", "Open(E)", "DriveType(F)", "Open(F)"));
 }
 
 }  // namespace

@@ -1,26 +1,29 @@
 #pragma once
-// The kernel32 calls the ejection makes, and nothing more: the real
-// implementation forwards them to Windows, the fake in testing/ records them.
+// What the media ejector asks of a drive's volume, said by intent: the real
+// implementation (Win32VolumeApi.cpp) makes the Windows calls, the fake beside
+// it answers per drive letter. The exact calls are proven by the journeys on
+// the shipped program.
 #include <cstdint>
 
 namespace launcher {
 
-// A HANDLE carried as an integer; -1 is INVALID_HANDLE_VALUE.
+// A volume HANDLE carried as an integer; -1 is INVALID_HANDLE_VALUE.
 using VolumeHandle = std::intptr_t;
 inline constexpr VolumeHandle kInvalidVolume = -1;
 
 class VolumeApi {
  public:
   virtual ~VolumeApi() = default;
-  virtual std::uint32_t GetDriveTypeA(const char* rootPath) = 0;
-  virtual VolumeHandle CreateFileA(const char* fileName, std::uint32_t access, std::uint32_t shareMode,
-                                   const void* security, std::uint32_t disposition, std::uint32_t flags,
-                                   VolumeHandle templateFile) = 0;
-  // Returns the BOOL of the call: non-zero for success.
-  virtual std::int32_t DeviceIoControl(VolumeHandle device, std::uint32_t code, const void* in,
-                                       std::uint32_t inSize, void* out, std::uint32_t outSize,
-                                       std::uint32_t& bytesReturned, void* overlapped) = 0;
-  virtual bool CloseHandle(VolumeHandle handle) = 0;
+  // The GetDriveType answer for the drive of an upper-case letter.
+  virtual std::uint32_t DriveType(char letter) = 0;
+  // Opens the drive's volume for reading and writing, shared; kInvalidVolume on failure.
+  virtual VolumeHandle Open(char letter) = 0;
+  // One request each; true when Windows carried it out.
+  virtual bool Lock(VolumeHandle volume) = 0;
+  virtual bool Dismount(VolumeHandle volume) = 0;
+  virtual bool PreventRemoval(VolumeHandle volume, bool prevent) = 0;
+  virtual bool Eject(VolumeHandle volume) = 0;
+  virtual void Close(VolumeHandle volume) = 0;
   virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 

@@ -2,41 +2,40 @@
 // winioctl.h after windows.h: it needs its types.
 #include <winioctl.h>
 
-#include "launcher/MediaEjector.h"
 #include "launcher/VolumeApi.h"
 
 namespace launcher {
 namespace {
 
-// The ejector is shared with the host build, so it spells these out; here
-// they are held against Windows' own.
-static_assert(kGenericReadWrite == (GENERIC_READ | GENERIC_WRITE));
-static_assert(kShareReadWrite == (FILE_SHARE_READ | FILE_SHARE_WRITE) && kOpenExisting == OPEN_EXISTING);
-static_assert(kLockVolume == FSCTL_LOCK_VOLUME && kDismountVolume == FSCTL_DISMOUNT_VOLUME);
-static_assert(kMediaRemoval == IOCTL_STORAGE_MEDIA_REMOVAL && kEjectMedia == IOCTL_STORAGE_EJECT_MEDIA);
-
 HANDLE AsHandle(VolumeHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+
+bool Control(VolumeHandle volume, DWORD code, const void* in = nullptr, DWORD inSize = 0) {
+  DWORD returned = 0;
+  return DeviceIoControl(AsHandle(volume), code, const_cast<void*>(in), inSize, nullptr, 0, &returned,
+                         nullptr) != FALSE;
+}
 
 class Win32VolumeApi : public VolumeApi {
  public:
-  std::uint32_t GetDriveTypeA(const char* rootPath) override { return ::GetDriveTypeA(rootPath); }
-  VolumeHandle CreateFileA(const char* fileName, std::uint32_t access, std::uint32_t shareMode,
-                           const void* security, std::uint32_t disposition, std::uint32_t flags,
-                           VolumeHandle templateFile) override {
-    return reinterpret_cast<VolumeHandle>(::CreateFileA(
-        fileName, access, shareMode, static_cast<SECURITY_ATTRIBUTES*>(const_cast<void*>(security)),
-        disposition, flags, AsHandle(templateFile)));
+  std::uint32_t DriveType(char letter) override {
+    const char root[] = {letter, ':', '\\', '\0'};
+    return GetDriveTypeA(root);
   }
-  std::int32_t DeviceIoControl(VolumeHandle device, std::uint32_t code, const void* in, std::uint32_t inSize,
-                               void* out, std::uint32_t outSize, std::uint32_t& bytesReturned,
-                               void* overlapped) override {
-    DWORD returned = 0;
-    const BOOL result = ::DeviceIoControl(AsHandle(device), code, const_cast<void*>(in), inSize, out, outSize,
-                                          &returned, static_cast<OVERLAPPED*>(overlapped));
-    bytesReturned = returned;
-    return result;
+  VolumeHandle Open(char letter) override {
+    const char device[] = {'\\', '\\', '.', '\\', letter, ':', '\0'};
+    return reinterpret_cast<VolumeHandle>(CreateFileA(device, GENERIC_READ | GENERIC_WRITE,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                      OPEN_EXISTING, 0, nullptr));
   }
-  bool CloseHandle(VolumeHandle handle) override { return ::CloseHandle(AsHandle(handle)) != FALSE; }
+  bool Lock(VolumeHandle volume) override { return Control(volume, FSCTL_LOCK_VOLUME); }
+  bool Dismount(VolumeHandle volume) override { return Control(volume, FSCTL_DISMOUNT_VOLUME); }
+  bool PreventRemoval(VolumeHandle volume, bool prevent) override {
+    // PREVENT_MEDIA_REMOVAL is one flag byte, sent in a 4-byte buffer.
+    const unsigned char request[4] = {static_cast<unsigned char>(prevent ? 1 : 0), 0, 0, 0};
+    return Control(volume, IOCTL_STORAGE_MEDIA_REMOVAL, request, sizeof request);
+  }
+  bool Eject(VolumeHandle volume) override { return Control(volume, IOCTL_STORAGE_EJECT_MEDIA); }
+  void Close(VolumeHandle volume) override { CloseHandle(AsHandle(volume)); }
   void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
 };
 

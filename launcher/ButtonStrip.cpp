@@ -89,6 +89,10 @@ void ButtonStrip::Load() {
   UpdateWindow(Handle());
 }
 
+// On a screen of another resolution the strip lays itself out again and docks
+// in its corner: the place Windows suggests would be off it.
+void ButtonStrip::OnDpiChanged(const RECT&) { ApplySettings(); }
+
 void ButtonStrip::ApplySettings() {
   buttons_[kStandbyButton].SetVisible(settings_.standbyButton);
   const auto layout = LayOutButtons(settings_.largeButtons, settings_.standbyButton);
@@ -112,8 +116,9 @@ void ButtonStrip::ApplySettings() {
   GetClientRect(Handle(), &client);
   const ui::TwipsRect first = layout[0].bounds;
   const Size clientTwips = OuterSize(VisibleButtonCount(layout), {first.width, first.height}, {0, 0});
-  const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixelsX(clientTwips.width);
-  const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixelsY(clientTwips.height);
+  const int dpi = ui::DpiOf(Handle());
+  const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixels(clientTwips.width, dpi);
+  const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixels(clientTwips.height, dpi);
 
   windowSettings_->AlwaysOnTop(settings_.topMost);
 

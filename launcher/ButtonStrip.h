@@ -45,6 +45,7 @@ class ButtonStrip : public ui::Window {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnCloseRequest(ui::CloseReason reason) override;
   void OnUnload() override;
+  void OnDpiChanged(const RECT& suggested) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

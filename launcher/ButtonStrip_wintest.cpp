@@ -191,6 +191,24 @@ TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
                                     "WriteSetting(AutoEject, True)", "WriteSetting(Standby, True)"));
 }
 
+// Moved to a screen of twice the resolution: laid out again at that
+// resolution and docked in its corner, wherever Windows suggested.
+TEST_F(FrmShutDown, OnAScreenOfAnotherResolutionItLaysOutAndDocksAgain) {
+  Put(L"Pos", L"2");
+  form->Show();
+  const int dpi = 2 * ui::ScreenPixelsPerInch().x;
+  RECT suggested{5, 5, 50, 50};
+  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(ui::DpiOf(form->Handle()), dpi);
+  EXPECT_EQ(Client().cx, ui::TwipsToPixels(1260, dpi));
+  EXPECT_EQ(Client().cy, ui::TwipsToPixels(420, dpi));
+  EXPECT_EQ(Outer().right, Area().right);
+  EXPECT_EQ(Outer().bottom, Area().bottom);
+  RECT button;
+  GetClientRect(form->Button(2).Handle(), &button);
+  EXPECT_EQ(button.right, ui::TwipsToPixels(435, dpi));
+}
+
 TEST_F(FrmShutDown, TheClientAreaFitsTheButtonsInEveryMode) {
   form->Show();
   EXPECT_EQ(Client(), ClientOf(1260, 420));

@@ -23,10 +23,10 @@ constexpr ui::TwipsRect kCmdCancelPlace{1800, 810, 1300, 315};
 // see res/signals.rc.in.
 constexpr int kSignalIconResource0 = 300;
 
-HICON SignalIcon(int lamp) {
-  // Loaded at the size the image shows, so the 32 x 32 picture is drawn pixel
-  // for pixel at 96 dots per inch. Shared icons live as long as the program.
-  const int size = ui::TwipsToPixelsX(kImgIconPlace.width);
+HICON SignalIcon(int lamp, int pixelsPerInch) {
+  // Loaded at the size the image shows, so the picture drawn for that size is
+  // shown pixel for pixel. Shared icons live as long as the program.
+  const int size = ui::TwipsToPixels(kImgIconPlace.width, pixelsPerInch);
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                        MAKEINTRESOURCEW(kSignalIconResource0 + lamp), IMAGE_ICON, size, size,
                                        LR_SHARED));
@@ -86,7 +86,18 @@ void CountdownDialog::OnCreate() {
   message_.Create(form, kMessageId, kDesignMessage, kLblMsgPlace);
   cancel_.Create(form, kCancelId, L"キャンセル", kCmdCancelPlace);
   for (int i = 0; i < static_cast<int>(lamps_.size()); ++i)
-    lamps_[i].Create(form, kFirstLampId + i, SignalIcon(i), kImgIconPlace);
+    lamps_[i].Create(form, kFirstLampId + i, SignalIcon(i, ui::DpiOf(form)), kImgIconPlace);
+}
+
+void CountdownDialog::OnDpiChanged(const RECT& suggested) {
+  ui::Window::OnDpiChanged(suggested);
+  ok_.Rescale(kCmdOKPlace);
+  message_.Rescale(kLblMsgPlace);
+  cancel_.Rescale(kCmdCancelPlace);
+  for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) {
+    lamps_[i].Rescale(kImgIconPlace);
+    lamps_[i].SetIcon(SignalIcon(i, ui::DpiOf(Handle())));
+  }
 }
 
 LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -42,6 +42,7 @@ class CountdownDialog : public ui::Window {
   bool OnCommand(int id, int code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
   void OnUnload() override;
+  void OnDpiChanged(const RECT& suggested) override;
 
  private:
   void Load();

@@ -250,4 +250,38 @@ TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
   EXPECT_NE(icons[1], icons[2]);
 }
 
+// Moved to a screen of twice the resolution: the dialog takes the place
+// Windows suggests, its controls stand at their twips places there, and the
+// lamps show the icon drawn for that size.
+TEST_F(MsgTest, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndScalesItsControls) {
+  const int dpi = 2 * ui::ScreenPixelsPerInch().x;
+  RECT suggested{20, 30, 20 + 480, 30 + 240};
+  RECT outer{}, ok{}, image{};
+  SIZE icon{};
+  CountdownWatcher watcher([&](HWND dialog) {
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(dialog, &outer);
+    ok = ClientPlace(DialogControl(dialog, CountdownDialog::kOkId));
+    const HWND lamp = DialogControl(dialog, CountdownDialog::kFirstLampId);
+    image = ClientPlace(lamp);
+    ICONINFO info{};
+    GetIconInfo(reinterpret_cast<HICON>(SendMessageW(lamp, STM_GETICON, 0, 0)), &info);
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    icon = {colour.bmWidth, colour.bmHeight};
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    PressKey(VK_ESCAPE);
+  });
+  Fresh()->Ask(Mode::Shutdown);
+
+  EXPECT_TRUE(EqualRect(&outer, &suggested));
+  const RECT okThere = ui::TwipsToPixels({360, 810, 1300, 315}, dpi);
+  EXPECT_TRUE(EqualRect(&ok, &okThere));
+  const RECT imageThere = ui::TwipsToPixels({150, 150, 480, 480}, dpi);
+  EXPECT_TRUE(EqualRect(&image, &imageThere));
+  EXPECT_EQ(icon.cx, ui::TwipsToPixels(480, dpi));
+  EXPECT_EQ(icon.cy, ui::TwipsToPixels(480, dpi));
+}
+
 }  // namespace

@@ -95,6 +95,26 @@ void ConsoleWindow::OnCreate() {
   close_.Create(form, kCloseId, caption(kCloseId), Place(kCloseId));
 }
 
+void ConsoleWindow::OnDpiChanged(const RECT& suggested) {
+  ui::Window::OnDpiChanged(suggested);
+  const std::pair<const ui::Control*, ControlId> controls[] = {{&machineLabel_, kMachineLabelId},
+                                                               {&machine_, kMachineId},
+                                                               {&clear_, kClearId},
+                                                               {&messageFrame_, kMessageFrameId},
+                                                               {&messageLabel_, kMessageLabelId},
+                                                               {&message_, kMessageId},
+                                                               {&timeLabel_, kTimeLabelId},
+                                                               {&timeOut_, kTimeOutId},
+                                                               {&timeOutLabel_, kTimeOutLabelId},
+                                                               {&optionsFrame_, kOptionsFrameId},
+                                                               {&forceClose_, kForceCloseId},
+                                                               {&restart_, kRestartId},
+                                                               {&abort_, kAbortId},
+                                                               {&execute_, kExecuteId},
+                                                               {&close_, kCloseId}};
+  for (const auto& [control, id] : controls) control->Rescale(Place(id));
+}
+
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_HSCROLL:

@@ -47,6 +47,7 @@ class ConsoleWindow : public ui::Window {
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnUnload() override;
+  void OnDpiChanged(const RECT& suggested) override;
 
  private:
   void OnExecute();

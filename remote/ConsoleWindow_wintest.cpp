@@ -166,6 +166,39 @@ TEST_F(ConsoleWindow, EmptyStoreGivesEmptyInputsAndZeroSeconds) {
   EXPECT_FALSE(Checked(remote::kRestartId));
 }
 
+// Moved to a screen of twice the resolution: the window takes the place
+// Windows suggests and every control stands at its twips place at that
+// resolution.
+TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndScalesItsControls) {
+  Load();
+  const int dpi = 2 * ui::ScreenPixelsPerInch().x;
+  RECT suggested{30, 40, 30 + 900, 40 + 500};
+  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RECT outer;
+  GetWindowRect(form->Handle(), &outer);
+  EXPECT_TRUE(EqualRect(&outer, &suggested));
+  for (const auto& params : remote::kConsoleControls) {
+    SCOPED_TRACE(params.id);
+    ui::TwipsRect place = params.place;
+    if (params.container != 0) {
+      place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
+      place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
+    }
+    RECT r;
+    GetWindowRect(Control(params.id), &r);
+    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, ui::TwipsToPixels(place.left, dpi));
+    EXPECT_EQ(r.top, ui::TwipsToPixels(place.top, dpi));
+    EXPECT_EQ(r.right, ui::TwipsToPixels(place.left + place.width, dpi));
+  }
+  // The text at the new resolution: the font twice as tall.
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(remote::kCloseId), WM_GETFONT, 0, 0));
+  LOGFONTW now{}, before{};
+  GetObjectW(font, sizeof now, &now);
+  GetObjectW(ui::DefaultFont(), sizeof before, &before);
+  EXPECT_EQ(now.lfHeight, 2 * before.lfHeight);
+}
+
 TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
   Load();
   RECT client;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <stdexcept>
 
 #include "core/Win32Error.h"
@@ -36,27 +37,35 @@ ScrollRequest RequestOf(WORD code) {
 
 }  // namespace
 
-HFONT DefaultFont() {
-  static const UniqueFont font = [] {
+HFONT DefaultFont(int pixelsPerInch) {
+  // The system gives its message font for the screen's resolution; another
+  // resolution scales its height. One font per resolution, kept for good.
+  static std::map<int, UniqueFont> fonts;
+  const int screen = ScreenPixelsPerInch().y;
+  const int dpi = pixelsPerInch ? pixelsPerInch : screen;
+  UniqueFont& font = fonts[dpi];
+  if (!font) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
-  }();
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screen);
+    font.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+  }
   return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                           DWORD exStyle, int id, const TwipsRect& bounds) {
   if (hwnd_) throw std::logic_error("the control is already created");
-  const RECT r = TwipsToPixels(bounds);
+  const int dpi = DpiOf(parent);
+  const RECT r = TwipsToPixels(bounds, dpi);
   // Controls may overlap; each paints only where no sibling lies in front.
   hwnd_ =
       CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
                       r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(dpi)), FALSE);
 }
 
 int Control::Id() const { return GetDlgCtrlID(hwnd_); }
@@ -75,8 +84,13 @@ void Control::SetVisible(bool visible) const { ShowWindow(hwnd_, visible ? SW_SH
 bool Control::IsVisible() const { return GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE; }
 
 void Control::Move(const TwipsRect& bounds) const {
-  const RECT r = TwipsToPixels(bounds);
+  const RECT r = TwipsToPixels(bounds, DpiOf(hwnd_));
   MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void Control::Rescale(const TwipsRect& bounds) const {
+  Move(bounds);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(DpiOf(hwnd_))), TRUE);
 }
 
 void Control::Focus() const { SetFocus(hwnd_); }
@@ -199,6 +213,10 @@ bool ScrollBar::Scroll(WPARAM request) const {
 
 void Image::Create(HWND parent, int id, HICON icon, const TwipsRect& bounds) {
   CreateChild(parent, WC_STATICW, L"", SS_ICON | SS_REALSIZECONTROL, 0, id, bounds);
+  SetIcon(icon);
+}
+
+void Image::SetIcon(HICON icon) const {
   SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 

@@ -11,8 +11,9 @@
 
 namespace ui {
 
-// The font of the programs' controls: the system's message font.
-HFONT DefaultFont();
+// The font of the programs' controls: the system's message font, at the
+// given resolution (the screen's when none is given).
+HFONT DefaultFont(int pixelsPerInch = 0);
 
 class Control {
  public:
@@ -24,7 +25,11 @@ class Control {
   bool IsEnabled() const;
   void SetVisible(bool visible) const;
   bool IsVisible() const;
+  // Places are converted at the resolution the control's window is shown at.
   void Move(const TwipsRect& bounds) const;
+  // After the window moved to a screen of another resolution: the place and
+  // the font at the new one.
+  void Rescale(const TwipsRect& bounds) const;
   void Focus() const;
   // Puts the control above its siblings, where it covers what it overlaps.
   void BringToFront() const;
@@ -107,6 +112,7 @@ class ScrollBar : public Control {
 class Image : public Control {
  public:
   void Create(HWND parent, int id, HICON icon, const TwipsRect& bounds);
+  void SetIcon(HICON icon) const;
 };
 
 // A plain box that can hold the keyboard focus.

@@ -48,7 +48,7 @@ void PictureButton::Create(HWND parent, int id, const TwipsRect& bounds) {
 }
 
 void PictureButton::SetPicture(int bitmapResource) {
-  const int scaled = ScaledPictureResource(bitmapResource, ScreenPixelsPerInch().x);
+  const int scaled = ScaledPictureResource(bitmapResource, DpiOf(Handle()));
   if (bitmapResource == pictureResource_ && scaled == loadedResource_ && pictures_) return;
   const Unique<HBITMAP, GdiObjectCloser> bitmap(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(scaled), IMAGE_BITMAP, 0, 0, 0)));
@@ -84,7 +84,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
 
   const std::wstring caption = captionShown_ ? Text() : std::wstring();
   RECT textBox{0, 0, 0, 0};
-  const SelectedObject font(dc, DefaultFont());
+  const SelectedObject font(dc, DefaultFont(DpiOf(Handle())));
   if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &textBox, DT_CALCRECT | DT_SINGLELINE);
   const int textHeight = caption.empty() ? 0 : textBox.bottom - textBox.top;
   const int blockHeight = pictureSize_.cy + (caption.empty() ? 0 : kCaptionGap + textHeight);

@@ -25,4 +25,42 @@ RECT TwipsToPixels(const TwipsRect& rect) {
               TwipsToPixels(rect.left + rect.width, ppi.x), TwipsToPixels(rect.top + rect.height, ppi.y)};
 }
 
+RECT TwipsToPixels(const TwipsRect& rect, int pixelsPerInch) {
+  return RECT{TwipsToPixels(rect.left, pixelsPerInch), TwipsToPixels(rect.top, pixelsPerInch),
+              TwipsToPixels(rect.left + rect.width, pixelsPerInch),
+              TwipsToPixels(rect.top + rect.height, pixelsPerInch)};
+}
+
+namespace {
+
+constexpr wchar_t kDpiProperty[] = L"ui.PixelsPerInch";
+
+// GetDpiForWindow is Windows 10's: looked up, never imported, so the
+// programs still start on Windows 7.
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+GetDpiForWindowFunction WindowDpiQuery() {
+  static const auto query = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  return query;
+}
+
+}  // namespace
+
+int DpiOf(HWND window) {
+  const HWND topLevel = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  if (topLevel) {
+    if (const auto remembered = reinterpret_cast<INT_PTR>(GetPropW(topLevel, kDpiProperty))) {
+      return static_cast<int>(remembered);
+    }
+    if (const auto query = WindowDpiQuery()) {
+      if (const UINT dpi = query(topLevel)) return static_cast<int>(dpi);
+    }
+  }
+  return ScreenPixelsPerInch().x;
+}
+
+void RememberDpi(HWND topLevel, int pixelsPerInch) {
+  SetPropW(topLevel, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(pixelsPerInch)));
+}
+
 }  // namespace ui

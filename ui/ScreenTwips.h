@@ -22,5 +22,13 @@ int PixelsToTwipsY(int pixels);
 // Converts the edges rather than the size, so two rectangles that share an
 // edge in twips share it in pixels too.
 RECT TwipsToPixels(const TwipsRect& rect);
+RECT TwipsToPixels(const TwipsRect& rect, int pixelsPerInch);
+
+// The pixels per inch a window is shown at: the resolution its top-level
+// window was last moved to (WM_DPICHANGED), else what Windows says of its
+// monitor (Windows 10 on), else the screen's.
+int DpiOf(HWND window);
+// Notes the resolution a top-level window is now shown at.
+void RememberDpi(HWND topLevel, int pixelsPerInch);
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
 #include "ui/PendingError.h"
+#include "ui/ScreenTwips.h"
 
 namespace ui {
 namespace {
@@ -148,6 +149,10 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
       if (wParam) Close(CloseReason::SessionEnding);
       return 0;
+    case WM_DPICHANGED:
+      RememberDpi(hwnd_, LOWORD(wParam));
+      OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_DESTROY:
       if (modal_) modal_->GiveBackOtherWindows();
       OnUnload();
@@ -160,6 +165,11 @@ bool Window::PreTranslateMessage(MSG& message) {
   if (!tabOrder_.empty() && message.message == WM_KEYDOWN && message.wParam == VK_TAB)
     return MoveFocusInTabOrder(GetKeyState(VK_SHIFT) < 0);
   return IsDialogMessageW(hwnd_, &message);
+}
+
+void Window::OnDpiChanged(const RECT& suggested) {
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::KeepFocusAcrossActivation(WPARAM activation, HWND first) {

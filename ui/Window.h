@@ -66,6 +66,10 @@ class Window {
   virtual bool OnCloseRequest(CloseReason /*reason*/) { return true; }
   // The unload step, while the window and its controls still exist.
   virtual void OnUnload() {}
+  // The window was moved to a screen of another resolution (DpiOf tells the
+  // new one): it takes the place Windows suggests; a window with controls
+  // places and scales them again.
+  virtual void OnDpiChanged(const RECT& suggested);
 
   // The pointer over a control shows this cursor (unless the program is busy).
   void SetControlCursor(HWND control, HCURSOR cursor) { controlCursors_[control] = cursor; }

@@ -21,13 +21,16 @@ constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
 
 }  // namespace
 
-bool Backdrop::Run(SessionEndMode mode, bool autoEject) {
+bool Backdrop::Run(SessionEndMode mode, bool autoEject, HWND launcher) {
   if (used_) return false;
-  std::optional<ScreenPicture> picture = services_.capture.CaptureScreen();
+  ScreenCapture& screen = services_.capture;
+  const std::vector<ScreenRect> monitors = screen.Monitors();
+  std::optional<ScreenPicture> picture = screen.CaptureScreen(BoundingRect(monitors));
   if (!picture) return false;
   used_ = true;
   Darken(picture->Pixels());
   Load(std::move(*picture));
+  dialogMonitor_ = screen.MonitorHolding(launcher);
   mode_ = mode;
   autoEject_ = autoEject;
   waitTimer_.Start();
@@ -100,7 +103,7 @@ void Backdrop::OnTimer(UINT_PTR id) {
 void Backdrop::OnWaitOver() {
   waitTimer_.Stop();
   CountdownDialog dialog(services_.newSettings);
-  const bool goAhead = dialog.Ask(mode_);
+  const bool goAhead = dialog.Ask(mode_, dialogMonitor_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.
   if (goAhead && IsLoaded()) {

@@ -31,7 +31,8 @@ class Backdrop : public ui::Window {
   // requests the session end. True when the countdown was confirmed; false
   // when it was not, when the screen could not be captured, or when this form
   // was used before (nothing shown).
-  bool Run(SessionEndMode mode, bool autoEject);
+  // The countdown stands in the middle of the monitor of <launcher>.
+  bool Run(SessionEndMode mode, bool autoEject, HWND launcher = nullptr);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,6 +48,7 @@ class Backdrop : public ui::Window {
   LauncherServices services_;
   std::unique_ptr<settings::WindowSettings> windowSettings_;
   SessionEndMode mode_ = SessionEndMode::Shutdown;
+  ScreenRect dialogMonitor_;
   bool autoEject_ = false;
   bool cancelled_ = false;
   // A backdrop runs once: set when it has taken its picture of the screen.

@@ -224,6 +224,26 @@ TEST_F(DesktopTest, WithTheRealHelpersTheDialogStandsAboveTheTopmostBackdrop) {
   EXPECT_TRUE(dialogAbove);
 }
 
+// Two monitors, the second left of the primary and lower: the backdrop
+// freezes both, and the countdown stands in the middle of the launcher's.
+TEST_F(DesktopTest, OverTwoMonitorsItCoversBothAndCentresTheDialogOnTheLaunchersOne) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  capture.monitors = {{0, 0, width, height}, {-800, 100, 0, 700}};
+  capture.holding = 1;
+  RECT backdrop{}, dialog{};
+  EXPECT_FALSE(Run(Mode::Shutdown, false, [&](HWND shown) {
+    GetWindowRect(BackdropWindow(), &backdrop);
+    GetWindowRect(shown, &dialog);
+    Cancel(shown);
+  }));
+  const RECT both{-800, 0, width, height};
+  EXPECT_TRUE(EqualRect(&backdrop, &both));
+  ASSERT_EQ(capture.captured.size(), 1u);
+  EXPECT_EQ(capture.captured[0], (launcher::ScreenRect{-800, 0, width, height}));
+  EXPECT_NEAR((dialog.left + dialog.right) / 2.0, -400, 1);
+  EXPECT_NEAR((dialog.top + dialog.bottom) / 2.0, 400, 1);
+}
+
 TEST_F(DesktopTest, EachRunCapturesTheScreenAnew) {
   EXPECT_FALSE(Run(Mode::Shutdown, false, Cancel));
   EXPECT_EQ(BackdropWindow(), nullptr);

@@ -209,7 +209,7 @@ void ButtonStrip::OnButtonClick(int index) {
   if (!mode) return;
   const HWND focus = GetFocus();
   Backdrop backdrop(services_);
-  const bool ended = backdrop.Run(*mode, settings_.autoEject);
+  const bool ended = backdrop.Run(*mode, settings_.autoEject, Handle());
   if (ended && *mode != SessionEndMode::Standby) {
     Close(ui::CloseReason::Code);
   } else if (focus && IsChild(Handle(), focus)) {

@@ -34,11 +34,11 @@ HICON SignalIcon(int lamp, int pixelsPerInch) {
 
 }  // namespace
 
-bool CountdownDialog::Ask(SessionEndMode mode) {
+bool CountdownDialog::Ask(SessionEndMode mode, std::optional<ScreenRect> monitor) {
   count_ = 10;
   cancelled_ = true;
   mode_ = mode;
-  Load();
+  Load(monitor.value_or(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
   lamps_[1].SetVisible(false);
   lamps_[2].SetVisible(false);
   SetWindowTextW(Handle(), ui::ProgramTitle().c_str());
@@ -50,7 +50,7 @@ bool CountdownDialog::Ask(SessionEndMode mode) {
   return !cancelled_;
 }
 
-void CountdownDialog::Load() {
+void CountdownDialog::Load(const ScreenRect& monitor) {
   if (IsLoaded()) return;
   RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -60,9 +60,10 @@ void CountdownDialog::Load() {
   params.exStyle = kExStyle;
   params.width = frame.right - frame.left;
   params.height = frame.bottom - frame.top;
-  // In the middle of the screen, where the backdrop leaves nothing else to look at.
-  params.left = (GetSystemMetrics(SM_CXSCREEN) - params.width) / 2;
-  params.top = (GetSystemMetrics(SM_CYSCREEN) - params.height) / 2;
+  // In the middle of the monitor, where the backdrop leaves nothing else to look at.
+  const ScreenRect place = CentredIn(monitor, params.width, params.height);
+  params.left = place.left;
+  params.top = place.top;
   Create(params);
 
   // The load step. A helper that fails leaves no hidden dialog behind.

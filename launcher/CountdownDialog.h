@@ -9,8 +9,10 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "launcher/ScreenGeometry.h"
 #include "launcher/SessionEndMode.h"
 #include "settings/WindowSettings.h"
 #include "ui/Controls.h"
@@ -32,9 +34,10 @@ class CountdownDialog : public ui::Window {
   explicit CountdownDialog(settings::WindowSettingsFactory newSettings)
       : newSettings_(std::move(newSettings)) {}
 
-  // Shows the dialog modally, without an owner, for the session-end mode;
-  // true to go ahead, false to stop.
-  bool Ask(SessionEndMode mode);
+  // Shows the dialog modally, without an owner, for the session-end mode,
+  // centred on the monitor given (the primary one when none is); true to go
+  // ahead, false to stop.
+  bool Ask(SessionEndMode mode, std::optional<ScreenRect> monitor = std::nullopt);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +48,7 @@ class CountdownDialog : public ui::Window {
   void OnDpiChanged(const RECT& suggested) override;
 
  private:
-  void Load();
+  void Load(const ScreenRect& monitor);
   void Unload();
   void OnCountTick();
   void OnOk();

@@ -1,6 +1,7 @@
 #pragma once
-// The backdrop's screen capture, counted and passed on to the real one, so
-// the picture a test gets is the real screen's. It can be scripted to fail.
+// The backdrop's screen: the real monitors unless a test says where its
+// monitors stand; the capture counted and passed on to the real one, so the
+// picture a test gets is the real screen's. It can be scripted to fail.
 // Windows build only.
 #include "launcher/ScreenCapture.h"
 
@@ -10,11 +11,23 @@ class FakeScreenCapture : public launcher::ScreenCapture {
  public:
   int captures = 0;
   bool fails = false;
+  // Where the monitors stand, the primary first; empty: the real ones.
+  std::vector<launcher::ScreenRect> monitors;
+  // The monitor every window stands on, by its index in monitors.
+  std::size_t holding = 0;
+  std::vector<launcher::ScreenRect> captured;
 
-  std::optional<launcher::ScreenPicture> CaptureScreen() override {
+  std::vector<launcher::ScreenRect> Monitors() override {
+    return monitors.empty() ? launcher::DesktopScreenCapture().Monitors() : monitors;
+  }
+  launcher::ScreenRect MonitorHolding(HWND window) override {
+    return monitors.empty() ? launcher::DesktopScreenCapture().MonitorHolding(window) : monitors.at(holding);
+  }
+  std::optional<launcher::ScreenPicture> CaptureScreen(const launcher::ScreenRect& place) override {
     ++captures;
+    captured.push_back(place);
     if (fails) return std::nullopt;
-    return launcher::DesktopScreenCapture().CaptureScreen();
+    return launcher::DesktopScreenCapture().CaptureScreen(place);
   }
 };
 

@@ -3,14 +3,42 @@
 namespace launcher {
 namespace {
 
+ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// A named function: only it has the calling convention EnumDisplayMonitors
+// needs on 32-bit Windows.
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  auto& monitors = *reinterpret_cast<std::vector<ScreenRect>*>(found);
+  const ScreenRect place = FromRect(info.rcMonitor);
+  if (info.dwFlags & MONITORINFOF_PRIMARY) {
+    monitors.insert(monitors.begin(), place);
+  } else {
+    monitors.push_back(place);
+  }
+  return TRUE;
+}
+
 class Win32ScreenCapture : public ScreenCapture {
  public:
-  std::optional<ScreenPicture> CaptureScreen() override {
+  std::vector<ScreenRect> Monitors() override {
+    std::vector<ScreenRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+  }
+
+  ScreenRect MonitorHolding(HWND window) override {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+    return FromRect(info.rcMonitor);
+  }
+
+  std::optional<ScreenPicture> CaptureScreen(const ScreenRect& place) override {
     ScreenPicture picture;
-    picture.place.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    picture.place.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    picture.place.right = picture.place.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    picture.place.bottom = picture.place.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    picture.place = place;
     // The screen's DC spans every monitor, in virtual-screen coordinates.
     const ui::WindowDc screen(nullptr);
     if (!screen.get()) return std::nullopt;

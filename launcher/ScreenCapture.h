@@ -1,24 +1,27 @@
 #pragma once
-// What the backdrop asks of the screen: a picture of it as it is now. A test
-// can watch the request and make it fail. Windows build only.
+// What the backdrop asks of the screen: where its monitors stand, and a
+// picture of it as it is now. A test can say where the monitors stand, watch
+// the capture and make it fail. Windows build only.
 #include <windows.h>
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
+#include "launcher/ScreenGeometry.h"
 #include "ui/Handles.h"
 
 namespace launcher {
 
-// Every monitor of the virtual screen, at its physical pixels.
+// A place of the virtual screen, at its physical pixels.
 struct ScreenPicture {
-  RECT place{};                   // on the virtual screen, which may start left of or above 0
+  ScreenRect place;               // may start left of or above 0
   ui::UniqueBitmap bitmap;        // a 32-bit top-down DIB section
   std::uint32_t* bits = nullptr;  // its pixels, 0x00RRGGBB, row by row
 
-  int Width() const { return place.right - place.left; }
-  int Height() const { return place.bottom - place.top; }
+  int Width() const { return place.Width(); }
+  int Height() const { return place.Height(); }
   std::span<std::uint32_t> Pixels() const {
     return {bits, static_cast<std::size_t>(Width()) * static_cast<std::size_t>(Height())};
   }
@@ -27,12 +30,16 @@ struct ScreenPicture {
 class ScreenCapture {
  public:
   virtual ~ScreenCapture() = default;
-  // The whole virtual screen, or nothing when it cannot be read or there is
+  // Every monitor, the primary first.
+  virtual std::vector<ScreenRect> Monitors() = 0;
+  // The monitor a window stands on (most of it); the primary for none.
+  virtual ScreenRect MonitorHolding(HWND window) = 0;
+  // That place of the screen, or nothing when it cannot be read or there is
   // no memory for a picture that size.
-  virtual std::optional<ScreenPicture> CaptureScreen() = 0;
+  virtual std::optional<ScreenPicture> CaptureScreen(const ScreenRect& place) = 0;
 };
 
-// The real capture, from the screen's device context.
+// The real screen.
 ScreenCapture& DesktopScreenCapture();
 
 }  // namespace launcher

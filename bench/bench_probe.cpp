@@ -37,6 +37,9 @@ constexpr int kRestartButtonId = 102;
 constexpr double kWaitMs = 30000;
 constexpr double kCountdownWaitMs = 20000;
 constexpr double kCountdownMs = 9000;
+// How much longer than the least program doing the same each may take.
+constexpr double kLauncherStartGoal = 1.10;
+constexpr double kDovraGoal = 1.05;
 constexpr DWORD kIdleMs = 10000;
 // Wine's wineboot carries a request to the windows and then ends; the next
 // start waits for it.
@@ -216,10 +219,16 @@ void Row(const char* what, const char* program, const Figure& figure, int runs, 
   printf("\n");
 }
 
-void Rows(const char* what, const char* program, const char* baseline, const Pair& pair, int runs) {
+// A program beside its baseline; the ratio's goal, when it has one, after it.
+void Rows(const char* what, const char* program, const char* baseline, const Pair& pair, int runs,
+          double goal = 0) {
   Row(what, program, pair.program, runs);
   Row("", baseline, pair.baseline, runs);
   Row("", "ratio, paired run by run", pair.ratio, runs, 2);
+  if (goal > 0 && !pair.ratio.values.empty()) {
+    printf("%-46s %-28s %10.2f   %s\n", "", "goal for the median ratio", goal,
+           pair.ratio.Median() <= goal ? "met" : "not met");
+  }
 }
 
 void Error(const Figure& figure) {
@@ -413,11 +422,12 @@ void WarmUp(const Programs& exe) {
 void Print(const Figures& f, int runs) {
   printf("%-46s %-28s %10s %10s %10s\n", "ms (CPU: ms of CPU time, in 10 ms steps)", "", "median", "min",
          "max");
-  Rows("start to the window docked and painted", "VuriRivu.exe", "bare Win32 window", f.launcherStart, runs);
+  Rows("start to the window docked and painted", "VuriRivu.exe", "bare Win32 window", f.launcherStart, runs,
+       kLauncherStartGoal);
   Rows("start to the usage box on screen", "dovra.exe (no argument)", "bare MessageBox program", f.usageBox,
-       runs);
+       runs, kDovraGoal);
   Rows("start to the ExitWindowsEx call made (its end)", "dovra.exe /s", "program that calls nothing",
-       f.dovraCall, runs);
+       f.dovraCall, runs, kDovraGoal);
   Row("  then Wine's wineboot, to the request at a window", "(Wine's, not dovra's)", f.dovraRequest, runs);
   Row(ClickRowTitle().c_str(), "VuriRivu.exe", f.click, runs);
   Row("countdown from the dialog on screen (9 s)", "to its go-ahead (closes)", f.dialogClosed, runs);

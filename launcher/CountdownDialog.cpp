@@ -65,16 +65,8 @@ void CountdownDialog::Load() {
   params.top = (GetSystemMetrics(SM_CYSCREEN) - params.height) / 2;
   Create(params);
 
-  // The load step. A helper that fails leaves no hidden dialog behind.
-  try {
-    if (!windowSettings_) windowSettings_ = newSettings_();
-    windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), L"frmMsg");
-    // Above every window, the backdrop's full-screen picture included.
-    windowSettings_->AlwaysOnTop(true);
-  } catch (...) {
-    Unload();
-    throw;
-  }
+  // Above every window, the backdrop's full-screen picture included.
+  StayOnTop(true);
 }
 
 void CountdownDialog::Unload() { Close(ui::CloseReason::Code); }

@@ -12,8 +12,8 @@
 #include "core/FakeSessionApi.h"
 #include "remote/ConsoleLayout.h"
 #include "remote/FakeRemoteShutdownApi.h"
-#include "remote/RegistryConsoleStore.h"
 #include "remote/VelmarStart.h"
+#include "settings/RegistrySettingsStore.h"
 #include "testing/TestRegistry.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
@@ -126,7 +126,7 @@ class ConsoleWindow : public ::testing::Test {
   }
 
   ScratchApplication app;
-  remote::RegistryConsoleStore store;
+  settings::RegistrySettingsStore store;
   FakeSessionApi session;
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;

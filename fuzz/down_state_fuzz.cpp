@@ -9,8 +9,8 @@
 
 #include "fuzz/FuzzInput.h"
 #include "remote/ConsoleState.h"
-#include "remote/FakeConsoleStore.h"
 #include "remote/MachineHistory.h"
+#include "settings/FakeSettingsStore.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ bool SameState(const remote::ConsoleState& a, const remote::ConsoleState& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  testing_support::FakeConsoleStore store;
+  testing_support::FakeSettingsStore store;
   store.sections = fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)));
   const fuzz::Sections before = store.sections;
 

@@ -9,15 +9,15 @@
 
 #include "fuzz/FuzzInput.h"
 #include "remote/ConsoleState.h"
-#include "remote/FakeConsoleStore.h"
 #include "remote/MachineHistory.h"
+#include "settings/FakeSettingsStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using fuzz::Require;
   std::vector<std::wstring> lines = fuzz::Lines(fuzz::WideText(data, size));
   const std::wstring typed = lines.front();
   lines.erase(lines.begin());
-  testing_support::FakeConsoleStore store;
+  testing_support::FakeSettingsStore store;
   store.sections = fuzz::ParseSections(lines);
 
   const remote::MachineChoice choice = remote::ChooseMachine(typed);

@@ -7,21 +7,21 @@
 
 #include "fuzz/FuzzInput.h"
 #include "launcher/StripSettings.h"
-#include "settings/FakeWindowSettings.h"
+#include "settings/FakeSettingsStore.h"
 #include "settings/SettingText.h"
+#include "settings/WindowSettings.h"
 
 namespace {
 
-constexpr wchar_t kApp[] = L"VuriRivu";
 constexpr wchar_t kSection[] = L"frmShutDown";
 
-bool ExpectedFlag(const testing_support::FakeWindowSettings::State& state, const wchar_t* key) {
-  const auto text = state.Text(kApp, kSection, key);
+bool ExpectedFlag(const testing_support::FakeSettingsStore& store, const wchar_t* key) {
+  const auto text = store.ReadText(kSection, key);
   return text && settings::TextToBool(*text).value_or(false);
 }
 
-std::int16_t ExpectedCorner(const testing_support::FakeWindowSettings::State& state) {
-  const auto text = state.Text(kApp, kSection, L"Pos");
+std::int16_t ExpectedCorner(const testing_support::FakeSettingsStore& store) {
+  const auto text = store.ReadText(kSection, L"Pos");
   const auto corner = text ? fuzz::DecimalWithin(fuzz::ReadDecimal(*text, L" \t"), 0, 3) : std::nullopt;
   return static_cast<std::int16_t>(corner.value_or(launcher::kTopLeft));
 }
@@ -30,14 +30,11 @@ std::int16_t ExpectedCorner(const testing_support::FakeWindowSettings::State& st
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using fuzz::Require;
-  testing_support::FakeWindowSettings helper;
-  auto& state = helper.state();
+  testing_support::FakeSettingsStore state;
   for (const auto& [section, values] : fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)))) {
-    for (const auto& [key, text] : values) state.SetText(kApp, section, key, text);
+    for (const auto& [key, text] : values) state.sections[section][key] = text;
   }
-  helper.AppName(kApp);
-  helper.Attach(1, kSection);
-  state.log.Clear();
+  settings::WindowSettings helper(state, kSection);
 
   const launcher::StripSettings s = launcher::ReadStripSettings(helper);
   Require(s.corner >= launcher::kTopLeft && s.corner <= launcher::kBottomLeft, "Pos is 0..3");
@@ -48,15 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(s.autoEject == ExpectedFlag(state, L"AutoEject"), "AutoEject is the stored Boolean, or False");
   Require(s.standbyButton == ExpectedFlag(state, L"Standby"), "Standby is the stored Boolean, or False");
   Require(std::none_of(state.log.Lines().begin(), state.log.Lines().end(),
-                       [](const std::string& call) { return call.starts_with("WriteSetting"); }),
+                       [](const std::string& call) { return call.starts_with("Write"); }),
           "reading writes nothing");
 
   launcher::WriteStripSettings(helper, s);
   for (const wchar_t* key : {L"TopMost", L"LageButton", L"Powerdown", L"AutoEject", L"Standby"}) {
-    const auto text = state.Text(kApp, kSection, key);
+    const auto text = state.ReadText(kSection, key);
     Require(text == L"True" || text == L"False", "a Boolean is written True or False");
   }
-  Require(state.Text(kApp, kSection, L"Pos") == std::to_wstring(s.corner), "Pos is written in decimal");
+  Require(state.ReadText(kSection, L"Pos") == std::to_wstring(s.corner), "Pos is written in decimal");
   Require(launcher::ReadStripSettings(helper) == s, "what was written reads the same");
   return 0;
 }

@@ -60,10 +60,8 @@ void Backdrop::Load(ScreenPicture picture) {
     picture_ = std::move(picture);
     SelectObject(imageDC_.get(), picture_.bitmap.get());
 
-    // The load step.
-    if (!windowSettings_) windowSettings_ = services_.newSettings();
-    windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), L"frmDesktop");
-    windowSettings_->AlwaysOnTop(true);
+    // Over every window that is not on top itself, taskbar included.
+    StayOnTop(true);
   } catch (...) {
     Unload();
     throw;
@@ -102,7 +100,7 @@ void Backdrop::OnTimer(UINT_PTR id) {
 // countdown, the ejection and the request all happen while it covers the screen.
 void Backdrop::OnWaitOver() {
   waitTimer_.Stop();
-  CountdownDialog dialog(services_.newSettings);
+  CountdownDialog dialog;
   const bool goAhead = dialog.Ask(mode_, dialogMonitor_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.

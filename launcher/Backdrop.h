@@ -7,12 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 
 #include "launcher/LauncherServices.h"
 #include "launcher/ScreenCapture.h"
 #include "launcher/SessionEndMode.h"
-#include "settings/WindowSettings.h"
 #include "ui/Handles.h"
 #include "ui/Timer.h"
 #include "ui/Window.h"
@@ -46,7 +44,6 @@ class Backdrop : public ui::Window {
   void Paint();
 
   LauncherServices services_;
-  std::unique_ptr<settings::WindowSettings> windowSettings_;
   SessionEndMode mode_ = SessionEndMode::Shutdown;
   ScreenRect dialogMonitor_;
   bool autoEject_ = false;

@@ -12,7 +12,7 @@
 #include "launcher/CountdownDialogProbe.h"
 #include "launcher/FakeVolumeApi.h"
 #include "platform/FakeSystemServices.h"
-#include "settings/FakeWindowSettings.h"
+#include "settings/FakeSettingsStore.h"
 #include "ui/Handles.h"
 
 namespace {
@@ -135,9 +135,8 @@ class DesktopPictureTest : public ::testing::Test {
 
   testing_support::FakeSystemServices system;
   testing_support::FakeVolumeApi volumes;
-  launcher::LauncherServices services{system, volumes, launcher::DesktopScreenCapture(),
-                                      testing_support::FakeWindowSettings::Factory(
-                                          std::make_shared<testing_support::FakeWindowSettings::State>())};
+  testing_support::FakeSettingsStore store;
+  launcher::LauncherServices services{system, volumes, launcher::DesktopScreenCapture(), store};
 };
 
 // Each channel halved, as the backdrop darkens.

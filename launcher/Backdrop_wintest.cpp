@@ -17,8 +17,7 @@
 #include "launcher/FakeVolumeApi.h"
 #include "launcher/MediaEjector.h"
 #include "platform/FakeSystemServices.h"
-#include "settings/FakeWindowSettings.h"
-#include "settings/RegistryWindowSettings.h"
+#include "settings/FakeSettingsStore.h"
 
 namespace {
 
@@ -31,7 +30,6 @@ using launcher_test::PressKey;
 using testing::Contains;
 using testing::ElementsAre;
 using testing::IsEmpty;
-using testing_support::FakeWindowSettings;
 
 // Notes, at each session-end request, whether the backdrop still covered the
 // screen and the dialog had gone.
@@ -77,12 +75,7 @@ HWND BackdropWindow() { return FindWindowW(Backdrop::kClassName, nullptr); }
 
 class DesktopTest : public ::testing::Test {
  protected:
-  // The fakes, and the recording settings unless a test asks for the registry's.
-  launcher::LauncherServices Services() {
-    return {system, volumes, capture,
-            registrySettings ? settings::WindowSettingsFactory(settings::NewRegistryWindowSettings)
-                             : FakeWindowSettings::Factory(helpers)};
-  }
+  launcher::LauncherServices Services() { return {system, volumes, capture, store}; }
 
   // Runs a fresh backdrop, answering the dialog with act once it shows.
   bool Run(Mode mode, bool autoEject, std::function<void(HWND)> act) {
@@ -92,11 +85,10 @@ class DesktopTest : public ::testing::Test {
     return answer;
   }
 
-  std::shared_ptr<FakeWindowSettings::State> helpers = std::make_shared<FakeWindowSettings::State>();
+  testing_support::FakeSettingsStore store;
   WatchingSystemHelper system;
   testing_support::FakeVolumeApi volumes;
   testing_support::FakeScreenCapture capture;
-  bool registrySettings = false;
   bool dialogShown = false;
 };
 
@@ -150,13 +142,12 @@ TEST_F(DesktopTest, AFormUsedOnceAnswersFalseAtOnceAndShowsNothing) {
     EXPECT_FALSE(form->Run(Mode::Shutdown, false));
   }
   const int captures = capture.captures;
-  const int helpersMade = helpers->helpersMade;
 
   CountdownWatcher watcher(Confirm);
   EXPECT_FALSE(form->Run(Mode::Shutdown, false));
   EXPECT_EQ(capture.captures, captures);
-  EXPECT_EQ(helpers->helpersMade, helpersMade);
   EXPECT_FALSE(form->IsLoaded());
+  EXPECT_EQ(BackdropWindow(), nullptr);
   EXPECT_THAT(system.log.Lines(), IsEmpty());
 }
 
@@ -165,7 +156,6 @@ TEST_F(DesktopTest, AScreenThatCannotBeCapturedAnswersFalseAndShowsNothing) {
   EXPECT_FALSE(Run(Mode::Shutdown, true, Confirm));
   EXPECT_FALSE(dialogShown);
   EXPECT_EQ(capture.captures, 1);
-  EXPECT_EQ(helpers->helpersMade, 0);
   EXPECT_EQ(BackdropWindow(), nullptr);
   EXPECT_THAT(system.log.Lines(), IsEmpty());
 
@@ -174,11 +164,10 @@ TEST_F(DesktopTest, AScreenThatCannotBeCapturedAnswersFalseAndShowsNothing) {
   EXPECT_TRUE(Run(Mode::Shutdown, false, Confirm));
 }
 
-TEST_F(DesktopTest, TakesOnePictureOfTheScreenAndLoadsItsWindowsSettings) {
+TEST_F(DesktopTest, TakesOnePictureOfTheScreenAndKeepsNoSettings) {
   EXPECT_FALSE(Run(Mode::Shutdown, false, Cancel));
   EXPECT_EQ(capture.captures, 1);
-  EXPECT_THAT(helpers->log.Lines(),
-              ElementsAre("Attach(frmDesktop)", "AlwaysOnTop(1)", "Attach(frmMsg)", "AlwaysOnTop(1)"));
+  EXPECT_THAT(store.log.Lines(), IsEmpty());
 }
 
 TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {
@@ -208,8 +197,7 @@ TEST_F(DesktopTest, TheBackdropIsABorderlessScreenWithoutTaskbarButton) {
   EXPECT_TRUE(disabledUnderDialog);
 }
 
-TEST_F(DesktopTest, WithTheRealHelpersTheDialogStandsAboveTheTopmostBackdrop) {
-  registrySettings = true;
+TEST_F(DesktopTest, TheDialogStandsAboveTheTopmostBackdrop) {
   bool backdropTopmost = false, dialogTopmost = false, dialogAbove = false;
   Run(Mode::Shutdown, false, [&](HWND dialog) {
     const HWND backdrop = BackdropWindow();
@@ -249,7 +237,6 @@ TEST_F(DesktopTest, EachRunCapturesTheScreenAnew) {
   EXPECT_EQ(BackdropWindow(), nullptr);
   EXPECT_TRUE(Run(Mode::Restart, false, Confirm));
   EXPECT_EQ(capture.captures, 2);
-  EXPECT_EQ(helpers->helpersMade, 4);  // a backdrop and a dialog, twice
   EXPECT_THAT(system.log.Lines(), ElementsAre("DoRestart()"));
 }
 

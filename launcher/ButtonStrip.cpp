@@ -73,11 +73,8 @@ void ButtonStrip::OnCreate() {
 }
 
 void ButtonStrip::Load() {
-  if (!windowSettings_) windowSettings_ = services_.newSettings();
-  windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), kSettingsSection);
-  windowSettings_->AppName(ui::ProgramTitle());
-  settings_ = ReadStripSettings(*windowSettings_);
-  windowSettings_->AlwaysOnTop(settings_.topMost);
+  settings_ = ReadStripSettings(windowSettings_);
+  StayOnTop(settings_.topMost);
   menuState_ = MenuStateAtLoad(settings_, services_.system.IsWindowsNT());
   ShowMenuState();
 
@@ -120,7 +117,7 @@ void ButtonStrip::ApplySettings() {
   const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixels(clientTwips.width, dpi);
   const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixels(clientTwips.height, dpi);
 
-  windowSettings_->AlwaysOnTop(settings_.topMost);
+  StayOnTop(settings_.topMost);
 
   platform::SystemServices& system = services_.system;
   const std::int32_t areaLeft = system.WorkAreaLeft();
@@ -134,7 +131,7 @@ void ButtonStrip::ApplySettings() {
   const Point corner = DockPosition(settings_.corner, area, {width, height});
   SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-  WriteStripSettings(*windowSettings_, settings_);
+  WriteStripSettings(windowSettings_, settings_);
 }
 
 void ButtonStrip::ShowMenuState() {

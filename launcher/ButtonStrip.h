@@ -27,7 +27,8 @@ class ButtonStrip : public ui::Window {
   static constexpr int kFocusSinkId = 110;
   static constexpr UINT kFirstMenuId = 1000;
 
-  explicit ButtonStrip(LauncherServices services) : services_(std::move(services)) {}
+  explicit ButtonStrip(LauncherServices services)
+      : services_(std::move(services)), windowSettings_(services_.settings, kSettingsSection) {}
 
   // Loads the window, shows it without waiting and docks it.
   void Show();
@@ -61,7 +62,7 @@ class ButtonStrip : public ui::Window {
   void OnButtonClick(int index);
 
   LauncherServices services_;
-  std::unique_ptr<settings::WindowSettings> windowSettings_;
+  settings::WindowSettings windowSettings_;
   StripSettings settings_;
   MenuState menuState_;
   bool loaded_ = false;

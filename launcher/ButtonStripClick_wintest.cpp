@@ -13,7 +13,7 @@
 #include "launcher/FakeVolumeApi.h"
 #include "launcher/MediaEjector.h"
 #include "platform/FakeSystemServices.h"
-#include "settings/FakeWindowSettings.h"
+#include "settings/FakeSettingsStore.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -23,7 +23,6 @@ using launcher::CountdownDialog;
 using launcher_test::CountdownWatcher;
 using testing::ElementsAre;
 using testing::IsEmpty;
-using testing_support::FakeWindowSettings;
 
 void Press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
 
@@ -32,7 +31,7 @@ class ShutDownClick : public ::testing::Test {
   void TearDown() override { launcher->Close(); }
 
   void Set(const wchar_t* key, bool on) {
-    store->SetText(ui::ProgramTitle(), ButtonStrip::kSettingsSection, key, on ? L"True" : L"False");
+    store.sections[ButtonStrip::kSettingsSection][key] = on ? L"True" : L"False";
   }
   // Clicks button index and answers the countdown with the dialog's button.
   void Click(int index, int answer) {
@@ -42,12 +41,12 @@ class ShutDownClick : public ::testing::Test {
     dialogShown = watcher.ShownAt().has_value();
   }
 
-  std::shared_ptr<FakeWindowSettings::State> store = std::make_shared<FakeWindowSettings::State>();
+  testing_support::FakeSettingsStore store;
   testing_support::FakeSystemServices system;
   testing_support::FakeVolumeApi volumes;
   testing_support::FakeScreenCapture capture;
-  std::shared_ptr<ButtonStrip> launcher = std::make_shared<ButtonStrip>(
-      launcher::LauncherServices{system, volumes, capture, FakeWindowSettings::Factory(store)});
+  std::shared_ptr<ButtonStrip> launcher =
+      std::make_shared<ButtonStrip>(launcher::LauncherServices{system, volumes, capture, store});
   bool dialogShown = false;
 
   std::vector<std::string> Requests() const {

@@ -17,7 +17,7 @@
 #include "launcher/StripTexts.h"
 #include "launcher/VolumeApi.h"
 #include "platform/FakeSystemServices.h"
-#include "settings/FakeWindowSettings.h"
+#include "settings/FakeSettingsStore.h"
 #include "ui/Handles.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
@@ -32,7 +32,6 @@ namespace {
 using launcher::ButtonStrip;
 using testing::ElementsAre;
 using testing::HasSubstr;
-using testing_support::FakeWindowSettings;
 
 const std::vector<std::string> kDefaultsWritten{
     "WriteSetting(Pos, 0)",           "WriteSetting(TopMost, False)",   "WriteSetting(LageButton, False)",
@@ -43,26 +42,26 @@ class FrmShutDown : public testing::Test {
   testing_support::FakeSystemServices system;
   testing_support::FakeVolumeApi volumes;
   testing_support::FakeScreenCapture capture;
-  std::shared_ptr<FakeWindowSettings::State> store = std::make_shared<FakeWindowSettings::State>();
+  testing_support::FakeSettingsStore store;
   std::shared_ptr<ButtonStrip> form = NewStrip();
 
   std::shared_ptr<ButtonStrip> NewStrip() {
-    return std::make_shared<ButtonStrip>(
-        launcher::LauncherServices{system, volumes, capture, FakeWindowSettings::Factory(store)});
+    return std::make_shared<ButtonStrip>(launcher::LauncherServices{system, volumes, capture, store});
   }
 
-  void Put(const std::wstring& key, const std::wstring& text) {
-    store->SetText(L"launcher_strip_wintest", L"frmShutDown", key, text);
-  }
+  void Put(const std::wstring& key, const std::wstring& text) { store.sections[L"frmShutDown"][key] = text; }
   std::wstring Stored(const std::wstring& key) const {
-    return store->Text(L"launcher_strip_wintest", L"frmShutDown", key).value_or(L"<missing>");
+    return store.ReadText(L"frmShutDown", key).value_or(L"<missing>");
   }
+  // The strip's writes to its section, each as WriteSetting(name, text).
   std::vector<std::string> Writes() const {
+    const std::string prefix = "Write(frmShutDown, ";
     std::vector<std::string> writes;
-    for (const auto& line : store->log.Lines())
-      if (line.rfind("WriteSetting", 0) == 0) writes.push_back(line);
+    for (const auto& line : store.log.Lines())
+      if (line.starts_with(prefix)) writes.push_back("WriteSetting(" + line.substr(prefix.size()));
     return writes;
   }
+  bool TopMost() const { return (GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
   void Choose(int k) {
     SendMessageW(form->Handle(), WM_COMMAND, ButtonStrip::MenuItemId(k), 0);
     ui::RethrowPendingError();
@@ -90,18 +89,8 @@ class FrmShutDown : public testing::Test {
 TEST_F(FrmShutDown, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
   system.workLeft = 1200;  // the taskbar on the left
   form->Show();
-  std::vector<std::string> expected{"Attach(frmShutDown)",
-                                    "AppName(launcher_strip_wintest)",
-                                    "ReadSetting(Pos, 0)",
-                                    "ReadSetting(TopMost, False)",
-                                    "ReadSetting(LageButton, False)",
-                                    "ReadSetting(Powerdown, False)",
-                                    "ReadSetting(AutoEject, False)",
-                                    "ReadSetting(Standby, False)",
-                                    "AlwaysOnTop(0)",
-                                    "AlwaysOnTop(0)"};
-  expected.insert(expected.end(), kDefaultsWritten.begin(), kDefaultsWritten.end());
-  EXPECT_EQ(store->log.Lines(), expected);
+  EXPECT_EQ(store.log.Lines().size(), kDefaultsWritten.size()) << "nothing but the six writes";
+  EXPECT_EQ(Writes(), kDefaultsWritten);
   EXPECT_THAT(system.log.Lines(), ElementsAre("IsWindowsNT()", "WorkAreaLeft()", "WorkAreaTop()",
                                               "WorkAreaWidth()", "WorkAreaBottom()"));
   EXPECT_EQ(Stored(L"Pos"), L"0");
@@ -120,8 +109,7 @@ TEST_F(FrmShutDown, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
     EXPECT_FALSE(form->Button(i).CaptionShown());
   }
   EXPECT_FALSE(form->Button(3).IsVisible());
-  EXPECT_FALSE(store->topMost);
-  EXPECT_EQ(store->helpersMade, 1);
+  EXPECT_FALSE(TopMost());
 }
 
 TEST_F(FrmShutDown, TheWindowHasNoTitleBarAFixedDialogFrameAndNoTaskbarButton) {
@@ -144,7 +132,7 @@ TEST_F(FrmShutDown, EachCornerDocksAndWritesAllSix) {
   system.workBottom = 11520;
   form->Show();
   for (int k : {1, 2, 3, 3, 0}) {
-    store->log.Clear();
+    store.log.Clear();
     Choose(k);
     EXPECT_EQ(form->Settings().corner, k);
     for (int corner = 0; corner < 4; ++corner)
@@ -168,7 +156,7 @@ TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
   };
   for (const Case c : {Case{5, L"TopMost"}, Case{6, L"LageButton"}, Case{7, L"Powerdown"},
                        Case{8, L"Standby"}, Case{10, L"AutoEject"}}) {
-    store->log.Clear();
+    store.log.Clear();
     system.log.Clear();
     Choose(c.item);
     EXPECT_TRUE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(c.item))) << c.item;
@@ -179,13 +167,13 @@ TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
     EXPECT_EQ(Outer().right, Area().right) << c.item;
     EXPECT_EQ(Outer().top, Area().top) << c.item;
   }
-  EXPECT_TRUE(store->topMost);
+  EXPECT_TRUE(TopMost());
   EXPECT_EQ(form->Settings(), (launcher::StripSettings{1, true, true, true, true, true}));
 
-  store->log.Clear();
+  store.log.Clear();
   Choose(5);
   EXPECT_FALSE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(5)));
-  EXPECT_FALSE(store->topMost);
+  EXPECT_FALSE(TopMost());
   EXPECT_THAT(Writes(), ElementsAre("WriteSetting(Pos, 1)", "WriteSetting(TopMost, False)",
                                     "WriteSetting(LageButton, True)", "WriteSetting(Powerdown, True)",
                                     "WriteSetting(AutoEject, True)", "WriteSetting(Standby, True)"));
@@ -274,7 +262,7 @@ TEST_F(FrmShutDown, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesSt
   EXPECT_TRUE(form->Settings().autoEject);
   EXPECT_EQ(Stored(L"Powerdown"), L"True");
   EXPECT_EQ(Stored(L"AutoEject"), L"True");
-  store->log.Clear();
+  store.log.Clear();
   Choose(5);
   EXPECT_THAT(Writes(), testing::Contains("WriteSetting(Powerdown, True)"));
   EXPECT_THAT(Writes(), testing::Contains("WriteSetting(AutoEject, True)"));
@@ -288,22 +276,22 @@ TEST_F(FrmShutDown, ASettingBroadcastRedocksInTheSameCornerOfTheNewWorkArea) {
   // The taskbar moves from the bottom to the right edge.
   system.workWidth -= 900;
   system.workBottom += 450;
-  store->log.Clear();
+  store.log.Clear();
   SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
   EXPECT_EQ(Outer().right, Area().right);
   EXPECT_EQ(Outer().bottom, Area().bottom);
   EXPECT_EQ(Writes().size(), 6u);
   EXPECT_EQ(form->Settings().corner, 2);
   // Other messages leave it alone.
-  store->log.Clear();
+  store.log.Clear();
   SendMessageW(form->Handle(), WM_DISPLAYCHANGE, 32, 0);
-  EXPECT_TRUE(store->log.Lines().empty());
+  EXPECT_TRUE(store.log.Lines().empty());
 }
 
 TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
   form->Show();
   Choose(6);
-  const auto before = store->values;
+  const auto before = store.sections;
   class Other : public ui::Window {
    public:
     void Load() {
@@ -314,12 +302,12 @@ TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
     }
   } other;
   other.Load();
-  store->log.Clear();
+  store.log.Clear();
   Choose(12);
   EXPECT_FALSE(form->IsLoaded());
   EXPECT_FALSE(other.IsLoaded());
-  EXPECT_TRUE(store->log.Lines().empty());
-  EXPECT_EQ(store->values, before);
+  EXPECT_TRUE(store.log.Lines().empty());
+  EXPECT_EQ(store.sections, before);
 }
 
 TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {

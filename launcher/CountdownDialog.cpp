@@ -66,16 +66,8 @@ void CountdownDialog::Load(const ScreenRect& monitor) {
   params.top = place.top;
   Create(params);
 
-  // The load step. A helper that fails leaves no hidden dialog behind.
-  try {
-    if (!windowSettings_) windowSettings_ = newSettings_();
-    windowSettings_->Attach(reinterpret_cast<settings::WindowHandle>(Handle()), L"frmMsg");
-    // Above every window, the backdrop's full-screen picture included.
-    windowSettings_->AlwaysOnTop(true);
-  } catch (...) {
-    Unload();
-    throw;
-  }
+  // Above every window, the backdrop's full-screen picture included.
+  StayOnTop(true);
 }
 
 void CountdownDialog::Unload() { Close(ui::CloseReason::Code); }

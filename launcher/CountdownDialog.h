@@ -8,13 +8,11 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "launcher/ScreenGeometry.h"
 #include "launcher/SessionEndMode.h"
-#include "settings/WindowSettings.h"
 #include "ui/Controls.h"
 #include "ui/Timer.h"
 #include "ui/Window.h"
@@ -30,9 +28,6 @@ class CountdownDialog : public ui::Window {
   static constexpr int kMessageId = 100;
   static constexpr int kFirstLampId = 110;  // lamps_(i) is kFirstLampId + i
   static constexpr UINT kCountIntervalMs = 1000;
-
-  explicit CountdownDialog(settings::WindowSettingsFactory newSettings)
-      : newSettings_(std::move(newSettings)) {}
 
   // Shows the dialog modally, without an owner, for the session-end mode,
   // centred on the monitor given (the primary one when none is); true to go
@@ -57,8 +52,6 @@ class CountdownDialog : public ui::Window {
   std::int16_t count_ = 0;
   bool cancelled_ = false;
   SessionEndMode mode_ = SessionEndMode::Shutdown;
-  settings::WindowSettingsFactory newSettings_;
-  std::unique_ptr<settings::WindowSettings> windowSettings_;
 
   std::array<ui::Image, 3> lamps_;
   ui::Label message_;

@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "launcher/CountdownDialogProbe.h"
-#include "settings/FakeWindowSettings.h"
 #include "testing/WideText.h"
 #include "ui/ScreenTwips.h"
 
@@ -22,7 +21,6 @@ using launcher_test::DialogControl;
 using launcher_test::PressKey;
 using launcher_test::WindowText;
 using testing::ElementsAre;
-using testing_support::FakeWindowSettings;
 using testing_support::Utf8;
 
 constexpr int kGreen = 0;
@@ -81,11 +79,7 @@ class NameChangeListener {
 class MsgTest : public ::testing::Test {
  protected:
   // A dialog as the backdrop makes one: fresh for each question.
-  std::shared_ptr<CountdownDialog> Fresh() {
-    return std::make_shared<CountdownDialog>(FakeWindowSettings::Factory(helpers));
-  }
-
-  std::shared_ptr<FakeWindowSettings::State> helpers = std::make_shared<FakeWindowSettings::State>();
+  std::shared_ptr<CountdownDialog> Fresh() { return std::make_shared<CountdownDialog>(); }
 };
 
 TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
@@ -187,16 +181,14 @@ TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
   EXPECT_FALSE(answer([](HWND dialog) { SendMessageW(dialog, WM_ENDSESSION, TRUE, 0); }));
 }
 
-TEST_F(MsgTest, LoadingAttachesAndPutsTheDialogOnTopInThatOrder) {
-  HWND shown = nullptr;
+TEST_F(MsgTest, TheDialogStandsAboveEveryWindowThatIsNotOnTop) {
+  bool topmost = false;
   CountdownWatcher watcher([&](HWND dialog) {
-    shown = dialog;
+    topmost = (GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     SendMessageW(DialogControl(dialog, CountdownDialog::kOkId), BM_CLICK, 0, 0);
   });
   Fresh()->Ask(Mode::Shutdown);
-
-  EXPECT_THAT(helpers->log.Lines(), ElementsAre("Attach(frmMsg)", "AlwaysOnTop(1)"));
-  EXPECT_EQ(helpers->window, reinterpret_cast<settings::WindowHandle>(shown));
+  EXPECT_TRUE(topmost);
 }
 
 TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
@@ -208,7 +200,6 @@ TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
     EXPECT_EQ(watcher.Views().front().lamp, kGreen);
     EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
   }
-  EXPECT_EQ(helpers->helpersMade, 2);
 }
 
 TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {

@@ -5,7 +5,7 @@
 #include "launcher/ScreenCapture.h"
 #include "launcher/VolumeApi.h"
 #include "platform/SystemServices.h"
-#include "settings/WindowSettings.h"
+#include "settings/SettingsStore.h"
 
 namespace launcher {
 
@@ -13,8 +13,8 @@ struct LauncherServices {
   platform::SystemServices& system;
   VolumeApi& volumes;
   ScreenCapture& capture;
-  // Makes each window its own settings.
-  settings::WindowSettingsFactory newSettings;
+  // The program's per-user settings.
+  settings::SettingsStore& settings;
 };
 
 }  // namespace launcher

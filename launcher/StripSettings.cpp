@@ -2,7 +2,7 @@
 
 namespace launcher {
 
-StripSettings ReadStripSettings(settings::WindowSettings& helper) {
+StripSettings ReadStripSettings(const settings::WindowSettings& helper) {
   StripSettings s;
   const std::int16_t pos = helper.ReadSetting(L"Pos", std::int16_t{kTopLeft});
   s.corner = pos >= kTopLeft && pos <= kBottomLeft ? pos : std::int16_t{kTopLeft};

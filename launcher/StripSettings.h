@@ -23,7 +23,7 @@ struct StripSettings {
 // is not one of the four (a value this program never writes) reads as top
 // left; what the store cannot turn into a number or a Boolean comes back as
 // the default from the helper itself.
-StripSettings ReadStripSettings(settings::WindowSettings& helper);
+StripSettings ReadStripSettings(const settings::WindowSettings& helper);
 
 // Writes all six, in the same order.
 void WriteStripSettings(settings::WindowSettings& helper, const StripSettings& settings);

@@ -3,37 +3,29 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "settings/FakeWindowSettings.h"
+#include "settings/FakeSettingsStore.h"
+#include "settings/WindowSettings.h"
 
 namespace {
 
 using launcher::StripSettings;
 using testing::ElementsAre;
-using testing_support::FakeWindowSettings;
+using testing::IsEmpty;
 
-// The launcher's store: application VuriRivu, section ButtonStrip.
+// The strip's settings: section frmShutDown of the launcher's store.
 struct Store {
-  FakeWindowSettings helper;
-  Store() {
-    helper.AppName(L"VuriRivu");
-    helper.Attach(1, L"frmShutDown");
-    helper.state().log.Clear();
-  }
-  void Put(const std::wstring& key, const std::wstring& text) {
-    helper.state().SetText(L"VuriRivu", L"frmShutDown", key, text);
-  }
-  std::wstring Get(const std::wstring& key) {
-    return helper.state().Text(L"VuriRivu", L"frmShutDown", key).value_or(L"<missing>");
+  testing_support::FakeSettingsStore store;
+  settings::WindowSettings helper{store, L"frmShutDown"};
+  void Put(const std::wstring& key, const std::wstring& text) { store.sections[L"frmShutDown"][key] = text; }
+  std::wstring Get(const std::wstring& key) const {
+    return store.ReadText(L"frmShutDown", key).value_or(L"<missing>");
   }
 };
 
-TEST(ReadStripSettings, AnEmptyStoreGivesTheDefaultsInOrder) {
+TEST(ReadStripSettings, AnEmptyStoreGivesTheDefaultsAndWritesNothing) {
   Store store;
   EXPECT_EQ(launcher::ReadStripSettings(store.helper), StripSettings{});
-  EXPECT_THAT(store.helper.state().log.Lines(),
-              ElementsAre("ReadSetting(Pos, 0)", "ReadSetting(TopMost, False)",
-                          "ReadSetting(LageButton, False)", "ReadSetting(Powerdown, False)",
-                          "ReadSetting(AutoEject, False)", "ReadSetting(Standby, False)"));
+  EXPECT_THAT(store.store.log.Lines(), IsEmpty());
 }
 
 TEST(ReadStripSettings, ReadsWhatWasStored) {
@@ -72,10 +64,10 @@ TEST(ReadStripSettings, ABooleanThatDoesNotConvertReadsAsFalse) {
 TEST(WriteStripSettings, WritesAllSixInOrder) {
   Store store;
   launcher::WriteStripSettings(store.helper, {3, true, false, true, false, true});
-  EXPECT_THAT(store.helper.state().log.Lines(),
-              ElementsAre("WriteSetting(Pos, 3)", "WriteSetting(TopMost, True)",
-                          "WriteSetting(LageButton, False)", "WriteSetting(Powerdown, True)",
-                          "WriteSetting(AutoEject, False)", "WriteSetting(Standby, True)"));
+  EXPECT_THAT(store.store.log.Lines(),
+              ElementsAre("Write(frmShutDown, Pos, 3)", "Write(frmShutDown, TopMost, True)",
+                          "Write(frmShutDown, LageButton, False)", "Write(frmShutDown, Powerdown, True)",
+                          "Write(frmShutDown, AutoEject, False)", "Write(frmShutDown, Standby, True)"));
   EXPECT_EQ(store.Get(L"Pos"), L"3");
   EXPECT_EQ(store.Get(L"LageButton"), L"False");
   EXPECT_EQ(launcher::ReadStripSettings(store.helper), (StripSettings{3, true, false, true, false, true}));

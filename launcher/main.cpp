@@ -10,7 +10,7 @@
 #include "launcher/ButtonStrip.h"
 #include "platform/PowerApi.h"
 #include "platform/Win32SystemServices.h"
-#include "settings/RegistryWindowSettings.h"
+#include "settings/RegistrySettingsStore.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/SingleInstance.h"
@@ -42,9 +42,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (instance.AnotherIsRunning()) return 0;
 
   platform::Win32SystemServices system(core::SystemSessionApi(), platform::SystemPowerApi());
+  settings::RegistrySettingsStore store(ui::ProgramTitle());
   launcher::ButtonStrip strip(launcher::LauncherServices{system, launcher::SystemVolumeApi(),
-                                                         launcher::DesktopScreenCapture(),
-                                                         settings::NewRegistryWindowSettings});
+                                                         launcher::DesktopScreenCapture(), store});
   // The program runs until its last window is unloaded.
   ui::EndProgramWithLastWindow();
   try {

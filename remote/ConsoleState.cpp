@@ -4,7 +4,7 @@
 
 namespace remote {
 
-ConsoleState LoadConsoleState(ConsoleStore& store) {
+ConsoleState LoadConsoleState(settings::SettingsStore& store) {
   ConsoleState state;
   state.history = LoadHistory(
       [&store](const std::wstring& key) { return store.ReadText(kMachineSection, key).value_or(L""); });
@@ -18,15 +18,15 @@ ConsoleState LoadConsoleState(ConsoleStore& store) {
   return state;
 }
 
-void SaveConsoleState(ConsoleStore& store, const ConsoleState& state) {
+void SaveConsoleState(settings::SettingsStore& store, const ConsoleState& state) {
   bool allWritten = true;
   for (std::size_t i = 0; i < state.history.size(); ++i)
     allWritten = store.WriteText(kMachineSection, HistoryKey(i), state.history[i]) && allWritten;
   // Old keys go only once the whole new history stands; after a failed write
   // they are what is left of the stored history.
   if (allWritten) {
-    for (const auto& key : StaleHistoryKeys(store.KeyNames(kMachineSection), state.history.size()))
-      store.DeleteKey(kMachineSection, key);
+    for (const auto& key : StaleHistoryKeys(store.ValueNames(kMachineSection), state.history.size()))
+      store.DeleteValue(kMachineSection, key);
   }
   store.WriteText(kInputsSection, L"Msg", state.settings.message);
   store.WriteText(kInputsSection, L"TimeOut", std::to_wstring(state.settings.timeOut));

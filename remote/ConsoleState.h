@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "remote/ConsoleInputs.h"
-#include "remote/ConsoleStore.h"
+#include "settings/SettingsStore.h"
 
 namespace remote {
 
@@ -17,11 +17,11 @@ struct ConsoleState {
   ConsoleInputs settings;
 };
 
-ConsoleState LoadConsoleState(ConsoleStore& store);
+ConsoleState LoadConsoleState(settings::SettingsStore& store);
 
 // Leaves exactly keys "1".."n" in "Machine" and writes the inputs. The new
 // entries are written before any old key goes, so a failing store never loses
 // the stored history; each failing step is skipped and the next one runs.
-void SaveConsoleState(ConsoleStore& store, const ConsoleState& state);
+void SaveConsoleState(settings::SettingsStore& store, const ConsoleState& state);
 
 }  // namespace remote

@@ -3,18 +3,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "remote/FakeConsoleStore.h"
+#include "settings/FakeSettingsStore.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing_support::FakeConsoleStore;
+using testing_support::FakeSettingsStore;
 
 namespace {
 
-using Section = FakeConsoleStore::Section;
+using Section = FakeSettingsStore::Section;
 
 TEST(LoadConsoleState, EmptyStoreGivesNoHistoryAndTheDefaults) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   const auto state = remote::LoadConsoleState(store);
   EXPECT_THAT(state.history, IsEmpty());
   EXPECT_EQ(state.settings.message, L"");
@@ -24,7 +24,7 @@ TEST(LoadConsoleState, EmptyStoreGivesNoHistoryAndTheDefaults) {
 }
 
 TEST(LoadConsoleState, ReadsTheHistoryUpToTheFirstGapAndTheInputs) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"srv1"}, {L"2", L"ローカルマシン"}, {L"4", L"srv4"}};
   store.sections[L"frmDown"] = {
       {L"Msg", L"保守のため停止します"}, {L"TimeOut", L"45"}, {L"App", L"1"}, {L"Boot", L"0"}};
@@ -37,7 +37,7 @@ TEST(LoadConsoleState, ReadsTheHistoryUpToTheFirstGapAndTheInputs) {
 }
 
 TEST(LoadConsoleState, ValuesTheProgramNeverWritesStillLoad) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"frmDown"] = {{L"TimeOut", L"9999"}, {L"App", L"-1"}, {L"Boot", L"はい"}};
   auto state = remote::LoadConsoleState(store);
   EXPECT_EQ(state.settings.timeOut, 300);
@@ -51,7 +51,7 @@ TEST(LoadConsoleState, ValuesTheProgramNeverWritesStillLoad) {
 }
 
 TEST(SaveConsoleState, LeavesExactlyTheHistoryKeysAndWritesTheInputs) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"old1"}, {L"2", L"old2"}, {L"4", L"old4"}, {L"5", L"old5"}};
   remote::SaveConsoleState(store, {{L"p", L"q", L"r"}, {L"メッセージ", 30, 1, 0}});
   EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"p"}, {L"2", L"q"}, {L"3", L"r"}}));
@@ -66,7 +66,7 @@ TEST(SaveConsoleState, LeavesExactlyTheHistoryKeysAndWritesTheInputs) {
 }
 
 TEST(SaveConsoleState, AnEmptyHistoryRemovesEveryStoredEntry) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}};
   remote::SaveConsoleState(store, {{}, {}});
   EXPECT_THAT(store.sections[L"Machine"], IsEmpty());
@@ -74,7 +74,7 @@ TEST(SaveConsoleState, AnEmptyHistoryRemovesEveryStoredEntry) {
 }
 
 TEST(SaveConsoleState, AFailedWriteKeepsTheOldEntriesAndStillWritesTheInputs) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}};
   store.refused.insert({L"Machine", L"1"});
   remote::SaveConsoleState(store, {{L"x"}, {L"", 5, 0, 1}});
@@ -84,7 +84,7 @@ TEST(SaveConsoleState, AFailedWriteKeepsTheOldEntriesAndStillWritesTheInputs) {
 }
 
 TEST(SaveConsoleState, OneFailedEntryStillLetsEveryOtherEntryBeWritten) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}, {L"4", L"d"}, {L"5", L"e"}};
   store.refused.insert({L"Machine", L"2"});
   remote::SaveConsoleState(store, {{L"w", L"x", L"y", L"z"}, {L"m", 30, 1, 0}});
@@ -98,7 +98,7 @@ TEST(SaveConsoleState, OneFailedEntryStillLetsEveryOtherEntryBeWritten) {
 }
 
 TEST(SaveConsoleState, AFailedDeletionIsSkippedAndTheRestRuns) {
-  FakeConsoleStore store;
+  FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}};
   store.refused.insert({L"Machine", L"2"});
   remote::SaveConsoleState(store, {{L"x"}, {L"m", 0, 0, 0}});

@@ -13,9 +13,9 @@
 
 #include "core/SessionApi.h"
 #include "remote/ConsoleLayout.h"
-#include "remote/ConsoleStore.h"
 #include "remote/RemoteShutdownApi.h"
 #include "remote/ShutdownRequest.h"
+#include "settings/SettingsStore.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -29,7 +29,7 @@ using MessageBoxFunction =
 struct ConsoleServices {
   core::SessionApi& session;
   RemoteShutdownApi& remote;
-  ConsoleStore& store;
+  settings::SettingsStore& store;
   MessageBoxFunction messageBox;  // empty: the system's message box
 };
 

@@ -12,8 +12,8 @@
 #include "core/FakeSessionApi.h"
 #include "remote/ConsoleLayout.h"
 #include "remote/FakeRemoteShutdownApi.h"
-#include "remote/RegistryConsoleStore.h"
 #include "remote/VelmarStart.h"
+#include "settings/RegistrySettingsStore.h"
 #include "testing/TestRegistry.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
@@ -121,13 +121,12 @@ class ConsoleWindow : public ::testing::Test {
   std::vector<std::string> Requests() const {
     std::vector<std::string> requests;
     for (const auto& line : session.log.Lines())
-      if (line.starts_with("InitiateSystemShutdownW") || line.starts_with("AbortSystemShutdownW"))
-        requests.push_back(line);
+      if (line.starts_with("ShutDown") || line.starts_with("AbortShutDown")) requests.push_back(line);
     return requests;
   }
 
   ScratchApplication app;
-  remote::RegistryConsoleStore store;
+  settings::RegistrySettingsStore store;
   FakeSessionApi session;
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;
@@ -255,7 +254,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   EXPECT_EQ(boxes[0].text, L"SRV2をシャットダウンします");
   EXPECT_EQ(boxes[0].title, L"Velmar");
   EXPECT_EQ(boxes[0].flags, 0x141u);
-  EXPECT_THAT(Requests(), ElementsAre("InitiateSystemShutdownW(\"SRV2\", \"まもなく停止します\", 5, 0, 1)"));
+  EXPECT_THAT(Requests(), ElementsAre("ShutDown(\"SRV2\", \"まもなく停止します\", 5, keep apps, restart)"));
   // The privilege step runs right before the request.
   const auto& lines = session.log.Lines();
   const auto request = std::find(lines.begin(), lines.end(), Requests()[0]);
@@ -279,9 +278,8 @@ TEST_F(ConsoleWindow, EmptyMachineAndTheLocalEntryAddressTheLocalMachine) {
   EXPECT_EQ(Buttons(), kReady);
   SendMessageW(Control(remote::kMachineId), CB_SETCURSEL, 0, 0);
   Click(remote::kExecuteId);
-  EXPECT_THAT(Requests(),
-              ElementsAre("InitiateSystemShutdownW(null, null, 0, 0, 0)", "AbortSystemShutdownW(null)",
-                          "InitiateSystemShutdownW(null, null, 0, 0, 0)"));
+  EXPECT_THAT(Requests(), ElementsAre("ShutDown(local, \"\", 0, keep apps, stay off)", "AbortShutDown(local)",
+                                      "ShutDown(local, \"\", 0, keep apps, stay off)"));
   EXPECT_THAT(History(), ElementsAre(L"ローカルマシン"));
 }
 
@@ -289,7 +287,7 @@ TEST_F(ConsoleWindow, RefusedRequestShowsTheErrorAndLeavesTheHistory) {
   Prepare(L"Machine", {{L"1", L"old"}});
   Load();
   SetText(remote::kMachineId, L"srv9");
-  remote.initiateAccepts = false;
+  remote.shutDownAccepts = false;
   remote.errorCode = 53;
   remote.systemTexts[53] = L"ネットワーク パスが見つかりません。";
   Click(remote::kExecuteId);
@@ -312,14 +310,14 @@ TEST_F(ConsoleWindow, CancelledConfirmationSendsNothingButAbortAddressesTheTyped
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_THAT(History(), IsEmpty());
   Click(remote::kAbortId);
-  EXPECT_THAT(Requests(), ElementsAre("AbortSystemShutdownW(\"srv1\")"));
+  EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(\"srv1\")"));
 }
 
 TEST_F(ConsoleWindow, AbortBeforeAnyRequestAddressesTheLocalMachine) {
   Load();
   SetText(remote::kMachineId, L"srv1");
   Click(remote::kAbortId);
-  EXPECT_THAT(Requests(), ElementsAre("AbortSystemShutdownW(null)"));
+  EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(local)"));
   EXPECT_THAT(boxes, IsEmpty());
 }
 
@@ -341,10 +339,9 @@ TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
   EXPECT_EQ(boxes[2].text, L"システム シャットダウンは実行中ではありません。(1116)");
   EXPECT_EQ(boxes[2].flags, 0x10u);
   EXPECT_EQ(Buttons(), kReady);
-  EXPECT_THAT(
-      Requests(),
-      ElementsAre("InitiateSystemShutdownW(\"srv1\", null, 0, 0, 0)", "AbortSystemShutdownW(\"srv1\")",
-                  "InitiateSystemShutdownW(\"srv1\", null, 0, 0, 0)", "AbortSystemShutdownW(\"srv1\")"));
+  EXPECT_THAT(Requests(),
+              ElementsAre("ShutDown(\"srv1\", \"\", 0, keep apps, stay off)", "AbortShutDown(\"srv1\")",
+                          "ShutDown(\"srv1\", \"\", 0, keep apps, stay off)", "AbortShutDown(\"srv1\")"));
 }
 
 TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {

@@ -1,24 +1,34 @@
 #pragma once
-// The Windows calls Velmar's request object makes, and nothing more: the real
-// implementation forwards them to Windows, the fake in testing/ records them.
-// The wide-character calls keep machine names and messages that the ANSI code
-// page cannot hold intact.
+// What Velmar asks of a machine, said by intent: the real implementation
+// (Win32RemoteShutdownApi.cpp) makes the Windows calls, the fake beside it
+// records what was asked and answers as a test scripts it. The exact calls are
+// proven by the journeys on the shipped program. An empty machine name means
+// the local machine.
 #include <cstdint>
+#include <string>
 
 namespace remote {
+
+// Windows' answer to a request: accepted, or refused with the error code it
+// gave at the refusal (0 when it gave none).
+struct RemoteAnswer {
+  bool accepted = true;
+  std::uint32_t errorCode = 0;
+};
 
 class RemoteShutdownApi {
  public:
   virtual ~RemoteShutdownApi() = default;
-  virtual bool InitiateSystemShutdownW(const wchar_t* machineName, const wchar_t* message,
-                                       std::uint32_t timeout, bool forceAppsClosed,
-                                       bool rebootAfterShutdown) = 0;
-  virtual bool AbortSystemShutdownW(const wchar_t* machineName) = 0;
-  virtual std::uint32_t GetLastError() = 0;
-  // The system's one-line text for an error code in the user's language,
-  // written into buffer (size characters with the terminator); the number of
-  // characters written, 0 when the system has no text for the code.
-  virtual std::uint32_t SystemMessage(std::uint32_t code, wchar_t* buffer, std::uint32_t size) = 0;
+  // Asks the machine to shut down, or to restart, after showing the message
+  // (none when empty) for timeOutSeconds, closing applications without asking
+  // them or not.
+  virtual RemoteAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,
+                                     std::uint32_t timeOutSeconds, bool closeApplications, bool restart) = 0;
+  // Aborts the shut-down pending on the machine.
+  virtual RemoteAnswer AbortShutDown(const std::wstring& machine) = 0;
+  // The system's one-line text for an error code in the user's language;
+  // empty when the system has none.
+  virtual std::wstring SystemText(std::uint32_t code) = 0;
 };
 
 // The process-wide real implementation (Windows builds only).

@@ -30,8 +30,8 @@ class ShutdownRequest {
   const std::wstring& LastError() const { return lastError_; }
 
  private:
-  std::wstring GetErrorText(std::uint32_t code);
-  bool Finish(bool accepted);
+  std::wstring ErrorTextFor(std::uint32_t code);
+  bool Finish(RemoteAnswer answer);
 
   core::SessionApi& session_;
   RemoteShutdownApi& remote_;

@@ -7,9 +7,9 @@
 #include "remote/ConsoleTexts.h"
 #include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
-#include "remote/RegistryConsoleStore.h"
 #include "remote/RemoteShutdownApi.h"
 #include "remote/VelmarStart.h"
+#include "settings/RegistrySettingsStore.h"
 #include "ui/MessageLoop.h"
 #include "ui/SingleInstance.h"
 #include "ui/Window.h"
@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (instance.AnotherIsRunning()) return 0;
   try {
     const core::VersionValues version = core::ReadOwnVersion();
-    remote::RegistryConsoleStore store(version.fileName);
+    settings::RegistrySettingsStore store(version.fileName);
     ui::EndProgramWithLastWindow();
     const auto form = remote::StartVelmar(
         {core::SystemSessionApi(), remote::SystemRemoteShutdownApi(), store, {}},

@@ -1,5 +1,6 @@
-#include "settings/SettingsStore.h"
+#include "settings/RegistrySettingsStore.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +9,9 @@
 namespace settings {
 namespace {
 
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAre;
 using testing_support::ScratchApplication;
 
 // What the registry itself holds, read past the store.
@@ -45,52 +49,52 @@ void WriteRaw(const std::wstring& path, const std::wstring& name, DWORD type, co
   RegCloseKey(key);
 }
 
-TEST(SettingsStore, KeepsTextAsStringValuesUnderTheApplicationAndSection) {
+TEST(RegistrySettingsStore, KeepsTextAsStringValuesUnderTheApplicationAndSection) {
   ScratchApplication app(L"Layout");
-  const SettingsStore store(app.name());
+  RegistrySettingsStore store(app.name());
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", L"まもなく停止します"));
   const auto raw = ReadRaw(app.Path(L"frmDown"), L"Msg");
   ASSERT_TRUE(raw.has_value());
   EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(raw->text, L"まもなく停止します");
-  EXPECT_EQ(SettingsStore(app.name()).ReadText(L"frmDown", L"Msg"), L"まもなく停止します");
+  EXPECT_EQ(RegistrySettingsStore(app.name()).ReadText(L"frmDown", L"Msg"), L"まもなく停止します");
 }
 
-TEST(SettingsStore, MissingValuesGiveNothingOrTheDefault) {
+TEST(RegistrySettingsStore, MissingValuesGiveNothingOrTheDefault) {
   ScratchApplication app(L"Missing");
-  const SettingsStore store(app.name());
+  RegistrySettingsStore store(app.name());
   EXPECT_EQ(store.ReadText(L"frmDown", L"Msg"), std::nullopt);
-  EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut", L"0"), L"0");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut").value_or(L"0"), L"0");
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", L""));
   EXPECT_EQ(store.ReadText(L"frmDown", L"Msg"), L"") << "an empty text is a written value";
-  EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut", L"0"), L"0");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut").value_or(L"0"), L"0");
   EXPECT_EQ(store.ReadText(L"Machine", L"Msg"), std::nullopt) << "sections are separate";
 }
 
-TEST(SettingsStore, OverwritesAndReadsLongText) {
+TEST(RegistrySettingsStore, OverwritesAndReadsLongText) {
   ScratchApplication app(L"Long");
-  const SettingsStore store(app.name());
+  RegistrySettingsStore store(app.name());
   const std::wstring longText(5000, L'ｱ');
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", L"first"));
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", longText));
   EXPECT_EQ(store.ReadText(L"frmDown", L"Msg"), longText);
 }
 
-TEST(SettingsStore, ReadsValuesOtherProgramsLeftOddly) {
+TEST(RegistrySettingsStore, ReadsValuesOtherProgramsLeftOddly) {
   ScratchApplication app(L"Odd");
   const std::wstring path = app.Path(L"frmDown");
   const DWORD number = 7;
   WriteRaw(path, L"App", REG_DWORD, &number, sizeof(number));
   const wchar_t unterminated[] = {L'1', L'2'};
   WriteRaw(path, L"TimeOut", REG_SZ, unterminated, sizeof(unterminated));
-  const SettingsStore store(app.name());
+  RegistrySettingsStore store(app.name());
   EXPECT_EQ(store.ReadText(L"frmDown", L"App"), std::nullopt) << "a number value is not text";
   EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut"), L"12");
 }
 
-TEST(SettingsStore, DeletesOneWholeSection) {
+TEST(RegistrySettingsStore, DeletesOneWholeSection) {
   ScratchApplication app(L"Delete");
-  const SettingsStore store(app.name());
+  RegistrySettingsStore store(app.name());
   ASSERT_TRUE(store.WriteText(L"Machine", L"1", L"SERVER1"));
   ASSERT_TRUE(store.WriteText(L"Machine", L"2", L"SERVER2"));
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Boot", L"1"));
@@ -99,24 +103,45 @@ TEST(SettingsStore, DeletesOneWholeSection) {
   EXPECT_EQ(store.ReadText(L"Machine", L"1"), std::nullopt);
   EXPECT_EQ(store.ReadText(L"frmDown", L"Boot"), L"1");
   EXPECT_TRUE(store.DeleteSection(L"Machine")) << "a section already gone";
-  EXPECT_TRUE(SettingsStore(app.name() + L"_never").DeleteSection(L"Machine"))
+  EXPECT_TRUE(RegistrySettingsStore(app.name() + L"_never").DeleteSection(L"Machine"))
       << "an application never stored";
 }
 
-TEST(SettingsStore, NamesThatWouldLeaveTheApplicationKeyKeepNothing) {
+TEST(RegistrySettingsStore, NamesTheValuesOfASectionAndDeletesOneOfThem) {
+  ScratchApplication app(L"Values");
+  RegistrySettingsStore store(app.name());
+  EXPECT_THAT(store.ValueNames(L"Machine"), IsEmpty()) << "a section never written";
+  ASSERT_TRUE(store.WriteText(L"Machine", L"1", L"SERVER1"));
+  ASSERT_TRUE(store.WriteText(L"Machine", L"12", L"SERVER12"));
+  ASSERT_TRUE(store.WriteText(L"frmDown", L"Boot", L"1"));
+  EXPECT_THAT(store.ValueNames(L"Machine"), UnorderedElementsAre(L"1", L"12"));
+
+  EXPECT_TRUE(store.DeleteValue(L"Machine", L"1"));
+  EXPECT_FALSE(ReadRaw(app.Path(L"Machine"), L"1").has_value());
+  EXPECT_THAT(store.ValueNames(L"Machine"), ElementsAre(L"12"));
+  EXPECT_FALSE(store.DeleteValue(L"Machine", L"1")) << "a value already gone";
+  EXPECT_FALSE(store.DeleteValue(L"Other", L"12")) << "a section never written";
+  EXPECT_EQ(store.ReadText(L"frmDown", L"Boot"), L"1");
+}
+
+TEST(RegistrySettingsStore, NamesThatWouldLeaveTheApplicationKeyKeepNothing) {
   ScratchApplication app(L"Names");
-  const SettingsStore store(app.name());
+  RegistrySettingsStore store(app.name());
   EXPECT_FALSE(store.WriteText(L"", L"Msg", L"x"));
   EXPECT_FALSE(store.WriteText(L"a\\b", L"Msg", L"x"));
   EXPECT_FALSE(KeyExists(L"Software\\" + app.name()));
   EXPECT_EQ(store.ReadText(L"", L"Msg"), std::nullopt);
   EXPECT_FALSE(store.DeleteSection(L""));
   EXPECT_FALSE(store.DeleteSection(L"..\\..\\Wine"));
+  WriteRaw(L"Software\\" + app.name() + L"\\a\\b", L"Msg", REG_SZ, L"x", 2 * sizeof(wchar_t));
+  EXPECT_THAT(store.ValueNames(L"a\\b"), IsEmpty());
+  EXPECT_FALSE(store.DeleteValue(L"a\\b", L"Msg"));
+  EXPECT_TRUE(ReadRaw(L"Software\\" + app.name() + L"\\a\\b", L"Msg").has_value());
 
-  const SettingsStore unnamed(L"");
+  RegistrySettingsStore unnamed(L"");
   EXPECT_FALSE(unnamed.WriteText(L"frmDown", L"Msg", L"x"));
   EXPECT_FALSE(KeyExists(L"Software\\frmDown"));
-  EXPECT_FALSE(SettingsStore(L"Wine\\..").WriteText(L"frmDown", L"Msg", L"x"));
+  EXPECT_FALSE(RegistrySettingsStore(L"Wine\\..").WriteText(L"frmDown", L"Msg", L"x"));
 }
 
 }  // namespace

@@ -1,31 +1,30 @@
 #pragma once
-// What a launcher window asks of its own helper: the settings store named after
-// the program and the window, and staying above other windows. No <windows.h>
-// here, so the window logic can be tested on the host against a fake.
+// A launcher window's settings: typed values in the settings store's section
+// named after the window. Booleans are stored as True/False and numbers in
+// decimal; a value missing or unreadable gives the caller's default.
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
+
+#include "settings/SettingsStore.h"
 
 namespace settings {
 
-// An HWND carried as an integer, so this header stays free of <windows.h>.
-using WindowHandle = std::uintptr_t;
-
 class WindowSettings {
  public:
-  virtual ~WindowSettings() = default;
-  // The caption of a launcher window can be empty, so the window's name (which
-  // becomes its settings section) is handed over here rather than read from it.
-  virtual void Attach(WindowHandle window, const std::wstring& formName) = 0;
-  virtual void AppName(const std::wstring& name) = 0;
-  virtual void AlwaysOnTop(bool on) = 0;
-  virtual std::int16_t ReadSetting(const std::wstring& key, std::int16_t def) = 0;
-  virtual bool ReadSetting(const std::wstring& key, bool def) = 0;
-  virtual void WriteSetting(const std::wstring& key, std::int16_t value) = 0;
-  virtual void WriteSetting(const std::wstring& key, bool value) = 0;
-};
+  // The section is the window's name: a launcher window's caption can be
+  // empty, so it is not read from the window.
+  WindowSettings(SettingsStore& store, std::wstring section);
 
-using WindowSettingsFactory = std::function<std::unique_ptr<WindowSettings>()>;
+  std::int16_t ReadSetting(const std::wstring& name, std::int16_t def) const;
+  bool ReadSetting(const std::wstring& name, bool def) const;
+  // A failed write is not reported: the windows write all their settings again
+  // after every change, so a passing failure heals itself.
+  void WriteSetting(const std::wstring& name, std::int16_t value);
+  void WriteSetting(const std::wstring& name, bool value);
+
+ private:
+  SettingsStore& store_;
+  std::wstring section_;
+};
 
 }  // namespace settings

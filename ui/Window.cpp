@@ -72,6 +72,11 @@ bool Window::Close(CloseReason reason) {
   return true;
 }
 
+void Window::StayOnTop(bool on) {
+  SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 Window* Window::FromHandle(HWND hwnd) {
   const auto found = std::find_if(loadedWindows.begin(), loadedWindows.end(),
                                   [hwnd](const Window* w) { return w->hwnd_ == hwnd; });

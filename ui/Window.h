@@ -41,6 +41,10 @@ class Window {
   // and may keep it open); true when it is gone.
   bool Close(CloseReason reason = CloseReason::Code);
 
+  // Keeps the window above every window that is not always on top, or lets it
+  // fall back among them; it neither moves, resizes nor activates it.
+  void StayOnTop(bool on);
+
   // The ui window an HWND belongs to, or null for any other window.
   static Window* FromHandle(HWND hwnd);
 

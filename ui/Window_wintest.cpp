@@ -77,6 +77,28 @@ TEST(Window, IsBoundToItsHandleFromTheFirstMessageOn) {
   EXPECT_TRUE(ui::LoadedWindows().empty());
 }
 
+bool IsTopMost(const Probe& probe) {
+  return (GetWindowLongPtrW(probe.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST(Window, StayOnTopTogglesTheTopmostStyleWithoutMovingTheWindow) {
+  Probe probe;
+  probe.Load();
+  ShowWindow(probe.Handle(), SW_SHOWNOACTIVATE);
+  RECT before{};
+  GetWindowRect(probe.Handle(), &before);
+  ASSERT_FALSE(IsTopMost(probe));
+  probe.StayOnTop(true);
+  EXPECT_TRUE(IsTopMost(probe));
+  probe.StayOnTop(true);
+  EXPECT_TRUE(IsTopMost(probe));
+  probe.StayOnTop(false);
+  EXPECT_FALSE(IsTopMost(probe));
+  RECT after{};
+  GetWindowRect(probe.Handle(), &after);
+  EXPECT_TRUE(EqualRect(&before, &after));
+}
+
 TEST(Window, AnErrorWhileLoadingReachesTheCallerOfCreate) {
   Probe probe;
   probe.throwOnCreate = true;

@@ -1,0 +1,31 @@
+#pragma once
+// The settings store in the per-user registry: the values of a section are
+// REG_SZ values of HKEY_CURRENT_USER\Software\<application>\<section>.
+// Windows build only.
+//
+// An application or section name that is empty or holds a backslash would land
+// the values somewhere else in the registry: such a name reads nothing and
+// changes nothing.
+#include "settings/SettingsStore.h"
+
+namespace settings {
+
+class RegistrySettingsStore final : public SettingsStore {
+ public:
+  explicit RegistrySettingsStore(std::wstring application);
+
+  std::optional<std::wstring> ReadText(const std::wstring& section, const std::wstring& name) const override;
+  std::vector<std::wstring> ValueNames(const std::wstring& section) const override;
+  bool WriteText(const std::wstring& section, const std::wstring& name, const std::wstring& text) override;
+  bool DeleteValue(const std::wstring& section, const std::wstring& name) override;
+  bool DeleteSection(const std::wstring& section) override;
+
+ private:
+  // The section's key path under HKEY_CURRENT_USER; nullopt for a name that
+  // would leave the application's key.
+  std::optional<std::wstring> SectionPath(const std::wstring& section) const;
+
+  std::wstring application_;
+};
+
+}  // namespace settings

@@ -61,6 +61,17 @@ std::wstring CurrentTestName() {
   return std::wstring(name.begin(), name.end());
 }
 
+// A control's place in twips in the window's client area: a control in a
+// frame is placed relative to the frame.
+ui::TwipsRect InWindow(const remote::ControlLayout& params) {
+  ui::TwipsRect place = params.place;
+  if (params.container != 0) {
+    place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
+    place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
+  }
+  return place;
+}
+
 class ConsoleWindow : public ::testing::Test {
  protected:
   ConsoleWindow() : app(L"frmDown_" + CurrentTestName()), store(app.name()) {}
@@ -90,6 +101,13 @@ class ConsoleWindow : public ::testing::Test {
   }
 
   HWND Control(int id) const { return GetDlgItem(form->Handle(), id); }
+  // Where a control stands in the window's client area, in pixels.
+  RECT PlaceOf(int id) const {
+    RECT r;
+    GetWindowRect(Control(id), &r);
+    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
   std::wstring Text(int id) const {
     wchar_t text[512] = {};
     GetWindowTextW(Control(id), text, 512);
@@ -178,14 +196,8 @@ TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndSca
   EXPECT_TRUE(EqualRect(&outer, &suggested));
   for (const auto& params : remote::kConsoleControls) {
     SCOPED_TRACE(params.id);
-    ui::TwipsRect place = params.place;
-    if (params.container != 0) {
-      place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
-      place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
-    }
-    RECT r;
-    GetWindowRect(Control(params.id), &r);
-    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    const ui::TwipsRect place = InWindow(params);
+    const RECT r = PlaceOf(params.id);
     EXPECT_EQ(r.left, ui::TwipsToPixels(place.left, dpi));
     EXPECT_EQ(r.top, ui::TwipsToPixels(place.top, dpi));
     EXPECT_EQ(r.right, ui::TwipsToPixels(place.left + place.width, dpi));
@@ -206,14 +218,8 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
   EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(remote::kClientHeight));
   for (const auto& params : remote::kConsoleControls) {
     SCOPED_TRACE(params.id);
-    ui::TwipsRect place = params.place;
-    if (params.container != 0) {
-      place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
-      place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
-    }
-    RECT r;
-    GetWindowRect(Control(params.id), &r);
-    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    const ui::TwipsRect place = InWindow(params);
+    const RECT r = PlaceOf(params.id);
     EXPECT_EQ(r.left, ui::TwipsToPixelsX(place.left));
     EXPECT_EQ(r.top, ui::TwipsToPixelsY(place.top));
     EXPECT_EQ(r.right, ui::TwipsToPixelsX(place.left + place.width));

@@ -18,6 +18,7 @@
 #include "launcher/MediaEjector.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
+#include "testing/PlainWindow.h"
 
 namespace {
 
@@ -241,17 +242,7 @@ TEST_F(DesktopTest, EachRunCapturesTheScreenAnew) {
 }
 
 // A launcher stand-in: a window of the program, disabled under the modal ones.
-class OtherWindow : public ui::Window {
- public:
-  void Load() {
-    ui::WindowParams params;
-    params.className = L"confirm.test.OtherWindow";
-    params.style = WS_POPUP;
-    params.width = 40;
-    params.height = 40;
-    Create(params);
-  }
-};
+using OtherWindow = testing_support::PlainWindow;
 
 TEST_F(DesktopTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesTheCountdownAsAStop) {
   const auto launcher = std::make_shared<OtherWindow>();

@@ -18,6 +18,7 @@
 #include "launcher/VolumeApi.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
+#include "testing/PlainWindow.h"
 #include "ui/Handles.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
@@ -292,15 +293,7 @@ TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
   form->Show();
   Choose(6);
   const auto before = store.sections;
-  class Other : public ui::Window {
-   public:
-    void Load() {
-      ui::WindowParams params;
-      params.className = L"launcher.test.Other";
-      params.style = WS_POPUP;
-      Create(params);
-    }
-  } other;
+  testing_support::PlainWindow other;
   other.Load();
   store.log.Clear();
   Choose(12);

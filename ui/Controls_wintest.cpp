@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/PlainWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/PopupMenu.h"
 #include "ui/ScreenTwips.h"
@@ -13,17 +14,7 @@
 
 namespace {
 
-class Host : public ui::Window {
- public:
-  void Load() {
-    ui::WindowParams params;
-    params.className = L"ui.test.Host";
-    params.style = WS_POPUP;
-    params.width = 400;
-    params.height = 300;
-    Create(params);
-  }
-};
+using Host = testing_support::PlainWindow;
 
 TEST(Controls, ArePlacedInTwipsOfTheRealScreen) {
   Host host;

@@ -26,4 +26,28 @@ std::optional<std::int64_t> ParseDecimal(std::wstring_view text) {
   return negative ? -value : value;
 }
 
+FixedText<20> Decimal(std::int64_t value) {
+  // Digits are taken off the magnitude as unsigned, so the least int64 has one.
+  std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  wchar_t reversed[20];
+  std::size_t count = 0;
+  do {
+    reversed[count++] = static_cast<wchar_t>(L'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  FixedText<20> text;
+  if (value < 0) text += L'-';
+  while (count != 0) text += reversed[--count];
+  return text;
+}
+
+FixedText<8> HexDigits(std::uint32_t value, std::size_t width) {
+  std::size_t count = 1;
+  while (count < 8 && (value >> (4 * count)) != 0) ++count;
+  FixedText<8> text;
+  for (std::size_t zeros = std::min<std::size_t>(width, 8); zeros > count; --zeros) text += L'0';
+  while (count != 0) text += L"0123456789abcdef"[(value >> (4 * --count)) & 0xf];
+  return text;
+}
+
 }  // namespace core

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace core {
@@ -38,6 +40,40 @@ TEST(ParseDecimal, LongDigitRunsStayFarOutOfRangeWithoutOverflowing) {
   EXPECT_LE(*negative, -kDecimalCeiling);
   EXPECT_EQ(ParseDecimal(std::wstring(300, L'0') + L"1"), 1) << "leading zeros count for nothing";
   EXPECT_NE(ParseDecimal(L"1" + std::wstring(300, L'0')), 0) << "a long number never wraps to zero";
+}
+
+TEST(Decimal, WritesWhatToWstringWritesOverTheWholeRange) {
+  for (const std::int64_t value : {std::int64_t{0}, std::int64_t{7}, std::int64_t{-7}, std::int64_t{10},
+                                   std::int64_t{4294967295}, std::int64_t{-32768},
+                                   std::numeric_limits<std::int64_t>::max(),
+                                   std::numeric_limits<std::int64_t>::min()}) {
+    EXPECT_EQ(std::wstring(Decimal(value)), std::to_wstring(value));
+  }
+}
+
+TEST(HexDigits, PadsToTheWidthAndNeverCutsDigits) {
+  EXPECT_EQ(std::wstring(HexDigits(0x411, 4)), L"0411");
+  EXPECT_EQ(std::wstring(HexDigits(0x4b0, 4)), L"04b0");
+  EXPECT_EQ(std::wstring(HexDigits(0, 4)), L"0000");
+  EXPECT_EQ(std::wstring(HexDigits(0, 0)), L"0");
+  EXPECT_EQ(std::wstring(HexDigits(0x12345, 4)), L"12345");
+  EXPECT_EQ(std::wstring(HexDigits(0xffffffffu, 4)), L"ffffffff");
+}
+
+TEST(FixedText, CutsOffWhatDoesNotFitAndStaysTerminated) {
+  FixedText<5> text;
+  EXPECT_STREQ(text.CStr(), L"");
+  text += L"abc";
+  text += L'd';
+  EXPECT_STREQ(text.CStr(), L"abcd");
+  text += L"efg";
+  EXPECT_EQ(std::wstring_view(text), L"abcde");
+  EXPECT_STREQ(text.CStr(), L"abcde");
+  text += L"h";
+  EXPECT_EQ(std::wstring_view(text), L"abcde");
+  std::wstring grown = L"x";
+  grown += text;
+  EXPECT_EQ(grown, L"xabcde");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/Win32Error.h"
 
+#include "core/Text.h"
+
 namespace core {
 
 std::wstring Win32ErrorText(const Win32Error& error) {
@@ -7,7 +9,7 @@ std::wstring Win32ErrorText(const Win32Error& error) {
   std::wstring text;
   for (const char* c = error.call; *c != '\0'; ++c)
     text += static_cast<wchar_t>(static_cast<unsigned char>(*c));
-  return text + L" (" + std::to_wstring(error.code) + L")";
+  return text + L" (" + std::wstring(Decimal(error.code)) + L")";
 }
 
 }  // namespace core

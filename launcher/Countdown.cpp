@@ -1,5 +1,7 @@
 #include "launcher/Countdown.h"
 
+#include "core/Text.h"
+
 namespace launcher {
 
 CountdownCaptions CountdownCaptionsFor(SessionEndMode mode) {
@@ -27,7 +29,7 @@ CountdownStep NextCountdownStep(std::int16_t count, const std::wstring& suffix) 
   CountdownStep step;
   // The count never runs below zero; the lowest value only keeps the step defined.
   step.count = count == INT16_MIN ? count : static_cast<std::int16_t>(count - 1);
-  step.label = std::to_wstring(step.count) + suffix;
+  step.label = std::wstring(core::Decimal(step.count)) + suffix;
   step.lamp = SignalLamp(step.count);
   step.finished = step.count <= 0;
   return step;

@@ -19,6 +19,6 @@ int CheckStateFromStored(std::wstring_view stored) {
   return *number == 0 ? 0 : 1;
 }
 
-std::wstring TimeOutCaption(int seconds) { return std::to_wstring(seconds) + L"秒"; }
+std::wstring TimeOutCaption(int seconds) { return std::wstring(core::Decimal(seconds)) + L"秒"; }
 
 }  // namespace remote

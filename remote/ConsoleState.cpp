@@ -1,5 +1,6 @@
 #include "remote/ConsoleState.h"
 
+#include "core/Text.h"
 #include "remote/MachineHistory.h"
 
 namespace remote {
@@ -29,9 +30,9 @@ void SaveConsoleState(settings::SettingsStore& store, const ConsoleState& state)
       store.DeleteValue(kMachineSection, key);
   }
   store.WriteText(kInputsSection, L"Msg", state.settings.message);
-  store.WriteText(kInputsSection, L"TimeOut", std::to_wstring(state.settings.timeOut));
-  store.WriteText(kInputsSection, L"App", std::to_wstring(state.settings.app));
-  store.WriteText(kInputsSection, L"Boot", std::to_wstring(state.settings.boot));
+  store.WriteText(kInputsSection, L"TimeOut", std::wstring(core::Decimal(state.settings.timeOut)));
+  store.WriteText(kInputsSection, L"App", std::wstring(core::Decimal(state.settings.app)));
+  store.WriteText(kInputsSection, L"Boot", std::wstring(core::Decimal(state.settings.boot)));
 }
 
 }  // namespace remote

@@ -1,10 +1,18 @@
 #include "remote/ConsoleTexts.h"
 
+#include "core/Text.h"
+
 namespace remote {
 
 std::wstring WindowCaption(std::wstring_view comments, unsigned major, unsigned minor, unsigned revision) {
-  return std::wstring(comments) + L"(Ver " + std::to_wstring(major) + L"." + std::to_wstring(minor) + L"." +
-         std::to_wstring(revision) + L")";
+  std::wstring caption(comments);
+  caption += L"(Ver ";
+  caption += core::Decimal(major);
+  caption += L".";
+  caption += core::Decimal(minor);
+  caption += L".";
+  caption += core::Decimal(revision);
+  return caption + L")";
 }
 
 std::wstring ConfirmationText(std::wstring_view displayName) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/Text.h"
+
 namespace remote {
 
 MachineChoice ChooseMachine(const std::wstring& typed) {
@@ -17,7 +19,7 @@ void MoveToTop(std::vector<std::wstring>& history, const std::wstring& name) {
   history.insert(history.begin(), name);
 }
 
-std::wstring HistoryKey(std::size_t index) { return std::to_wstring(index + 1); }
+std::wstring HistoryKey(std::size_t index) { return std::wstring(core::Decimal(static_cast<std::int64_t>(index) + 1)); }
 
 std::vector<std::wstring> LoadHistory(const std::function<std::wstring(const std::wstring& key)>& readKey) {
   std::vector<std::wstring> history;

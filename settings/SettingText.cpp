@@ -20,7 +20,7 @@ bool EqualsIgnoringCase(std::wstring_view text, std::wstring_view word) {
 
 std::wstring BoolToText(bool value) { return value ? L"True" : L"False"; }
 
-std::wstring Int16ToText(std::int16_t value) { return std::to_wstring(value); }
+std::wstring Int16ToText(std::int16_t value) { return std::wstring(core::Decimal(value)); }
 
 std::optional<bool> TextToBool(std::wstring_view text) {
   text = core::TrimBlanks(text);

@@ -2,59 +2,62 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "core/Text.h"
 
 namespace core {
 namespace {
 
-std::wstring OwnPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
+// The longest path Windows hands out, in characters.
+constexpr DWORD kLongestPath = 32768;
 
-std::wstring BaseNameWithoutExtension(const std::wstring& path) {
+std::wstring_view BaseNameWithoutExtension(std::wstring_view path) {
   const auto slash = path.find_last_of(L"\\/");
-  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-  const auto dot = name.find_last_of(L'.');
-  if (dot != std::wstring::npos) name.resize(dot);
-  return name;
+  if (slash != std::wstring_view::npos) path.remove_prefix(slash + 1);
+  const auto dot = path.find_last_of(L'.');
+  if (dot != std::wstring_view::npos) path.remove_suffix(path.size() - dot);
+  return path;
 }
 
-std::wstring QueryString(const std::vector<BYTE>& block, const wchar_t* translation, const wchar_t* key) {
-  const std::wstring sub = std::wstring(L"\\StringFileInfo\\") + translation + L"\\" + key;
+std::wstring_view QueryString(const void* block, std::wstring_view translation, std::wstring_view key) {
+  FixedText<64> sub;
+  sub += L"\\StringFileInfo\\";
+  sub += translation;
+  sub += L"\\";
+  sub += key;
   wchar_t* text = nullptr;
   UINT length = 0;
-  if (!VerQueryValueW(block.data(), sub.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
-    return {};
-  return std::wstring(text, wcsnlen(text, length));
+  if (!VerQueryValueW(block, sub.CStr(), reinterpret_cast<void**>(&text), &length) || !text) return {};
+  return {text, wcsnlen(text, length)};
 }
 
 }  // namespace
 
-VersionValues ReadOwnVersion() {
-  VersionValues values;
-  const std::wstring path = OwnPath();
-  values.fileName = BaseNameWithoutExtension(path);
+void OwnVersion::HeapFree::operator()(void* block) const { ::HeapFree(GetProcessHeap(), 0, block); }
+
+OwnVersion::OwnVersion() {
+  const HANDLE heap = GetProcessHeap();
+  DWORD pathLength = 0;
+  for (DWORD capacity = MAX_PATH;; capacity *= 2) {
+    path_.reset(static_cast<wchar_t*>(HeapAlloc(heap, 0, capacity * sizeof(wchar_t))));
+    if (!path_) return;
+    pathLength = GetModuleFileNameW(nullptr, path_.get(), capacity);
+    if (pathLength < capacity || capacity >= kLongestPath) break;
+  }
+  if (pathLength == 0) return;
+  values_.fileName = BaseNameWithoutExtension({path_.get(), pathLength});
 
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  if (size == 0) return values;
-  std::vector<BYTE> block(size);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return values;
+  const DWORD size = GetFileVersionInfoSizeW(path_.get(), &ignored);
+  if (size == 0) return;
+  block_.reset(static_cast<unsigned char*>(HeapAlloc(heap, 0, size)));
+  if (!block_ || !GetFileVersionInfoW(path_.get(), 0, size, block_.get())) return;
 
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  if (VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
-    values.major = HIWORD(fixed->dwFileVersionMS);
-    values.minor = LOWORD(fixed->dwFileVersionMS);
-    values.revision = LOWORD(fixed->dwFileVersionLS);
+  if (VerQueryValueW(block_.get(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+    values_.major = HIWORD(fixed->dwFileVersionMS);
+    values_.minor = LOWORD(fixed->dwFileVersionMS);
+    values_.revision = LOWORD(fixed->dwFileVersionLS);
   }
 
   // The strings live under the first translation the resource lists.
@@ -62,16 +65,16 @@ VersionValues ReadOwnVersion() {
     WORD language;
     WORD codePage;
   }* translations = nullptr;
-  if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+  if (VerQueryValueW(block_.get(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
                      &length) &&
       translations && length >= sizeof(Translation)) {
-    wchar_t key[9];
-    swprintf(key, 9, L"%04x%04x", translations->language, translations->codePage);
-    values.legalCopyright = QueryString(block, key, L"LegalCopyright");
-    values.companyName = QueryString(block, key, L"CompanyName");
-    values.comments = QueryString(block, key, L"Comments");
+    FixedText<8> key;
+    key += HexDigits(translations->language, 4);
+    key += HexDigits(translations->codePage, 4);
+    values_.legalCopyright = QueryString(block_.get(), key, L"LegalCopyright");
+    values_.companyName = QueryString(block_.get(), key, L"CompanyName");
+    values_.comments = QueryString(block_.get(), key, L"Comments");
   }
-  return values;
 }
 
 }  // namespace core

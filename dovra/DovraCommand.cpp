@@ -1,7 +1,6 @@
 #include "dovra/DovraCommand.h"
 
 #include "core/SessionEnd.h"
-#include "core/Text.h"
 
 namespace dovra {
 namespace {
@@ -10,7 +9,7 @@ wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wcha
 
 }  // namespace
 
-std::wstring ArgumentText(std::wstring_view commandLine) {
+std::wstring_view ArgumentText(std::wstring_view commandLine) {
   // The program name ends at its closing quote, or at the first blank.
   std::size_t end = 0;
   if (!commandLine.empty() && commandLine.front() == L'"') {
@@ -19,34 +18,52 @@ std::wstring ArgumentText(std::wstring_view commandLine) {
   } else {
     while (end < commandLine.size() && !core::IsBlank(commandLine[end])) ++end;
   }
-  return std::wstring(core::TrimBlanks(commandLine.substr(end)));
+  commandLine.remove_prefix(end);
+  return core::TrimBlanks(commandLine);
 }
 
 std::optional<std::uint32_t> OptionFlags(std::wstring_view argumentText) {
-  std::wstring upper(argumentText);
-  for (auto& c : upper) c = AsciiUpper(c);
-  if (upper == L"/S") return core::kExitShutdown;
-  if (upper == L"/R") return core::kExitReboot;
-  if (upper == L"/L") return core::kExitLogoff;
-  if (upper == L"/P") return core::kExitPowerOff;
-  return std::nullopt;
+  // Every option is a slash and one letter.
+  if (argumentText.size() != 2 || argumentText[0] != L'/') return std::nullopt;
+  switch (AsciiUpper(argumentText[1])) {
+    case L'S':
+      return core::kExitShutdown;
+    case L'R':
+      return core::kExitReboot;
+    case L'L':
+      return core::kExitLogoff;
+    case L'P':
+      return core::kExitPowerOff;
+    default:
+      return std::nullopt;
+  }
 }
 
-std::wstring UsageText(const core::VersionValues& version) {
-  std::wstring text =
-      L"コマンドラインでWindowsを終了\r\n"
-      L"オプション\r\n"
-      L"  /s  終了\r\n"
-      L"  /r  再起動\r\n"
-      L"  /l  ログオフ\r\n"
-      L"  /p  電源断(可能なら)\r\n"
-      L"\r\n"
-      L"複数指定は出来ません\r\n"
-      L"\r\n";
-  text += version.fileName + L".exe Ver" + std::to_wstring(version.major) + L"." +
-          std::to_wstring(version.minor) + L"." + std::to_wstring(version.revision) + L"\r\n";
+UsageBoxText UsageText(const core::VersionValues& version) {
+  UsageBoxText text;
+  text += L"コマンドラインでWindowsを終了\r\n"
+          L"オプション\r\n"
+          L"  /s  終了\r\n"
+          L"  /r  再起動\r\n"
+          L"  /l  ログオフ\r\n"
+          L"  /p  電源断(可能なら)\r\n"
+          L"\r\n"
+          L"複数指定は出来ません\r\n"
+          L"\r\n";
+  text += version.fileName;
+  text += L".exe Ver";
+  text += core::Decimal(version.major);
+  text += L".";
+  text += core::Decimal(version.minor);
+  text += L".";
+  text += core::Decimal(version.revision);
+  text += L"\r\n";
   text += version.legalCopyright;
-  if (!version.companyName.empty()) text += L"(" + version.companyName + L")";
+  if (!version.companyName.empty()) {
+    text += L"(";
+    text += version.companyName;
+    text += L")";
+  }
   return text;
 }
 

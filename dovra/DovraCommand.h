@@ -1,21 +1,25 @@
 #pragma once
-// dovra's command line and usage text, free of any Windows call.
+// dovra's command line and usage text, free of any Windows call. Nothing here
+// allocates or throws: dovra is built without exceptions.
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
+#include "core/Text.h"
 #include "core/VersionInfo.h"
 
 namespace dovra {
 
 // The text after the program's own name, without the blanks around it.
-std::wstring ArgumentText(std::wstring_view commandLine);
+std::wstring_view ArgumentText(std::wstring_view commandLine);
 
 // The ExitWindowsEx flag word the argument text names, or nothing when the
 // usage box is due. The whole text is compared after upper-casing.
 std::optional<std::uint32_t> OptionFlags(std::wstring_view argumentText);
 
-std::wstring UsageText(const core::VersionValues& version);
+// Room for the usage text with a long file name and long version strings;
+// what would go beyond it is cut off.
+using UsageBoxText = core::FixedText<1024>;
+UsageBoxText UsageText(const core::VersionValues& version);
 
 }  // namespace dovra

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/SessionEnd.h"
 
 namespace {
@@ -45,14 +47,14 @@ TEST(OptionFlags, BlanksAroundTheOptionAreNotPartOfIt) {
   EXPECT_FALSE(dovra::OptionFlags(dovra::ArgumentText(L"dovra /s /r")).has_value());
 }
 
-core::VersionValues Version(std::wstring fileName, std::wstring company) {
+core::VersionValues Version(std::wstring_view fileName, std::wstring_view company) {
   core::VersionValues v;
-  v.fileName = std::move(fileName);
+  v.fileName = fileName;
   v.major = 6;
   v.minor = 0;
   v.revision = 1;
   v.legalCopyright = L"Copyright (C) 2026 Someone";
-  v.companyName = std::move(company);
+  v.companyName = company;
   return v;
 }
 
@@ -68,12 +70,12 @@ const wchar_t* const kUsageHead =
     L"\r\n";
 
 TEST(UsageText, ByteForByteWithCompanyName) {
-  EXPECT_EQ(dovra::UsageText(Version(L"dovra", L"Acme")),
+  EXPECT_EQ(std::wstring(dovra::UsageText(Version(L"dovra", L"Acme"))),
             std::wstring(kUsageHead) + L"dovra.exe Ver6.0.1\r\nCopyright (C) 2026 Someone(Acme)");
 }
 
 TEST(UsageText, WithoutCompanyNameEndsWithTheCopyright) {
-  EXPECT_EQ(dovra::UsageText(Version(L"dovra", L"")),
+  EXPECT_EQ(std::wstring(dovra::UsageText(Version(L"dovra", L""))),
             std::wstring(kUsageHead) + L"dovra.exe Ver6.0.1\r\nCopyright (C) 2026 Someone");
 }
 
@@ -82,8 +84,18 @@ TEST(UsageText, ARenamedExecutableShowsItsNameOnDisk) {
   version.major = 10;
   version.minor = 20;
   version.revision = 300;
-  const auto text = dovra::UsageText(version);
-  EXPECT_NE(text.find(L"\r\n\u7d42\u4e86.exe Ver10.20.300\r\n"), std::wstring::npos) << "";
+  const std::wstring text(dovra::UsageText(version));
+  EXPECT_NE(text.find(L"\r\n\u7d42\u4e86.exe Ver10.20.300\r\n"), std::wstring::npos);
+}
+
+TEST(UsageText, AnOverlongNameIsCutAtTheEndOfTheBox) {
+  const std::wstring name(5000, L'x');
+  const auto text = dovra::UsageText(Version(name, L"Acme"));
+  const std::wstring_view shown(text);
+  EXPECT_EQ(shown.size(), 1024u);
+  EXPECT_EQ(shown.substr(0, std::wstring_view(kUsageHead).size()), kUsageHead);
+  EXPECT_EQ(shown.back(), L'x');
+  EXPECT_EQ(text.CStr()[shown.size()], L'\0');
 }
 
 }  // namespace

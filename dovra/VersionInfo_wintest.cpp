@@ -5,8 +5,9 @@
 
 namespace {
 
-TEST(ReadOwnVersion, ReadsTheBuiltResource) {
-  const auto v = core::ReadOwnVersion();
+TEST(OwnVersion, ReadsTheBuiltResource) {
+  const core::OwnVersion own;
+  const core::VersionValues& v = own.Values();
   EXPECT_EQ(v.fileName, L"dovra_version_test");
   EXPECT_EQ(v.major, SUITE_VERSION_MAJOR);
   EXPECT_EQ(v.minor, SUITE_VERSION_MINOR);

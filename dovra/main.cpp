@@ -9,8 +9,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (const auto flags = dovra::OptionFlags(dovra::ArgumentText(GetCommandLineW()))) {
     core::EndSession(core::SystemSessionApi(), *flags);
   } else {
-    MessageBoxW(nullptr, dovra::UsageText(core::ReadOwnVersion()).c_str(), L"dovra",
-                MB_OK | MB_ICONINFORMATION);
+    const core::OwnVersion version;
+    MessageBoxW(nullptr, dovra::UsageText(version.Values()).CStr(), L"dovra", MB_OK | MB_ICONINFORMATION);
   }
   return 0;
 }

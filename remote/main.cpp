@@ -19,8 +19,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const ui::SingleInstance instance(remote::kProgramTitle);
   if (instance.AnotherIsRunning()) return 0;
   try {
-    const core::VersionValues version = core::ReadOwnVersion();
-    settings::RegistrySettingsStore store(version.fileName);
+    const core::OwnVersion ownVersion;
+    const core::VersionValues& version = ownVersion.Values();
+    settings::RegistrySettingsStore store(std::wstring(version.fileName));
     ui::EndProgramWithLastWindow();
     const auto form = remote::StartVelmar(
         {core::SystemSessionApi(), remote::SystemRemoteShutdownApi(), store, {}},

@@ -5,7 +5,7 @@
 namespace ui {
 
 const std::wstring& ProgramTitle() {
-  static const std::wstring title = core::ReadOwnVersion().fileName;
+  static const std::wstring title(core::OwnVersion().Values().fileName);
   return title;
 }
 

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <map>
-#include <stdexcept>
 
 #include "core/Win32Error.h"
 #include "ui/Handles.h"
@@ -56,7 +55,7 @@ HFONT DefaultFont(int pixelsPerInch) {
 
 void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                           DWORD exStyle, int id, const TwipsRect& bounds) {
-  if (hwnd_) throw std::logic_error("the control is already created");
+  if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
   const int dpi = DpiOf(parent);
   const RECT r = TwipsToPixels(bounds, dpi);
   // Controls may overlap; each paints only where no sibling lies in front.

@@ -1,7 +1,6 @@
 #include "ui/MessageLoop.h"
 
-#include <stdexcept>
-
+#include "core/Win32Error.h"
 #include "ui/PendingError.h"
 #include "ui/Window.h"
 
@@ -58,7 +57,7 @@ void ModalScope::GiveBackOtherWindows() {
 
 void ShowModal(Window& window) {
   const HWND hwnd = window.Handle();
-  if (!hwnd) throw std::logic_error("a modal window must be loaded first");
+  if (!hwnd) throw core::Win32Error{"ShowWindow", ERROR_INVALID_WINDOW_HANDLE};
   ModalScope scope(window);
   ShowWindow(hwnd, SW_SHOW);
   try {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "core/Win32Error.h"
 #include "ui/Timer.h"
 #include "ui/Window.h"
 
@@ -116,7 +117,12 @@ TEST(ShowModal, AnErrorUnloadsTheWindowAndReachesTheCaller) {
 
 TEST(ShowModal, NeedsALoadedWindow) {
   Form modal;
-  EXPECT_THROW(ui::ShowModal(modal), std::logic_error);
+  try {
+    ui::ShowModal(modal);
+    ADD_FAILURE() << "a window that is not loaded was shown";
+  } catch (const core::Win32Error& error) {
+    EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
+  }
 }
 
 TEST(Timer, TicksUntilStoppedAndRestartsFromTheStart) {

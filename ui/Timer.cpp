@@ -1,13 +1,12 @@
 #include "ui/Timer.h"
 
-#include <stdexcept>
-
+#include "core/Win32Error.h"
 #include "ui/Window.h"
 
 namespace ui {
 
 void Timer::Start() {
-  if (!owner_.IsLoaded()) throw std::logic_error("a timer needs its window loaded");
+  if (!owner_.IsLoaded()) throw core::Win32Error{"SetTimer", ERROR_INVALID_WINDOW_HANDLE};
   running_ = SetTimer(owner_.Handle(), id_, interval_, nullptr) != 0;
 }
 

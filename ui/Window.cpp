@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <set>
-#include <stdexcept>
 
 #include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
@@ -55,7 +54,7 @@ Window::~Window() {
 }
 
 void Window::Create(const WindowParams& params) {
-  if (hwnd_) throw std::logic_error("the window is already loaded");
+  if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
   RegisterClassOnce(params.className, &Window::WindowProc);
   const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style,
                                     params.left, params.top, params.width, params.height, params.owner,

@@ -11,6 +11,7 @@
 #include "platform/PowerApi.h"
 #include "platform/Win32SystemServices.h"
 #include "settings/RegistrySettingsStore.h"
+#include "ui/FailFast.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/SingleInstance.h"
@@ -38,6 +39,7 @@ void ShowCurrentError() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  ui::EndAtOnceOnTerminate();
   const ui::SingleInstance instance(L"VuriRivu");
   if (instance.AnotherIsRunning()) return 0;
 

@@ -10,11 +10,13 @@
 #include "remote/RemoteShutdownApi.h"
 #include "remote/VelmarStart.h"
 #include "settings/RegistrySettingsStore.h"
+#include "ui/FailFast.h"
 #include "ui/MessageLoop.h"
 #include "ui/SingleInstance.h"
 #include "ui/Window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  ui::EndAtOnceOnTerminate();
   // A second start leaves the running copy alone and shows nothing.
   const ui::SingleInstance instance(remote::kProgramTitle);
   if (instance.AnotherIsRunning()) return 0;

@@ -20,7 +20,9 @@ function kind(section, file) {
   if (file ~ /libmingwex.*(printf|pformat|scanf)/) return "mingw printf"
   if (file ~ /libmingw|crt2|crtbegin|crtend/) return "mingw runtime"
   if (file ~ /\/lib\/\.\.\/lib\/lib[a-z0-9_]+\.a\(/) return "import tables"
-  if (file ~ /\.obj|\.res|build\//) return "our code"
+  # The programs are linked with link-time optimisation: their code comes out
+  # of the optimiser's own object files.
+  if (file ~ /\.obj|\.res|build\/|ltrans/) return "our code"
   return "other"
 }
 /^Linker script and memory map/ { on = 1; next }

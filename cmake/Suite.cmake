@@ -53,6 +53,8 @@ function(suite_program name)
   add_executable(${name} WIN32 ${P_SOURCES})
   # The linker's map beside the exe says where its bytes come from (scripts/bench).
   target_link_options(${name} PRIVATE -municode -Wl,-Map=$<TARGET_FILE:${name}>.map)
+  # Marks what ships: linked with link-time optimisation (CMakeLists.txt).
+  set_target_properties(${name} PROPERTIES SUITE_PROGRAM ON)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   suite_resources(${name} DESCRIPTION "${P_DESCRIPTION}" COMMENTS "${P_COMMENTS}" ICON "${P_ICON}"
     INCLUDES ${P_RC_INCLUDES})

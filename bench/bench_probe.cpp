@@ -1,5 +1,6 @@
 // The bench's driver, run by scripts/bench in the bench's own Wine prefix:
 //   bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <message_box.exe> <nothing.exe>
+//               <exit_windows.exe>
 //   bench_probe click <runs> <VuriRivu.exe>     only the click to the backdrop
 // It starts the programs itself and watches them from inside Windows, so every
 // time is read from one clock. Each program is set beside the least program
@@ -200,7 +201,7 @@ struct Pair {
 struct Figures {
   Pair launcherStart, launcherStartCpu, launcherIdleCpu;
   Pair usageBox;
-  Pair dovraCall;
+  Pair dovraCall, dovraBesideCallOnly;
   Figure dovraRequest;
   Figure click;
   Figure dialogClosed, requestArrived;
@@ -297,7 +298,7 @@ void SessionEndRound(const Program& launcher, HWND window, Figures& figures) {
 }
 
 struct Programs {
-  std::wstring launcher, bareWindow, dovra, messageBox, nothing;
+  std::wstring launcher, bareWindow, dovra, messageBox, nothing, exitWindows;
 };
 
 // A fresh launcher and a bare window, each alone; then the launcher's way to
@@ -351,25 +352,38 @@ void UsageRound(const Programs& exe, bool dovraFirst, Figures& figures) {
 }
 
 // dovra /s from start to its end, its ExitWindowsEx call made, beside a
-// program that calls nothing; and apart, Wine's way from that call to a window
-// of the session (wineboot carries it).
+// program that calls nothing and one that only calls ExitWindowsEx; and apart,
+// Wine's way from dovra's call to a window of the session (wineboot carries
+// it).
 void RequestRound(const Programs& exe, bool dovraFirst, Figures& figures) {
-  std::optional<double> dovraEnd, nothingEnd;
+  std::optional<double> dovraEnd, nothingEnd, callOnlyEnd;
   const auto runNothing = [&] {
     const Program nothing(exe.nothing, L"");
     nothingEnd = nothing.TimeToEnd(static_cast<DWORD>(kWaitMs));
   };
-  if (!dovraFirst) runNothing();
-  const int queries = g_queries;
-  {
-    const Program dovra(exe.dovra, L"/s");
-    dovraEnd = dovra.TimeToEnd(static_cast<DWORD>(kWaitMs));
-    if (dovraEnd && bench::Until([&] { return g_queries > queries; }, kWaitMs))
-      figures.dovraRequest.Add(g_lastQueryMs - dovra.Started() - *dovraEnd);
+  // A program that asks for the end of the session: its end, then the request
+  // at the witness.
+  const auto runRequest = [&](const std::wstring& path, const wchar_t* arguments,
+                              Figure* request) -> std::optional<double> {
+    const int queries = g_queries;
+    const Program program(path, arguments);
+    const auto end = program.TimeToEnd(static_cast<DWORD>(kWaitMs));
+    if (end && bench::Until([&] { return g_queries > queries; }, kWaitMs) && request)
+      request->Add(g_lastQueryMs - program.Started() - *end);
+    Sleep(kSettleMs);
+    return end;
+  };
+  if (dovraFirst) {
+    dovraEnd = runRequest(exe.dovra, L"/s", &figures.dovraRequest);
+    runNothing();
+    callOnlyEnd = runRequest(exe.exitWindows, L"", nullptr);
+  } else {
+    callOnlyEnd = runRequest(exe.exitWindows, L"", nullptr);
+    runNothing();
+    dovraEnd = runRequest(exe.dovra, L"/s", &figures.dovraRequest);
   }
-  Sleep(kSettleMs);
-  if (dovraFirst) runNothing();
   figures.dovraCall.Add(dovraEnd, nothingEnd);
+  figures.dovraBesideCallOnly.Add(dovraEnd, callOnlyEnd);
 }
 
 // The click row names the virtual screen the backdrop captures.
@@ -417,6 +431,9 @@ void WarmUp(const Programs& exe) {
   TimeToBox(exe.messageBox, L"");
   const Program nothing(exe.nothing, L"");
   nothing.TimeToEnd(static_cast<DWORD>(kWaitMs));
+  const Program exitWindows(exe.exitWindows, L"");
+  exitWindows.TimeToEnd(static_cast<DWORD>(kWaitMs));
+  Sleep(kSettleMs);
 }
 
 void Print(const Figures& f, int runs) {
@@ -428,6 +445,7 @@ void Print(const Figures& f, int runs) {
        runs, kDovraGoal);
   Rows("start to the ExitWindowsEx call made (its end)", "dovra.exe /s", "program that calls nothing",
        f.dovraCall, runs, kDovraGoal);
+  Rows("", "dovra.exe /s", "program calling only ExitWindowsEx", f.dovraBesideCallOnly, runs);
   Row("  then Wine's wineboot, to the request at a window", "(Wine's, not dovra's)", f.dovraRequest, runs);
   Row(ClickRowTitle().c_str(), "VuriRivu.exe", f.click, runs);
   Row("countdown from the dialog on screen (9 s)", "to its go-ahead (closes)", f.dialogClosed, runs);
@@ -449,14 +467,14 @@ int wmain(int argc, wchar_t** argv) {
     ForgetLauncherSettings();
     return 0;
   }
-  const int runs = argc == 7 ? _wtoi(argv[1]) : 0;
+  const int runs = argc == 8 ? _wtoi(argv[1]) : 0;
   if (runs < 1) {
     fwprintf(stderr,
              L"usage: bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> "
-             L"<message_box.exe> <nothing.exe>\n");
+             L"<message_box.exe> <nothing.exe> <exit_windows.exe>\n");
     return 2;
   }
-  const Programs exe{argv[2], argv[3], argv[4], argv[5], argv[6]};
+  const Programs exe{argv[2], argv[3], argv[4], argv[5], argv[6], argv[7]};
   StartWitness();
   WarmUp(exe);
   Figures figures;

@@ -445,7 +445,7 @@ void Print(const Figures& f, int runs) {
        runs, kDovraGoal);
   Rows("start to the ExitWindowsEx call made (its end)", "dovra.exe /s", "program that calls nothing",
        f.dovraCall, runs, kDovraGoal);
-  Rows("", "dovra.exe /s", "program calling only ExitWindowsEx", f.dovraBesideCallOnly, runs);
+  Rows("", "dovra.exe /s", "ExitWindowsEx-only program", f.dovraBesideCallOnly, runs);
   Row("  then Wine's wineboot, to the request at a window", "(Wine's, not dovra's)", f.dovraRequest, runs);
   Row(ClickRowTitle().c_str(), "VuriRivu.exe", f.click, runs);
   Row("countdown from the dialog on screen (9 s)", "to its go-ahead (closes)", f.dialogClosed, runs);

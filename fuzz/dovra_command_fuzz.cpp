@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using fuzz::Require;
   const std::wstring commandLine = fuzz::WideText(data, size);
 
-  const std::wstring argument = dovra::ArgumentText(commandLine);
+  const std::wstring_view argument = dovra::ArgumentText(commandLine);
   Require(argument.empty() || (!IsBlank(argument.front()) && !IsBlank(argument.back())),
           "the argument has no blanks around it");
   Require(TrimBlanks(commandLine).ends_with(argument), "the argument is the end of the command line");

@@ -1,6 +1,8 @@
 // The least a Windows program does to show a window: register a class, create
 // the window, show and paint it, run the message loop. The bench compares the
-// launcher's start with this one's.
+// launcher's start with this one's. Built with BENCH_WITH_CONTROLS, it also
+// has the launcher's manifest and children: a label and four Common Controls 6
+// buttons, the least a strip in the launcher's visual style needs.
 #include <windows.h>
 
 #include "bench/BareWindow.h"
@@ -29,6 +31,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
       CreateWindowW(wc.lpszClassName, L"bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
+#ifdef BENCH_WITH_CONTROLS
+  CreateWindowW(L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 8, window, nullptr, instance, nullptr);
+  for (int button = 0; button < 4; ++button) {
+    CreateWindowW(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 50 * button, 8, 50, 50, window,
+                  nullptr, instance, nullptr);
+  }
+#endif
   ShowWindow(window, show);
   UpdateWindow(window);
   MSG message;

@@ -2,8 +2,8 @@
 //   bench_probe <runs> <VuriRivu.exe> <bare_window.exe> <dovra.exe> <message_box.exe> <nothing.exe>
 //               <exit_windows.exe>
 //   bench_probe click <runs> <VuriRivu.exe>     only the click to the backdrop
-//   bench_probe start <runs> <VuriRivu.exe> <bare_window.exe>
-//                                               only the launcher's start beside the bare window's
+//   bench_probe start <runs> <VuriRivu.exe> <bare_window.exe> <bare_controls.exe>
+//                                               only the launcher's start beside the bare windows'
 // It starts the programs itself and watches them from inside Windows, so every
 // time is read from one clock. Each program is set beside the least program
 // that does the same: the two start one after the other, each alone on the
@@ -19,6 +19,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -416,39 +417,45 @@ void ClickRounds(const std::wstring& launcherExe, int runs) {
   Row(("click to the backdrop on screen, " + screen).c_str(), "VuriRivu.exe", click, runs);
 }
 
-// Only the launcher's start beside the bare window's, each started alone and
-// closed, in turns that alternate: enough runs to tell a change to the start
-// from the noise, without the rest of the session.
-void StartRounds(const std::wstring& launcherExe, const std::wstring& bareExe, int runs) {
-  Pair start;
+// Only the launcher's start beside the bare window's and beside the bare window
+// with the launcher's visual style and controls, each started alone and
+// closed, in an order that turns run by run: enough runs to tell a change to
+// the start from the noise, without the rest of the session.
+void StartRounds(const std::wstring& launcherExe, const std::wstring& bareExe, const std::wstring& controlsExe,
+                 int runs) {
+  Pair start, controls, besideControls;
   for (int run = 0; run <= runs; ++run) {
-    std::optional<double> launcherMs, bareMs;
-    const auto runLauncher = [&] {
-      ForgetLauncherSettings();
-      const Program launcher(launcherExe, L"");
+    std::optional<double> launcherMs, bareMs, controlsMs;
+    const auto runBare = [&](const std::wstring& exe, std::optional<double>& ms) {
+      const Program bare(exe, L"");
       HWND window = nullptr;
-      launcherMs = launcher.TimeToShown(kLauncherClass, window);
-      if (window) CloseAndWait(launcher, window);
-    };
-    const auto runBare = [&] {
-      const Program bare(bareExe, L"");
-      HWND window = nullptr;
-      bareMs = bare.TimeToShown(bench::kBareWindowClass, window);
+      ms = bare.TimeToShown(bench::kBareWindowClass, window);
       if (window) CloseAndWait(bare, window);
     };
-    if (run % 2 == 1) {
-      runLauncher();
-      runBare();
-    } else {
-      runBare();
-      runLauncher();
-    }
+    const std::function<void()> steps[] = {
+        [&] {
+          ForgetLauncherSettings();
+          const Program launcher(launcherExe, L"");
+          HWND window = nullptr;
+          launcherMs = launcher.TimeToShown(kLauncherClass, window);
+          if (window) CloseAndWait(launcher, window);
+        },
+        [&] { runBare(bareExe, bareMs); },
+        [&] { runBare(controlsExe, controlsMs); },
+    };
+    for (int step = 0; step < 3; ++step) steps[(run + step) % 3]();
     // The first run only warms the caches.
-    if (run > 0) start.Add(launcherMs, bareMs);
+    if (run > 0) {
+      start.Add(launcherMs, bareMs);
+      controls.Add(controlsMs, bareMs);
+      besideControls.Add(launcherMs, controlsMs);
+    }
   }
   printf("%-46s %-28s %10s %10s %10s\n", "ms", "", "median", "min", "max");
   Rows("start to the window docked and painted", "VuriRivu.exe", "bare Win32 window", start, runs,
        kLauncherStartGoal);
+  Rows("", "bare window, 5 CC6 controls", "bare Win32 window", controls, runs);
+  Rows("", "VuriRivu.exe", "bare window, 5 CC6 controls", besideControls, runs);
 }
 
 // The first start of an executable reads it from disk and fills Wine's caches;
@@ -504,10 +511,10 @@ int wmain(int argc, wchar_t** argv) {
     ForgetLauncherSettings();
     return 0;
   }
-  if (argc == 5 && std::wstring(argv[1]) == L"start") {
+  if (argc == 6 && std::wstring(argv[1]) == L"start") {
     const int runs = _wtoi(argv[2]);
     if (runs < 1) return 2;
-    StartRounds(argv[3], argv[4], runs);
+    StartRounds(argv[3], argv[4], argv[5], runs);
     ForgetLauncherSettings();
     return 0;
   }

@@ -9,7 +9,9 @@ std::wstring Win32ErrorText(const Win32Error& error) {
   std::wstring text;
   for (const char* c = error.call; *c != '\0'; ++c)
     text += static_cast<wchar_t>(static_cast<unsigned char>(*c));
-  return text + L" (" + std::wstring(Decimal(error.code)) + L")";
+  text += L" (";
+  text += Decimal(error.code);
+  return text + L")";
 }
 
 }  // namespace core

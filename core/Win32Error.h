@@ -2,10 +2,10 @@
 // The one error type of the programs: a Windows call that failed, named, with
 // the error code it left; or one the program did not make because it could
 // only fail (a window created twice, a timer without its window), named with
-// the code Windows gives for that. It is thrown by value and carries no text: the text
-// a user sees is built where it is caught, at the edge of the program. It
-// derives from no standard exception class, which would bring a second string
-// implementation and a demangler into every program.
+// the code Windows gives for that. It is thrown by value and carries no
+// text: the text a user sees is built where it is caught, at the edge of the
+// program. It derives from no standard exception class, whose code the
+// programs would otherwise carry for nothing.
 #include <cstdint>
 #include <string>
 

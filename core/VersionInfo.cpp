@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/Text.h"
+#include "core/VersionResource.h"
 
 namespace core {
 namespace {
@@ -18,16 +18,9 @@ std::wstring_view BaseNameWithoutExtension(std::wstring_view path) {
   return path;
 }
 
-std::wstring_view QueryString(const void* block, std::wstring_view translation, std::wstring_view key) {
-  FixedText<64> sub;
-  sub += L"\\StringFileInfo\\";
-  sub += translation;
-  sub += L"\\";
-  sub += key;
-  wchar_t* text = nullptr;
-  UINT length = 0;
-  if (!VerQueryValueW(block, sub.CStr(), reinterpret_cast<void**>(&text), &length) || !text) return {};
-  return {text, wcsnlen(text, length)};
+// UTF-16 in the loaded resource, which is wchar_t's on Windows.
+std::wstring_view Wide(std::u16string_view text) {
+  return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
 }
 
 }  // namespace
@@ -46,35 +39,19 @@ OwnVersion::OwnVersion() {
   if (pathLength == 0) return;
   values_.fileName = BaseNameWithoutExtension({path_.get(), pathLength});
 
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path_.get(), &ignored);
-  if (size == 0) return;
-  block_.reset(static_cast<unsigned char*>(HeapAlloc(heap, 0, size)));
-  if (!block_ || !GetFileVersionInfoW(path_.get(), 0, size, block_.get())) return;
-
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  if (VerQueryValueW(block_.get(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
-    values_.major = HIWORD(fixed->dwFileVersionMS);
-    values_.minor = LOWORD(fixed->dwFileVersionMS);
-    values_.revision = LOWORD(fixed->dwFileVersionLS);
-  }
-
-  // The strings live under the first translation the resource lists.
-  struct Translation {
-    WORD language;
-    WORD codePage;
-  }* translations = nullptr;
-  if (VerQueryValueW(block_.get(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
-                     &length) &&
-      translations && length >= sizeof(Translation)) {
-    FixedText<8> key;
-    key += HexDigits(translations->language, 4);
-    key += HexDigits(translations->codePage, 4);
-    values_.legalCopyright = QueryString(block_.get(), key, L"LegalCopyright");
-    values_.companyName = QueryString(block_.get(), key, L"CompanyName");
-    values_.comments = QueryString(block_.get(), key, L"Comments");
-  }
+  // The resource stays mapped with the program's image: the views live as long.
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+  const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+  const void* block = loaded ? LockResource(loaded) : nullptr;
+  if (!block) return;
+  const VersionResourceFields fields =
+      ReadVersionResource(static_cast<const unsigned char*>(block), SizeofResource(nullptr, found));
+  values_.major = fields.major;
+  values_.minor = fields.minor;
+  values_.revision = fields.revision;
+  values_.legalCopyright = Wide(fields.legalCopyright);
+  values_.companyName = Wide(fields.companyName);
+  values_.comments = Wide(fields.comments);
 }
 
 }  // namespace core

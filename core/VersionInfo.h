@@ -1,7 +1,9 @@
 #pragma once
-// The running program's own version resource. The values are views into
-// memory an OwnVersion holds; reading them takes nothing from the C++
-// library, so dovra, which is built without exceptions, reads them too.
+// The running program's own version resource, read where it lies in the
+// program's image (core/VersionResource.h). The values are views into that
+// image and into the program's path, which an OwnVersion holds; reading them
+// takes nothing from the C++ library, so dovra, which is built without
+// exceptions, reads them too.
 #include <memory>
 #include <string_view>
 
@@ -29,7 +31,6 @@ class OwnVersion {
     void operator()(void* block) const;
   };
   std::unique_ptr<wchar_t[], HeapFree> path_;
-  std::unique_ptr<unsigned char[], HeapFree> block_;
   VersionValues values_;
 };
 

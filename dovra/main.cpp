@@ -2,10 +2,12 @@
 #include <windows.h>
 
 #include "core/SessionEnd.h"
+#include "core/SystemLibrary.h"
 #include "core/VersionInfo.h"
 #include "dovra/DovraCommand.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  core::SearchLibrariesInSystemDirectoryOnly();
   if (const auto flags = dovra::OptionFlags(dovra::ArgumentText(GetCommandLineW()))) {
     core::EndSession(core::SystemSessionApi(), *flags);
   } else {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/SessionApi.h"
+#include "core/SystemLibrary.h"
 #include "core/Win32Error.h"
 #include "launcher/ButtonStrip.h"
 #include "platform/PowerApi.h"
@@ -39,6 +40,7 @@ void ShowCurrentError() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  core::SearchLibrariesInSystemDirectoryOnly();
   ui::EndAtOnceOnTerminate();
   const ui::SingleInstance instance(L"VuriRivu");
   if (instance.AnotherIsRunning()) return 0;

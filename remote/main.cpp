@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/SessionEnd.h"
+#include "core/SystemLibrary.h"
 #include "core/VersionInfo.h"
 #include "remote/ConsoleTexts.h"
 #include "remote/ErrorReport.h"
@@ -16,6 +17,7 @@
 #include "ui/Window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  core::SearchLibrariesInSystemDirectoryOnly();
   ui::EndAtOnceOnTerminate();
   // A second start leaves the running copy alone and shows nothing.
   const ui::SingleInstance instance(remote::kProgramTitle);

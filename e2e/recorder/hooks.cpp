@@ -11,6 +11,10 @@
 //   lock-fails <n>        the volume lock fails this many times, then succeeds
 //   shutdown-error <n>    InitiateSystemShutdown fails with this error code
 //   abort-error <n>       AbortSystemShutdown fails with this error code
+//   sleep <kind>          what GetPwrCapabilities reports: classic (S3, the
+//                         default), modern (Modern Standby, no S1-S3),
+//                         modern-hibernate (the same with hibernation), none
+//                         (neither), unreadable (the call fails)
 #include <windows.h>
 #include <winioctl.h>
 
@@ -26,6 +30,7 @@ struct Script {
   int lockFails = 0;
   DWORD shutdownError = 0;
   DWORD abortError = 0;
+  std::string sleep = "classic";
 };
 
 Script script;
@@ -111,6 +116,46 @@ BOOLEAN WINAPI FakeSetSuspendState(BOOLEAN hibernate, BOOLEAN force, BOOLEAN wak
 
 BOOL WINAPI FakeSetSystemPowerState(BOOL suspend, BOOL force) {
   return Answer("SetSystemPowerState(" + std::to_string(suspend) + ", " + std::to_string(force) + ")", TRUE);
+}
+
+// The machine the script describes. The byte the Windows SDK names AoAc
+// (Modern Standby) is the third of mingw-w64's spare2.
+BOOLEAN WINAPI FakeGetPwrCapabilities(PSYSTEM_POWER_CAPABILITIES capabilities) {
+  if (script.sleep == "unreadable" || !capabilities) {
+    Log("GetPwrCapabilities(" + Pointer(capabilities) + ") = FALSE");
+    return FALSE;
+  }
+  std::memset(capabilities, 0, sizeof *capabilities);
+  capabilities->SystemS3 = script.sleep == "classic";
+  capabilities->spare2[2] = script.sleep.rfind("modern", 0) == 0;
+  capabilities->SystemS4 = capabilities->HiberFilePresent = script.sleep == "modern-hibernate";
+  Log("GetPwrCapabilities(ptr) = TRUE S1 0 S2 0 S3 " + std::to_string(capabilities->SystemS3) + " S4 " +
+      std::to_string(capabilities->SystemS4) + " AoAc " + std::to_string(capabilities->spare2[2]));
+  return TRUE;
+}
+
+std::string WindowName(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return window && process == GetCurrentProcessId() ? "own window" : "window " + Hex(reinterpret_cast<ULONG_PTR>(window));
+}
+
+// Only the command that turns the displays off is logged, and not passed on;
+// every other message goes to Windows' own handling.
+LRESULT WINAPI FakeDefWindowProcW(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_SYSCOMMAND && (w & 0xFFF0) == SC_MONITORPOWER) {
+    Log("DefWindowProcW(" + WindowName(window) + ", WM_SYSCOMMAND, SC_MONITORPOWER, " + std::to_string(l) + ")");
+    return 0;
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+BOOL WINAPI FakeShutdownBlockReasonCreate(HWND window, LPCWSTR reason) {
+  return Answer("ShutdownBlockReasonCreate(" + WindowName(window) + ", " + Utf8(reason) + ")", TRUE);
+}
+
+BOOL WINAPI FakeShutdownBlockReasonDestroy(HWND window) {
+  return Answer("ShutdownBlockReasonDestroy(" + WindowName(window) + ")", TRUE);
 }
 
 std::string ShutdownArguments(const std::string& machine, const std::string& message, DWORD timeout,
@@ -254,6 +299,10 @@ const Redirect kRedirects[] = {
     {"ExitWindowsEx", To(FakeExitWindowsEx)},
     {"SetSuspendState", To(FakeSetSuspendState)},
     {"SetSystemPowerState", To(FakeSetSystemPowerState)},
+    {"GetPwrCapabilities", To(FakeGetPwrCapabilities)},
+    {"DefWindowProcW", To(FakeDefWindowProcW)},
+    {"ShutdownBlockReasonCreate", To(FakeShutdownBlockReasonCreate)},
+    {"ShutdownBlockReasonDestroy", To(FakeShutdownBlockReasonDestroy)},
     {"InitiateSystemShutdownA", To(FakeInitiateSystemShutdownA)},
     {"InitiateSystemShutdownW", To(FakeInitiateSystemShutdownW)},
     {"AbortSystemShutdownA", To(FakeAbortSystemShutdownA)},
@@ -326,6 +375,7 @@ void ReadScript(const std::wstring& path) {
     if (k == "lock-fails") script.lockFails = atoi(value);
     if (k == "shutdown-error") script.shutdownError = strtoul(value, nullptr, 10);
     if (k == "abort-error") script.abortError = strtoul(value, nullptr, 10);
+    if (k == "sleep") script.sleep = value;
   }
   fclose(file);
 }

@@ -78,9 +78,10 @@ def source_date_epoch():
 
 
 def zip_date(epoch):
-    """The entries' date: the moment in UTC, so every time zone writes the same,
-    held within what a zip can store (an earlier date becomes 1980-01-01)."""
-    return min(max(time.gmtime(epoch)[:6], FIRST_ZIP_DATE), LAST_ZIP_DATE)
+    """The entries' date as stored: the moment in UTC, so every time zone writes
+    the same, to the even second below, held within what a zip can store (an
+    earlier date becomes 1980-01-01)."""
+    return min(max(time.gmtime(epoch // 2 * 2)[:6], FIRST_ZIP_DATE), LAST_ZIP_DATE)
 
 
 def sign(programs, pfx, staging):

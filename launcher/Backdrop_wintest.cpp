@@ -18,7 +18,7 @@
 #include "launcher/MediaEjector.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
-#include "testing/PlainWindow.h"
+#include "ui/PlainWindow.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include "launcher/VolumeApi.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
-#include "testing/PlainWindow.h"
 #include "ui/Handles.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/PendingError.h"
+#include "ui/PlainWindow.h"
 #include "ui/ScreenTwips.h"
 
 // Sizes compare by their two lengths.

@@ -7,8 +7,8 @@
 #include <iostream>
 #include <memory>
 
+#include "core/CallLog.h"
 #include "launcher/CountdownDialogProbe.h"
-#include "testing/WideText.h"
 #include "ui/ScreenTwips.h"
 
 namespace {

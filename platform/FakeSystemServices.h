@@ -6,9 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/CallLog.h"
 #include "platform/SystemServices.h"
-#include "testing/CallLog.h"
-#include "testing/WideText.h"
 
 namespace testing_support {
 

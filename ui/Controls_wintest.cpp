@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/PlainWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/PlainWindow.h"
 #include "ui/PopupMenu.h"
 #include "ui/ScreenTwips.h"
 #include "ui/SingleInstance.h"

@@ -28,11 +28,7 @@ void ShowCurrentError() {
   } catch (const core::Win32Error& error) {
     show(core::Win32ErrorText(error));
   } catch (const std::exception& error) {
-    const std::string text = error.what();
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
-    show(wide);
+    show(core::WidenAscii(error.what()));
   }
 }
 

@@ -29,24 +29,25 @@ bool Backdrop::Run(SessionEndMode mode, bool autoEject, HWND launcher) {
   if (!picture) return false;
   used_ = true;
   Darken(picture->Pixels());
-  Load(std::move(*picture));
+  Load(std::move(*picture), launcher);
   dialogMonitor_ = screen.MonitorHolding(launcher);
   mode_ = mode;
   autoEject_ = autoEject;
   waitTimer_.Start();
   cancelled_ = true;
-  ui::ShowModal(*this);
+  ui::RunModal(*this);
   return !cancelled_;
 }
 
 // Loads the form hidden over the whole virtual screen, every monitor, with
 // the darkened picture of it to paint itself from.
-void Backdrop::Load(ScreenPicture picture) {
+void Backdrop::Load(ScreenPicture picture, HWND owner) {
   ui::WindowParams params;
   params.className = kClassName;
   params.caption = kCaption;
   params.style = kStyle;
   params.exStyle = kExStyle;
+  params.owner = owner;
   params.left = picture.place.left;
   params.top = picture.place.top;
   params.width = picture.Width();
@@ -101,7 +102,7 @@ void Backdrop::OnTimer(UINT_PTR id) {
 void Backdrop::OnWaitOver() {
   waitTimer_.Stop();
   CountdownDialog dialog;
-  const bool goAhead = dialog.Ask(mode_, dialogMonitor_);
+  const bool goAhead = dialog.Ask(mode_, Handle(), dialogMonitor_);
   // A backdrop closed while the countdown ran (the session ending under it)
   // goes no further.
   if (goAhead && IsLoaded()) {

@@ -29,7 +29,8 @@ class Backdrop : public ui::Window {
   // requests the session end. True when the countdown was confirmed; false
   // when it was not, when the screen could not be captured, or when this form
   // was used before (nothing shown).
-  // The countdown stands in the middle of the monitor of <launcher>.
+  // The backdrop is shown modally over <launcher>, which takes no input
+  // until it goes; the countdown stands in the middle of its monitor.
   bool Run(SessionEndMode mode, bool autoEject, HWND launcher = nullptr);
 
  protected:
@@ -38,7 +39,7 @@ class Backdrop : public ui::Window {
   void OnUnload() override;
 
  private:
-  void Load(ScreenPicture picture);
+  void Load(ScreenPicture picture, HWND owner);
   void Unload();
   void OnWaitOver();
   void Paint();
@@ -56,7 +57,7 @@ class Backdrop : public ui::Window {
   // before it.
   ScreenPicture picture_;
   ui::UniqueMemoryDc imageDC_;
-  ui::Timer waitTimer_{*this, 1, kWaitIntervalMs};
+  ui::Timer waitTimer_{*this, kWaitIntervalMs};
 };
 
 }  // namespace launcher

@@ -78,10 +78,10 @@ class DesktopTest : public ::testing::Test {
  protected:
   launcher::LauncherServices Services() { return {system, volumes, capture, store}; }
 
-  // Runs a fresh backdrop, answering the dialog with act once it shows.
-  bool Run(Mode mode, bool autoEject, std::function<void(HWND)> act) {
+  // Runs a fresh backdrop over <launcher>, answering the dialog with act once it shows.
+  bool Run(Mode mode, bool autoEject, std::function<void(HWND)> act, HWND launcher = nullptr) {
     CountdownWatcher watcher(std::move(act));
-    const bool answer = std::make_shared<Backdrop>(Services())->Run(mode, autoEject);
+    const bool answer = std::make_shared<Backdrop>(Services())->Run(mode, autoEject, launcher);
     dialogShown = watcher.ShownAt().has_value();
     return answer;
   }
@@ -241,7 +241,7 @@ TEST_F(DesktopTest, EachRunCapturesTheScreenAnew) {
   EXPECT_THAT(system.log.Lines(), ElementsAre("DoRestart()"));
 }
 
-// A launcher stand-in: a window of the program, disabled under the modal ones.
+// A launcher stand-in: the window the backdrop is shown over, disabled under it.
 using OtherWindow = testing_support::PlainWindow;
 
 TEST_F(DesktopTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesTheCountdownAsAStop) {
@@ -269,7 +269,7 @@ TEST_F(DesktopTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesTheCountdo
         SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 3000, &result);
       }
     });
-  });
+  }, launcher->Handle());
   asker.join();
 
   EXPECT_TRUE(launcherDisabled);

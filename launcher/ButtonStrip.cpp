@@ -53,8 +53,8 @@ void ButtonStrip::OnCreate() {
   for (int i = 0; i < kButtonCount; ++i) {
     ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
     button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
-    button.OnMouseDown([this](int code, POINT) { OnButtonMouseDown(code); });
-    button.OnMouseUp([this](int, POINT) { OnButtonMouseUp(); });
+    button.OnMouseDown([this](ui::MouseButton pressed, POINT) { OnButtonMouseDown(pressed); });
+    button.OnMouseUp([this](ui::MouseButton, POINT) { OnButtonMouseUp(); });
     tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
     if (hand) SetControlCursor(button.Handle(), hand);
   }
@@ -156,8 +156,8 @@ void ButtonStrip::OnMenuItem(int k) {
   }
 }
 
-void ButtonStrip::OnButtonMouseDown(int button) {
-  if (button != 2) return;
+void ButtonStrip::OnButtonMouseDown(ui::MouseButton pressed) {
+  if (pressed != ui::MouseButton::Right) return;
   POINT at;
   GetCursorPos(&at);
   OpenMenu(at);
@@ -221,10 +221,8 @@ bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
   return true;
 }
 
-void ButtonStrip::OnUnload() {
-  loaded_ = false;
-  ui::UnloadAllWindows(this);
-}
+// The backdrop and the countdown, when they are up, go with the strip that owns them.
+void ButtonStrip::OnUnload() { loaded_ = false; }
 
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The work area or the display may have changed: dock again.

@@ -54,7 +54,7 @@ class ButtonStrip : public ui::Window {
   void ApplySettings();
   void ShowMenuState();
   void OnMenuItem(int k);
-  void OnButtonMouseDown(int button);
+  void OnButtonMouseDown(ui::MouseButton pressed);
   void OpenMenu(POINT at);
   // At the focused button, if a button has the focus.
   bool OpenMenuFromKeyboard();

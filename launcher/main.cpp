@@ -43,13 +43,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   settings::RegistrySettingsStore store(ui::ProgramTitle());
   launcher::ButtonStrip strip(launcher::LauncherServices{system, launcher::SystemVolumeApi(),
                                                          launcher::DesktopScreenCapture(), store});
-  // The program runs until its last window is unloaded.
-  ui::EndProgramWithLastWindow();
+  // The program runs until the strip closes, whichever way.
+  strip.MakeMainWindow();
   try {
     strip.Show();
   } catch (...) {
     ShowCurrentError();
-    ui::UnloadAllWindows(nullptr);
+    strip.Close();
     return 1;
   }
   for (;;) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "launcher/LauncherServices.h"
+#include "launcher/SessionEndMode.h"
 #include "launcher/StripMenu.h"
 #include "launcher/StripSettings.h"
 #include "settings/WindowSettings.h"
@@ -60,6 +61,8 @@ class ButtonStrip : public ui::Window {
   bool OpenMenuFromKeyboard();
   void OnButtonMouseUp();
   void OnButtonClick(int index);
+  bool EndSessionAfterCountdown(SessionEndMode mode);
+  void EjectMediaIfAsked();
 
   LauncherServices services_;
   settings::WindowSettings windowSettings_;

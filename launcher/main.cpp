@@ -9,7 +9,7 @@
 #include "core/Win32Error.h"
 #include "launcher/ButtonStrip.h"
 #include "platform/PowerApi.h"
-#include "platform/Win32SystemServices.h"
+#include "platform/SystemServices.h"
 #include "settings/RegistrySettingsStore.h"
 #include "ui/FailFast.h"
 #include "ui/MessageBox.h"
@@ -39,10 +39,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const ui::SingleInstance instance(L"VuriRivu");
   if (instance.AnotherIsRunning()) return 0;
 
-  platform::Win32SystemServices system(core::SystemSessionApi(), platform::SystemPowerApi());
   settings::RegistrySettingsStore store(ui::ProgramTitle());
-  launcher::ButtonStrip strip(launcher::LauncherServices{system, launcher::SystemVolumeApi(),
-                                                         launcher::DesktopScreenCapture(), store});
+  launcher::ButtonStrip strip(launcher::LauncherServices{
+      platform::DesktopSystemServices(), core::SystemSessionApi(), platform::SystemPowerApi(),
+      launcher::SystemVolumeApi(), launcher::DesktopScreenCapture(), store});
   // The program runs until the strip closes, whichever way.
   strip.MakeMainWindow();
   try {

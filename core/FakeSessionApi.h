@@ -1,6 +1,6 @@
 #pragma once
+#include "core/CallLog.h"
 #include "core/SessionApi.h"
-#include "testing/CallLog.h"
 
 namespace testing_support {
 

@@ -10,6 +10,15 @@ using testing_support::FakeSessionApi;
 
 namespace {
 
+TEST(ExitFlagsOf, EachModeThatEndsTheSessionHasItsFlagWordAndStandbyNone) {
+  using core::SessionEndMode;
+  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Shutdown), core::kExitShutdown);
+  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Logoff), core::kExitLogoff);
+  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Restart), core::kExitReboot);
+  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::PowerOff), core::kExitPowerOff);
+  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Standby), std::nullopt);
+}
+
 TEST(IsWindowsNT, TrueOnlyForPlatformTwo) {
   for (std::uint32_t platform : {0u, 1u, 2u, 3u}) {
     FakeSessionApi api;

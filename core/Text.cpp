@@ -10,6 +10,8 @@ std::wstring_view TrimBlanks(std::wstring_view text) {
   return text;
 }
 
+wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
+
 std::optional<std::int64_t> ParseDecimal(std::wstring_view text) {
   text = TrimBlanks(text);
   bool negative = false;

@@ -17,6 +17,10 @@ bool IsBlank(wchar_t c);
 // The text without the blanks at either end.
 std::wstring_view TrimBlanks(std::wstring_view text);
 
+// a to z as A to Z, every other character as it is: an option letter or a
+// drive letter is ASCII, whatever else the text holds.
+wchar_t AsciiUpper(wchar_t c);
+
 // A decimal integer with an optional sign, blanks around it allowed; nothing
 // for any other text. A long run of digits stops growing once it is far
 // beyond every range the callers check (kDecimalCeiling), so it never

@@ -18,6 +18,15 @@ TEST(TrimBlanks, TakesSpacesAndTabsOffBothEndsOnly) {
   EXPECT_EQ(TrimBlanks(L"\x3000x"), L"\x3000x") << "nor is the ideographic space";
 }
 
+TEST(AsciiUpper, RaisesOnlyTheAsciiLetters) {
+  EXPECT_EQ(AsciiUpper(L'a'), L'A');
+  EXPECT_EQ(AsciiUpper(L'z'), L'Z');
+  EXPECT_EQ(AsciiUpper(L'E'), L'E');
+  EXPECT_EQ(AsciiUpper(L'/'), L'/');
+  EXPECT_EQ(AsciiUpper(L'\u017F'), L'\u017F') << "the long s is no s";
+  EXPECT_EQ(AsciiUpper(L'\uFF53'), L'\uFF53') << "nor is the full-width s";
+}
+
 TEST(ParseDecimal, ReadsASignedNumberWithBlanksAround) {
   EXPECT_EQ(ParseDecimal(L"45"), 45);
   EXPECT_EQ(ParseDecimal(L" -7\t"), -7);

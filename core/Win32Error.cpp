@@ -5,13 +5,17 @@
 namespace core {
 
 std::wstring Win32ErrorText(const Win32Error& error) {
-  // Function names are ASCII.
-  std::wstring text;
-  for (const char* c = error.call; *c != '\0'; ++c)
-    text += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+  std::wstring text = WidenAscii(error.call);
   text += L" (";
   text += Decimal(error.code);
   return text + L")";
+}
+
+std::wstring WidenAscii(const char* text) {
+  std::wstring wide;
+  for (const char* c = text; *c != '\0'; ++c)
+    wide += static_cast<unsigned char>(*c) < 0x80 ? static_cast<wchar_t>(*c) : L'?';
+  return wide;
 }
 
 }  // namespace core

@@ -19,4 +19,9 @@ struct Win32Error {
 // The call and the code as a user is shown them: "CreateWindowExW (1406)".
 std::wstring Win32ErrorText(const Win32Error& error);
 
+// Text the programs or the C++ library wrote in ASCII (a call's name, what()
+// of a standard exception) as wide text; a byte beyond ASCII, which such a
+// text should not hold, shows as '?'.
+std::wstring WidenAscii(const char* text);
+
 }  // namespace core

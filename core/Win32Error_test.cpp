@@ -11,6 +11,12 @@ TEST(Win32ErrorText, NamesTheCallAndItsCode) {
   EXPECT_EQ(Win32ErrorText({"RegisterClassExW", 4294967295u}), L"RegisterClassExW (4294967295)");
 }
 
+TEST(WidenAscii, KeepsAsciiAndMarksEveryOtherByte) {
+  EXPECT_EQ(WidenAscii("std::bad_alloc"), L"std::bad_alloc");
+  EXPECT_EQ(WidenAscii(""), L"");
+  EXPECT_EQ(WidenAscii("caf\xC3\xA9s"), L"caf??s");
+}
+
 TEST(Win32Error, IsThrownAndCaughtByValueWithItsCallAndCode) {
   try {
     throw Win32Error{"CreatePopupMenu", 8};

@@ -5,7 +5,21 @@
 namespace dovra {
 namespace {
 
-wchar_t AsciiUpper(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
+// The way each option letter names, in either case.
+std::optional<core::SessionEndMode> ModeOfOption(wchar_t letter) {
+  switch (core::AsciiUpper(letter)) {
+    case L'S':
+      return core::SessionEndMode::Shutdown;
+    case L'R':
+      return core::SessionEndMode::Restart;
+    case L'L':
+      return core::SessionEndMode::Logoff;
+    case L'P':
+      return core::SessionEndMode::PowerOff;
+    default:
+      return std::nullopt;
+  }
+}
 
 }  // namespace
 
@@ -25,31 +39,22 @@ std::wstring_view ArgumentText(std::wstring_view commandLine) {
 std::optional<std::uint32_t> OptionFlags(std::wstring_view argumentText) {
   // Every option is a slash and one letter.
   if (argumentText.size() != 2 || argumentText[0] != L'/') return std::nullopt;
-  switch (AsciiUpper(argumentText[1])) {
-    case L'S':
-      return core::kExitShutdown;
-    case L'R':
-      return core::kExitReboot;
-    case L'L':
-      return core::kExitLogoff;
-    case L'P':
-      return core::kExitPowerOff;
-    default:
-      return std::nullopt;
-  }
+  const std::optional<core::SessionEndMode> mode = ModeOfOption(argumentText[1]);
+  return mode ? core::ExitFlagsOf(*mode) : std::nullopt;
 }
 
 UsageBoxText UsageText(const core::VersionValues& version) {
   UsageBoxText text;
-  text += L"コマンドラインでWindowsを終了\r\n"
-          L"オプション\r\n"
-          L"  /s  終了\r\n"
-          L"  /r  再起動\r\n"
-          L"  /l  ログオフ\r\n"
-          L"  /p  電源断(可能なら)\r\n"
-          L"\r\n"
-          L"複数指定は出来ません\r\n"
-          L"\r\n";
+  text +=
+      L"コマンドラインでWindowsを終了\r\n"
+      L"オプション\r\n"
+      L"  /s  終了\r\n"
+      L"  /r  再起動\r\n"
+      L"  /l  ログオフ\r\n"
+      L"  /p  電源断(可能なら)\r\n"
+      L"\r\n"
+      L"複数指定は出来ません\r\n"
+      L"\r\n";
   text += version.fileName;
   text += L".exe Ver";
   text += core::Decimal(version.major);

@@ -13,8 +13,9 @@ namespace dovra {
 // The text after the program's own name, without the blanks around it.
 std::wstring_view ArgumentText(std::wstring_view commandLine);
 
-// The ExitWindowsEx flag word the argument text names, or nothing when the
-// usage box is due. The whole text is compared after upper-casing.
+// The ExitWindowsEx flag word of the session-end mode the argument text
+// names, or nothing when the usage box is due. The option letter counts in
+// either case.
 std::optional<std::uint32_t> OptionFlags(std::wstring_view argumentText);
 
 // Room for the usage text with a long file name and long version strings;

@@ -91,17 +91,26 @@ inline void Require(bool holds, const char* property) {
   std::abort();
 }
 
-// A decimal integer "[+|-]digits" once the given blanks on both sides are
-// dropped. Written apart from the code under test, to measure it against.
+// The one blank rule of every reader of the programs, for a stored number as
+// for dovra's argument: a space or a tab, and nothing else, is a blank.
+inline bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+inline std::wstring_view TrimBlanks(std::wstring_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// A decimal integer "[+|-]digits" once the blanks on both sides are dropped.
+// Written apart from the code under test, to measure it against.
 struct Decimal {
   bool isNumber = false;
   bool negative = false;
   std::wstring magnitude;  // no leading zeros; "0" for zero
 };
-inline Decimal ReadDecimal(std::wstring_view text, std::wstring_view blanks) {
-  const auto first = text.find_first_not_of(blanks);
-  if (first == std::wstring_view::npos) return {};
-  text = text.substr(first, text.find_last_not_of(blanks) - first + 1);
+inline Decimal ReadDecimal(std::wstring_view text) {
+  text = TrimBlanks(text);
+  if (text.empty()) return {};
   Decimal d;
   if (text.front() == L'+' || text.front() == L'-') {
     d.negative = text.front() == L'-';

@@ -12,14 +12,6 @@
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // The flag word a whole argument text names, letter by letter.
 std::optional<std::uint32_t> NamedFlags(std::wstring_view argument) {
   if (argument.size() != 2 || argument[0] != L'/') return std::nullopt;
@@ -53,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::wstring commandLine = fuzz::WideText(data, size);
 
   const std::wstring_view argument = dovra::ArgumentText(commandLine);
-  Require(argument.empty() || (!IsBlank(argument.front()) && !IsBlank(argument.back())),
+  Require(argument.empty() || (!fuzz::IsBlank(argument.front()) && !fuzz::IsBlank(argument.back())),
           "the argument has no blanks around it");
-  Require(TrimBlanks(commandLine).ends_with(argument), "the argument is the end of the command line");
+  Require(fuzz::TrimBlanks(commandLine).ends_with(argument), "the argument is the end of the command line");
 
   const auto flags = dovra::OptionFlags(argument);
   Require(!flags || IsFlagWord(*flags), "a result is one of the four flag words");
@@ -63,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The same text behind a program name, bare or quoted with blanks in its
   // path, comes back as it was once its own blanks are gone.
-  const std::wstring_view trimmed = TrimBlanks(commandLine);
+  const std::wstring_view trimmed = fuzz::TrimBlanks(commandLine);
   Require(dovra::ArgumentText(L"dovra " + commandLine) == trimmed, "a bare program name is dropped");
   Require(dovra::ArgumentText(L"\"C:\\Program Files\\dovra.exe\" " + commandLine) == trimmed,
           "a quoted program name is dropped");

@@ -34,7 +34,7 @@ std::vector<std::wstring> ExpectedHistory(const fuzz::Sections& sections) {
 
 // Not a number: the default; a number: clamped into 0..300.
 int ExpectedTimeOut(const std::wstring& stored) {
-  const fuzz::Decimal d = fuzz::ReadDecimal(stored, L" ");
+  const fuzz::Decimal d = fuzz::ReadDecimal(stored);
   if (!d.isNumber) return 0;
   if (const auto value = fuzz::DecimalWithin(d, remote::kMinTimeOut, remote::kMaxTimeOut)) {
     return static_cast<int>(*value);
@@ -44,7 +44,7 @@ int ExpectedTimeOut(const std::wstring& stored) {
 
 // Not a number: unchecked; a number: checked unless zero.
 int ExpectedCheckState(const std::wstring& stored) {
-  const fuzz::Decimal d = fuzz::ReadDecimal(stored, L" ");
+  const fuzz::Decimal d = fuzz::ReadDecimal(stored);
   return d.isNumber && d.magnitude != L"0" ? 1 : 0;
 }
 

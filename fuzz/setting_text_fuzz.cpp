@@ -11,12 +11,6 @@
 
 namespace {
 
-std::wstring Trimmed(const std::wstring& text) {
-  const auto first = text.find_first_not_of(L" \t");
-  if (first == std::wstring::npos) return L"";
-  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
 std::wstring AsciiLower(std::wstring text) {
   std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) {
     return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
@@ -29,7 +23,7 @@ std::wstring AsciiLower(std::wstring text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using fuzz::Require;
   const std::wstring stored = fuzz::WideText(data, size);
-  const fuzz::Decimal decimal = fuzz::ReadDecimal(stored, L" \t");
+  const fuzz::Decimal decimal = fuzz::ReadDecimal(stored);
 
   const auto number = settings::TextToInt16(stored);
   const auto expected = fuzz::DecimalWithin(decimal, -32768, 32767);
@@ -48,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring written = settings::BoolToText(*flag);
     Require(written == L"True" || written == L"False", "a Boolean is written True or False");
     Require(settings::TextToBool(written) == flag, "a Boolean reads back as written");
-    Require(decimal.isNumber || AsciiLower(Trimmed(stored)) == AsciiLower(written),
+    Require(decimal.isNumber || AsciiLower(std::wstring(fuzz::TrimBlanks(stored))) == AsciiLower(written),
             "only numbers and the two words, in any case, are Booleans");
   }
   return 0;

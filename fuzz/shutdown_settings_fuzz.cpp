@@ -22,7 +22,7 @@ bool ExpectedFlag(const testing_support::FakeSettingsStore& store, const wchar_t
 
 std::int16_t ExpectedCorner(const testing_support::FakeSettingsStore& store) {
   const auto text = store.ReadText(kSection, L"Pos");
-  const auto corner = text ? fuzz::DecimalWithin(fuzz::ReadDecimal(*text, L" \t"), 0, 3) : std::nullopt;
+  const auto corner = text ? fuzz::DecimalWithin(fuzz::ReadDecimal(*text), 0, 3) : std::nullopt;
   return static_cast<std::int16_t>(corner.value_or(launcher::kTopLeft));
 }
 

@@ -1,13 +1,7 @@
 #include "launcher/Backdrop.h"
 
 #include "core/Win32Error.h"
-#include "launcher/CountdownDialog.h"
 #include "launcher/Darken.h"
-#include "launcher/MediaEjector.h"
-#include "launcher/ScreenCapture.h"
-#include "launcher/SessionEndRequest.h"
-#include "platform/SystemServices.h"
-#include "ui/MessageLoop.h"
 
 namespace launcher {
 namespace {
@@ -21,32 +15,24 @@ constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
 
 }  // namespace
 
-bool Backdrop::Run(SessionEndMode mode, bool autoEject, HWND launcher) {
-  if (used_) return false;
-  ScreenCapture& screen = services_.capture;
-  const std::vector<ScreenRect> monitors = screen.Monitors();
-  std::optional<ScreenPicture> picture = screen.CaptureScreen(BoundingRect(monitors));
+bool Backdrop::Cover(HWND owner) {
+  std::optional<ScreenPicture> picture = screen_.CaptureScreen(BoundingRect(screen_.Monitors()));
   if (!picture) return false;
-  used_ = true;
   Darken(picture->Pixels());
-  Load(std::move(*picture));
-  dialogMonitor_ = screen.MonitorHolding(launcher);
-  mode_ = mode;
-  autoEject_ = autoEject;
-  waitTimer_.Start();
-  cancelled_ = true;
-  ui::ShowModal(*this);
-  return !cancelled_;
+  Load(std::move(*picture), owner);
+  ShowModal();
+  return true;
 }
 
-// Loads the form hidden over the whole virtual screen, every monitor, with
+// Loads the window hidden over the whole virtual screen, every monitor, with
 // the darkened picture of it to paint itself from.
-void Backdrop::Load(ScreenPicture picture) {
+void Backdrop::Load(ScreenPicture picture, HWND owner) {
   ui::WindowParams params;
   params.className = kClassName;
   params.caption = kCaption;
   params.style = kStyle;
   params.exStyle = kExStyle;
+  params.owner = owner;
   params.left = picture.place.left;
   params.top = picture.place.top;
   params.width = picture.Width();
@@ -63,12 +49,10 @@ void Backdrop::Load(ScreenPicture picture) {
     // Over every window that is not on top itself, taskbar included.
     StayOnTop(true);
   } catch (...) {
-    Unload();
+    Close(ui::CloseReason::Code);
     throw;
   }
 }
-
-void Backdrop::Unload() { Close(ui::CloseReason::Code); }
 
 LRESULT Backdrop::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -92,28 +76,8 @@ void Backdrop::Paint() {
   EndPaint(Handle(), &paint);
 }
 
-void Backdrop::OnTimer(UINT_PTR id) {
-  if (id == waitTimer_.Id()) OnWaitOver();
-}
-
-// Runs once, 100 ms after the backdrop went up, inside its modal wait: the
-// countdown, the ejection and the request all happen while it covers the screen.
-void Backdrop::OnWaitOver() {
-  waitTimer_.Stop();
-  CountdownDialog dialog;
-  const bool goAhead = dialog.Ask(mode_, dialogMonitor_);
-  // A backdrop closed while the countdown ran (the session ending under it)
-  // goes no further.
-  if (goAhead && IsLoaded()) {
-    cancelled_ = false;
-    if (autoEject_) EjectRemovableMedia(services_.system, services_.volumes);
-    RequestSessionEnd(services_.system, mode_);
-  }
-  Unload();
-}
-
+// The picture, the size of every monitor, goes with the window, however it goes.
 void Backdrop::OnUnload() {
-  waitTimer_.Stop();
   imageDC_.reset();
   picture_ = ScreenPicture{};
 }

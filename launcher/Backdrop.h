@@ -1,18 +1,11 @@
 #pragma once
 // The full-screen, always-on-top backdrop that freezes the desktop while the
-// user confirms a session end: it covers the screen with a darkened picture of
-// it, runs the countdown dialog on top, and after a go-ahead ejects removable
-// media if asked and makes the session-end request of the mode.
-// Windows build only.
+// user confirms a session end: it covers every monitor with a darkened
+// picture of them, and the countdown runs on top of it. Windows build only.
 #include <windows.h>
 
-#include <cstdint>
-
-#include "launcher/LauncherServices.h"
 #include "launcher/ScreenCapture.h"
-#include "launcher/SessionEndMode.h"
 #include "ui/Handles.h"
-#include "ui/Timer.h"
 #include "ui/Window.h"
 
 namespace launcher {
@@ -20,43 +13,31 @@ namespace launcher {
 class Backdrop : public ui::Window {
  public:
   static constexpr const wchar_t* kClassName = L"VuriRivu.frmDesktop";
-  static constexpr UINT kWaitIntervalMs = 100;
+  // How long the backdrop stands alone before the countdown comes over it:
+  // it has been painted by then.
+  static constexpr UINT kStandsAloneMs = 100;
 
-  explicit Backdrop(LauncherServices services) : services_(std::move(services)) {}
+  explicit Backdrop(ScreenCapture& screen) : screen_(screen) {}
 
-  // Covers every monitor with a darkened picture of it, runs the countdown
-  // for the session-end mode and, on go-ahead, ejects (when autoEject) and
-  // requests the session end. True when the countdown was confirmed; false
-  // when it was not, when the screen could not be captured, or when this form
-  // was used before (nothing shown).
-  // The countdown stands in the middle of the monitor of <launcher>.
-  bool Run(SessionEndMode mode, bool autoEject, HWND launcher = nullptr);
+  // Covers every monitor with a darkened picture of them, shown modally over
+  // <owner>, which takes no input until the backdrop goes. False, with
+  // nothing shown, when the screen could not be captured.
+  bool Cover(HWND owner);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnTimer(UINT_PTR id) override;
   void OnUnload() override;
 
  private:
-  void Load(ScreenPicture picture);
-  void Unload();
-  void OnWaitOver();
+  void Load(ScreenPicture picture, HWND owner);
   void Paint();
 
-  LauncherServices services_;
-  SessionEndMode mode_ = SessionEndMode::Shutdown;
-  ScreenRect dialogMonitor_;
-  bool autoEject_ = false;
-  bool cancelled_ = false;
-  // A backdrop runs once: set when it has taken its picture of the screen.
-  bool used_ = false;
-
+  ScreenCapture& screen_;
   // The picture the window paints itself from, the size of the virtual
   // screen. The picture is declared first so the DC it is selected into goes
   // before it.
   ScreenPicture picture_;
   ui::UniqueMemoryDc imageDC_;
-  ui::Timer waitTimer_{*this, 1, kWaitIntervalMs};
 };
 
 }  // namespace launcher

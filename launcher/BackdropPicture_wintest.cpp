@@ -8,18 +8,11 @@
 #include <vector>
 
 #include "launcher/Backdrop.h"
-#include "launcher/CountdownDialog.h"
-#include "launcher/CountdownDialogProbe.h"
-#include "launcher/FakeVolumeApi.h"
-#include "platform/FakeSystemServices.h"
-#include "settings/FakeSettingsStore.h"
 #include "ui/Handles.h"
 
 namespace {
 
 using launcher::Backdrop;
-using Mode = launcher::SessionEndMode;
-using launcher::CountdownDialog;
 
 // 0x00RRGGBB, as a 32-bit top-down DIB holds it.
 using Pixel = std::uint32_t;
@@ -106,38 +99,24 @@ Screen ReadScreen() {
 }
 
 // The screen before, and while the backdrop stands (before and after it was
-// painted again), with the dialog's place to leave out.
+// painted again).
 struct BackdropShots {
   Screen before, during, repainted;
-  RECT dialogPlace{};
 };
 
-class DesktopPictureTest : public ::testing::Test {
- protected:
-  BackdropShots Shots() {
-    BackdropShots shots;
-    shots.before = ReadScreen();
-    launcher_test::CountdownWatcher watcher([&](HWND dialog) {
-      GetWindowRect(dialog, &shots.dialogPlace);
-      const HWND backdrop = FindWindowW(Backdrop::kClassName, nullptr);
-      UpdateWindow(backdrop);
-      shots.during = ReadScreen();
-      // Lost and drawn again: the picture comes back from the window's own copy.
-      InvalidateRect(backdrop, nullptr, TRUE);
-      UpdateWindow(backdrop);
-      shots.repainted = ReadScreen();
-      SendMessageW(GetDlgItem(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0);
-    });
-    EXPECT_FALSE(Backdrop(services).Run(Mode::Shutdown, false));
-    EXPECT_TRUE(watcher.ShownAt());
-    return shots;
-  }
-
-  testing_support::FakeSystemServices system;
-  testing_support::FakeVolumeApi volumes;
-  testing_support::FakeSettingsStore store;
-  launcher::LauncherServices services{system, volumes, launcher::DesktopScreenCapture(), store};
-};
+BackdropShots Shots() {
+  BackdropShots shots;
+  shots.before = ReadScreen();
+  Backdrop backdrop(launcher::DesktopScreenCapture());
+  EXPECT_TRUE(backdrop.Cover(nullptr));
+  UpdateWindow(backdrop.Handle());
+  shots.during = ReadScreen();
+  // Lost and drawn again: the picture comes back from the window's own copy.
+  InvalidateRect(backdrop.Handle(), nullptr, TRUE);
+  UpdateWindow(backdrop.Handle());
+  shots.repainted = ReadScreen();
+  return shots;
+}
 
 // Each channel halved, as the backdrop darkens.
 Pixel Halved(Pixel p) { return (p >> 1) & 0x7F7F7F; }
@@ -151,12 +130,11 @@ void ExpectHalfAsBright(const BackdropShots& shots) {
   EXPECT_EQ(shots.during.At(ColourPatches::Centre(1)), 0u);
   EXPECT_EQ(shots.during.At(ColourPatches::Centre(2)), PixelOf(RGB(100, 60, 20)));
 
-  // Everywhere the dialog does not cover.
+  // Everywhere.
   int wrong = 0, notRepainted = 0;
   for (int y = 0; y < shots.before.height; ++y) {
     for (int x = 0; x < shots.before.width; ++x) {
       const POINT p{x, y};
-      if (PtInRect(&shots.dialogPlace, p)) continue;
       wrong += shots.during.At(p) != Halved(shots.before.At(p));
       notRepainted += shots.repainted.At(p) != shots.during.At(p);
     }
@@ -165,14 +143,14 @@ void ExpectHalfAsBright(const BackdropShots& shots) {
   EXPECT_EQ(notRepainted, 0);
 }
 
-TEST_F(DesktopPictureTest, ThePictureIsTheScreenAtHalfItsBrightnessAndIsPaintedAgainOnDemand) {
+TEST(BackdropPicture, ThePictureIsTheScreenAtHalfItsBrightnessAndIsPaintedAgainOnDemand) {
   const ColourPatches patches;
   ExpectHalfAsBright(Shots());
 }
 
 // A high-contrast black scheme (button face black) darkens alike: the
 // picture owes nothing to the scheme's colours.
-TEST_F(DesktopPictureTest, AHighContrastBlackSchemeDarkensAlike) {
+TEST(BackdropPicture, AHighContrastBlackSchemeDarkensAlike) {
   const int element = COLOR_BTNFACE;
   const COLORREF face = GetSysColor(element);
   const COLORREF black = RGB(0, 0, 0);

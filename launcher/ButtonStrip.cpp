@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
+#include "core/SessionEnd.h"
 #include "launcher/Backdrop.h"
+#include "launcher/CountdownDialog.h"
 #include "launcher/MediaEjector.h"
 #include "launcher/SessionEndMode.h"
 #include "launcher/StripLayout.h"
 #include "launcher/StripResources.h"
 #include "launcher/StripTexts.h"
+#include "platform/Standby.h"
 #include "platform/SystemServices.h"
 #include "ui/MessageBox.h"
+#include "ui/MessageLoop.h"
 #include "ui/ScreenTwips.h"
 
 namespace launcher {
@@ -53,8 +57,8 @@ void ButtonStrip::OnCreate() {
   for (int i = 0; i < kButtonCount; ++i) {
     ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
     button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
-    button.OnMouseDown([this](int code, POINT) { OnButtonMouseDown(code); });
-    button.OnMouseUp([this](int, POINT) { OnButtonMouseUp(); });
+    button.OnMouseDown([this](ui::MouseButton pressed, POINT) { OnButtonMouseDown(pressed); });
+    button.OnMouseUp([this](ui::MouseButton, POINT) { OnButtonMouseUp(); });
     tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
     if (hand) SetControlCursor(button.Handle(), hand);
   }
@@ -75,7 +79,7 @@ void ButtonStrip::OnCreate() {
 void ButtonStrip::Load() {
   settings_ = ReadStripSettings(windowSettings_);
   StayOnTop(settings_.topMost);
-  menuState_ = MenuStateAtLoad(settings_, services_.system.IsWindowsNT());
+  menuState_ = MenuStateAtLoad(settings_, core::IsWindowsNT(services_.session));
   ShowMenuState();
 
   // Laid out, labelled and docked while hidden, then shown once, already in
@@ -119,16 +123,7 @@ void ButtonStrip::ApplySettings() {
 
   StayOnTop(settings_.topMost);
 
-  platform::SystemServices& system = services_.system;
-  const std::int32_t areaLeft = system.WorkAreaLeft();
-  const std::int32_t areaTop = system.WorkAreaTop();
-  const std::int32_t areaWidth = system.WorkAreaWidth();
-  const std::int32_t areaBottom = system.WorkAreaBottom();
-  const int left = ui::TwipsToPixelsX(areaLeft);
-  const int top = ui::TwipsToPixelsY(areaTop);
-  const WorkArea area{left, top, ui::TwipsToPixelsX(areaLeft + areaWidth) - left,
-                      ui::TwipsToPixelsY(areaBottom)};
-  const Point corner = DockPosition(settings_.corner, area, {width, height});
+  const Point corner = DockPosition(settings_.corner, services_.system.DesktopWorkArea(), {width, height});
   SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
   WriteStripSettings(windowSettings_, settings_);
@@ -156,8 +151,8 @@ void ButtonStrip::OnMenuItem(int k) {
   }
 }
 
-void ButtonStrip::OnButtonMouseDown(int button) {
-  if (button != 2) return;
+void ButtonStrip::OnButtonMouseDown(ui::MouseButton pressed) {
+  if (pressed != ui::MouseButton::Right) return;
   POINT at;
   GetCursorPos(&at);
   OpenMenu(at);
@@ -198,16 +193,14 @@ bool ButtonStrip::OnCommand(int id, int code, HWND control) {
   return true;
 }
 
-// A left click, or the keyboard on a focused button: the backdrop freezes the
-// screen, counts down and ends the session. The launcher goes with a confirmed
-// end, except after standby, so it is still docked when the machine resumes.
+// A left click, or the keyboard on a focused button: the session ends once
+// the countdown confirms it. The strip goes with a confirmed end, except
+// after standby, so that it is still docked when the machine resumes.
 void ButtonStrip::OnButtonClick(int index) {
-  const auto mode = ModeOfButton(index, settings_.powerOff);
+  const std::optional<SessionEndMode> mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
   const HWND focus = GetFocus();
-  Backdrop backdrop(services_);
-  const bool ended = backdrop.Run(*mode, settings_.autoEject, Handle());
-  if (ended && *mode != SessionEndMode::Standby) {
+  if (EndSessionAfterCountdown(*mode) && *mode != SessionEndMode::Standby) {
     Close(ui::CloseReason::Code);
   } else if (focus && IsChild(Handle(), focus)) {
     // Cancelled (or back from standby): the keyboard is where it was.
@@ -215,16 +208,45 @@ void ButtonStrip::OnButtonClick(int index) {
   }
 }
 
-bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
-  if (reason == ui::CloseReason::SessionEnding && settings_.autoEject)
-    EjectRemovableMedia(services_.system, services_.volumes);
+// From the click to the request, each step in its turn. The backdrop
+// freezes the screen under a darkened picture of it; shown modally over the
+// strip, it keeps the strip from taking input until it goes, at the end of
+// this function. Once it has been painted the countdown asks over it, in
+// the middle of the strip's monitor. On a go-ahead the media go out, when
+// asked, and the mode's request is made while the backdrop still covers the
+// screen. True when the request was made.
+bool ButtonStrip::EndSessionAfterCountdown(SessionEndMode mode) {
+  Backdrop backdrop(services_.capture);
+  // A screen that cannot be captured shows nothing and ends nothing.
+  if (!backdrop.Cover(Handle())) return false;
+  if (!ui::RunModalFor(backdrop, Backdrop::kStandsAloneMs)) return false;
+  CountdownDialog countdown;
+  const bool goAhead = countdown.Ask(mode, backdrop.Handle(), services_.capture.MonitorHolding(Handle()));
+  // The session ending under the countdown closes the backdrop with it:
+  // nothing more is done then.
+  if (!goAhead || !backdrop.IsLoaded()) return false;
+  EjectMediaIfAsked();
+  if (const std::optional<std::uint32_t> flags = core::ExitFlagsOf(mode)) {
+    core::EndSession(services_.session, *flags);
+  } else {
+    platform::Standby(services_.session, services_.power);
+  }
   return true;
 }
 
-void ButtonStrip::OnUnload() {
-  loaded_ = false;
-  ui::UnloadAllWindows(this);
+// The one place the ejection is decided, for a confirmed countdown and for
+// the end of the session alike.
+void ButtonStrip::EjectMediaIfAsked() {
+  if (settings_.autoEject) EjectRemovableMedia(services_.system, services_.volumes);
 }
+
+bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
+  if (reason == ui::CloseReason::SessionEnding) EjectMediaIfAsked();
+  return true;
+}
+
+// The backdrop and the countdown, when they are up, go with the strip that owns them.
+void ButtonStrip::OnUnload() { loaded_ = false; }
 
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The work area or the display may have changed: dock again.

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "launcher/LauncherServices.h"
+#include "launcher/SessionEndMode.h"
 #include "launcher/StripMenu.h"
 #include "launcher/StripSettings.h"
 #include "settings/WindowSettings.h"
@@ -54,12 +55,14 @@ class ButtonStrip : public ui::Window {
   void ApplySettings();
   void ShowMenuState();
   void OnMenuItem(int k);
-  void OnButtonMouseDown(int button);
+  void OnButtonMouseDown(ui::MouseButton pressed);
   void OpenMenu(POINT at);
   // At the focused button, if a button has the focus.
   bool OpenMenuFromKeyboard();
   void OnButtonMouseUp();
   void OnButtonClick(int index);
+  bool EndSessionAfterCountdown(SessionEndMode mode);
+  void EjectMediaIfAsked();
 
   LauncherServices services_;
   settings::WindowSettings windowSettings_;

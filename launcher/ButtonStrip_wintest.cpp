@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "core/FakeSessionApi.h"
 #include "launcher/FakeScreenCapture.h"
 #include "launcher/FakeVolumeApi.h"
 #include "launcher/MediaEjector.h"
 #include "launcher/StripResources.h"
 #include "launcher/StripTexts.h"
 #include "launcher/VolumeApi.h"
+#include "platform/FakePowerApi.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
-#include "testing/PlainWindow.h"
 #include "ui/Handles.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
@@ -38,16 +39,19 @@ const std::vector<std::string> kDefaultsWritten{
     "WriteSetting(Pos, 0)",           "WriteSetting(TopMost, False)",   "WriteSetting(LageButton, False)",
     "WriteSetting(Powerdown, False)", "WriteSetting(AutoEject, False)", "WriteSetting(Standby, False)"};
 
-class FrmShutDown : public testing::Test {
+class ButtonStripTest : public testing::Test {
  protected:
   testing_support::FakeSystemServices system;
+  testing_support::FakeSessionApi session;
+  testing_support::FakePowerApi power;
   testing_support::FakeVolumeApi volumes;
   testing_support::FakeScreenCapture capture;
   testing_support::FakeSettingsStore store;
-  std::shared_ptr<ButtonStrip> form = NewStrip();
+  std::shared_ptr<ButtonStrip> strip = NewStrip();
 
   std::shared_ptr<ButtonStrip> NewStrip() {
-    return std::make_shared<ButtonStrip>(launcher::LauncherServices{system, volumes, capture, store});
+    return std::make_shared<ButtonStrip>(
+        launcher::LauncherServices{system, session, power, volumes, capture, store});
   }
 
   void Put(const std::wstring& key, const std::wstring& text) { store.sections[L"frmShutDown"][key] = text; }
@@ -62,82 +66,78 @@ class FrmShutDown : public testing::Test {
       if (line.starts_with(prefix)) writes.push_back("WriteSetting(" + line.substr(prefix.size()));
     return writes;
   }
-  bool TopMost() const { return (GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+  bool TopMost() const { return (GetWindowLongPtrW(strip->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
   void Choose(int k) {
-    SendMessageW(form->Handle(), WM_COMMAND, ButtonStrip::MenuItemId(k), 0);
+    SendMessageW(strip->Handle(), WM_COMMAND, ButtonStrip::MenuItemId(k), 0);
     ui::RethrowPendingError();
   }
   RECT Outer() const {
     RECT r;
-    GetWindowRect(form->Handle(), &r);
+    GetWindowRect(strip->Handle(), &r);
     return r;
   }
   SIZE Client() const {
     RECT r;
-    GetClientRect(form->Handle(), &r);
+    GetClientRect(strip->Handle(), &r);
     return {r.right, r.bottom};
   }
-  // The work area of the fake, in pixels.
+  // The work area of the fake.
   RECT Area() const {
-    return {ui::TwipsToPixelsX(system.workLeft), ui::TwipsToPixelsY(system.workTop),
-            ui::TwipsToPixelsX(system.workLeft + system.workWidth), ui::TwipsToPixelsY(system.workBottom)};
+    return {system.workArea.left, system.workArea.top, system.workArea.right, system.workArea.bottom};
   }
   static SIZE ClientOf(int widthTwips, int heightTwips) {
     return {ui::TwipsToPixelsX(widthTwips), ui::TwipsToPixelsY(heightTwips)};
   }
 };
 
-TEST_F(FrmShutDown, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
-  system.workLeft = 1200;  // the taskbar on the left
-  form->Show();
+TEST_F(ButtonStripTest, FirstRunOnAnEmptyStoreWritesTheDefaultsAndDocksTopLeft) {
+  system.workArea.left = 80;  // the taskbar on the left
+  strip->Show();
   EXPECT_EQ(store.log.Lines().size(), kDefaultsWritten.size()) << "nothing but the six writes";
   EXPECT_EQ(Writes(), kDefaultsWritten);
-  EXPECT_THAT(system.log.Lines(), ElementsAre("IsWindowsNT()", "WorkAreaLeft()", "WorkAreaTop()",
-                                              "WorkAreaWidth()", "WorkAreaBottom()"));
+  EXPECT_THAT(session.log.Lines(), ElementsAre("PlatformId()"));
+  EXPECT_THAT(system.log.Lines(), ElementsAre("DesktopWorkArea()"));
   EXPECT_EQ(Stored(L"Pos"), L"0");
   EXPECT_EQ(Stored(L"LageButton"), L"False");
   EXPECT_EQ(Stored(L"Standby"), L"False");
 
-  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(IsWindowVisible(strip->Handle()));
   EXPECT_EQ(Outer().left, Area().left);
   EXPECT_EQ(Outer().top, Area().top);
   EXPECT_EQ(Client(), ClientOf(1260, 420));
   for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(form->Button(i).IsVisible()) << i;
-    EXPECT_EQ(form->Button(i).Picture(), 201 + i);
+    EXPECT_TRUE(IsWindowVisible(strip->Button(i).Handle())) << i;
+    EXPECT_EQ(strip->Button(i).Picture(), 201 + i);
     // Named for a screen reader, but only the picture is painted.
-    EXPECT_EQ(form->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
-    EXPECT_FALSE(form->Button(i).CaptionShown());
+    EXPECT_EQ(strip->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
+    EXPECT_FALSE(strip->Button(i).CaptionShown());
   }
-  EXPECT_FALSE(form->Button(3).IsVisible());
+  EXPECT_FALSE(IsWindowVisible(strip->Button(3).Handle()));
   EXPECT_FALSE(TopMost());
 }
 
-TEST_F(FrmShutDown, TheWindowHasNoTitleBarAFixedDialogFrameAndNoTaskbarButton) {
-  form->Show();
-  const LONG_PTR style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE);
+TEST_F(ButtonStripTest, TheWindowHasNoTitleBarAFixedDialogFrameAndNoTaskbarButton) {
+  strip->Show();
+  const LONG_PTR style = GetWindowLongPtrW(strip->Handle(), GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(strip->Handle(), GWL_EXSTYLE);
   EXPECT_EQ(style & WS_CAPTION, WS_DLGFRAME);
   EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
   EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
   EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
   wchar_t name[64] = {};
-  GetWindowTextW(form->Handle(), name, 64);
+  GetWindowTextW(strip->Handle(), name, 64);
   EXPECT_STREQ(name, ui::ProgramTitle().c_str());
 }
 
-TEST_F(FrmShutDown, EachCornerDocksAndWritesAllSix) {
-  system.workLeft = 900;
-  system.workTop = 450;
-  system.workWidth = 14460;
-  system.workBottom = 11520;
-  form->Show();
+TEST_F(ButtonStripTest, EachCornerDocksAndWritesAllSix) {
+  system.workArea = {60, 30, 1024, 768};
+  strip->Show();
   for (int k : {1, 2, 3, 3, 0}) {
     store.log.Clear();
     Choose(k);
-    EXPECT_EQ(form->Settings().corner, k);
+    EXPECT_EQ(strip->Settings().corner, k);
     for (int corner = 0; corner < 4; ++corner)
-      EXPECT_EQ(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(corner)), corner == k) << k;
+      EXPECT_EQ(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(corner)), corner == k) << k;
     const RECT outer = Outer();
     const RECT area = Area();
     EXPECT_EQ(k == 1 || k == 2 ? outer.right : outer.left, k == 1 || k == 2 ? area.right : area.left) << k;
@@ -148,9 +148,9 @@ TEST_F(FrmShutDown, EachCornerDocksAndWritesAllSix) {
   }
 }
 
-TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
+TEST_F(ButtonStripTest, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
   Put(L"Pos", L"1");
-  form->Show();
+  strip->Show();
   struct Case {
     int item;
     const wchar_t* key;
@@ -160,20 +160,19 @@ TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
     store.log.Clear();
     system.log.Clear();
     Choose(c.item);
-    EXPECT_TRUE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(c.item))) << c.item;
+    EXPECT_TRUE(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(c.item))) << c.item;
     EXPECT_EQ(Stored(c.key), L"True") << c.item;
     EXPECT_EQ(Writes().size(), 6u) << c.item;
-    EXPECT_THAT(system.log.Lines(),
-                ElementsAre("WorkAreaLeft()", "WorkAreaTop()", "WorkAreaWidth()", "WorkAreaBottom()"));
+    EXPECT_THAT(system.log.Lines(), ElementsAre("DesktopWorkArea()"));
     EXPECT_EQ(Outer().right, Area().right) << c.item;
     EXPECT_EQ(Outer().top, Area().top) << c.item;
   }
   EXPECT_TRUE(TopMost());
-  EXPECT_EQ(form->Settings(), (launcher::StripSettings{1, true, true, true, true, true}));
+  EXPECT_EQ(strip->Settings(), (launcher::StripSettings{1, true, true, true, true, true}));
 
   store.log.Clear();
   Choose(5);
-  EXPECT_FALSE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(5)));
+  EXPECT_FALSE(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(5)));
   EXPECT_FALSE(TopMost());
   EXPECT_THAT(Writes(), ElementsAre("WriteSetting(Pos, 1)", "WriteSetting(TopMost, False)",
                                     "WriteSetting(LageButton, True)", "WriteSetting(Powerdown, True)",
@@ -182,47 +181,47 @@ TEST_F(FrmShutDown, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
 
 // Moved to a screen of twice the resolution: laid out again at that
 // resolution and docked in its corner, wherever Windows suggested.
-TEST_F(FrmShutDown, OnAScreenOfAnotherResolutionItLaysOutAndDocksAgain) {
+TEST_F(ButtonStripTest, OnAScreenOfAnotherResolutionItLaysOutAndDocksAgain) {
   Put(L"Pos", L"2");
-  form->Show();
+  strip->Show();
   const int dpi = 2 * ui::ScreenPixelsPerInch().x;
   RECT suggested{5, 5, 50, 50};
-  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_EQ(ui::DpiOf(form->Handle()), dpi);
+  SendMessageW(strip->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(ui::DpiOf(strip->Handle()), dpi);
   EXPECT_EQ(Client().cx, ui::TwipsToPixels(1260, dpi));
   EXPECT_EQ(Client().cy, ui::TwipsToPixels(420, dpi));
   EXPECT_EQ(Outer().right, Area().right);
   EXPECT_EQ(Outer().bottom, Area().bottom);
   RECT button;
-  GetClientRect(form->Button(2).Handle(), &button);
+  GetClientRect(strip->Button(2).Handle(), &button);
   EXPECT_EQ(button.right, ui::TwipsToPixels(435, dpi));
 }
 
-TEST_F(FrmShutDown, TheClientAreaFitsTheButtonsInEveryMode) {
-  form->Show();
+TEST_F(ButtonStripTest, TheClientAreaFitsTheButtonsInEveryMode) {
+  strip->Show();
   EXPECT_EQ(Client(), ClientOf(1260, 420));
   Choose(8);  // standby button
   EXPECT_EQ(Client(), ClientOf(1680, 420));
-  EXPECT_TRUE(form->Button(3).IsVisible());
+  EXPECT_TRUE(IsWindowVisible(strip->Button(3).Handle()));
   Choose(6);  // large buttons
   EXPECT_EQ(Client(), ClientOf(3840, 960));
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(form->Button(i).Picture(), 101 + i);
-    EXPECT_EQ(form->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
-    EXPECT_TRUE(form->Button(i).CaptionShown());
+    EXPECT_EQ(strip->Button(i).Picture(), 101 + i);
+    EXPECT_EQ(strip->Button(i).Text(), launcher::kButtonTags[static_cast<std::size_t>(i)]);
+    EXPECT_TRUE(strip->Button(i).CaptionShown());
   }
   Choose(8);
   EXPECT_EQ(Client(), ClientOf(2880, 960));
-  EXPECT_FALSE(form->Button(3).IsVisible());
+  EXPECT_FALSE(IsWindowVisible(strip->Button(3).Handle()));
   Choose(6);
   EXPECT_EQ(Client(), ClientOf(1260, 420));
-  EXPECT_EQ(form->Button(0).Text(), launcher::kButtonTags[0]);
-  EXPECT_FALSE(form->Button(0).CaptionShown());
+  EXPECT_EQ(strip->Button(0).Text(), launcher::kButtonTags[0]);
+  EXPECT_FALSE(strip->Button(0).CaptionShown());
 }
 
-TEST_F(FrmShutDown, AStandbyButtonWidensTheStripToTheLeftInARightCorner) {
+TEST_F(ButtonStripTest, AStandbyButtonWidensTheStripToTheLeftInARightCorner) {
   Put(L"Pos", L"2");
-  form->Show();
+  strip->Show();
   const RECT three = Outer();
   Choose(8);
   const RECT four = Outer();
@@ -231,36 +230,36 @@ TEST_F(FrmShutDown, AStandbyButtonWidensTheStripToTheLeftInARightCorner) {
   EXPECT_EQ(three.left - four.left, ui::TwipsToPixelsX(420));
 }
 
-TEST_F(FrmShutDown, EachNeighbourCoversTheOverlapAndTheDummyStaysHidden) {
-  form->Show();
+TEST_F(ButtonStripTest, EachNeighbourCoversTheOverlapAndTheDummyStaysHidden) {
+  strip->Show();
   Choose(8);
   for (int i = 0; i < 3; ++i) {
     RECT left;
-    GetWindowRect(form->Button(i).Handle(), &left);
+    GetWindowRect(strip->Button(i).Handle(), &left);
     POINT inOverlap{left.right - 1, left.top + 5};
-    EXPECT_EQ(ChildWindowFromPoint(form->Handle(), (ScreenToClient(form->Handle(), &inOverlap), inOverlap)),
-              form->Button(i + 1).Handle())
+    EXPECT_EQ(ChildWindowFromPoint(strip->Handle(), (ScreenToClient(strip->Handle(), &inOverlap), inOverlap)),
+              strip->Button(i + 1).Handle())
         << i;
   }
   RECT dummy;
-  GetWindowRect(form->FocusSinkHandle(), &dummy);
+  GetWindowRect(strip->FocusSinkHandle(), &dummy);
   POINT inDummy{dummy.left + 2, dummy.top + 2};
-  ScreenToClient(form->Handle(), &inDummy);
-  EXPECT_NE(ChildWindowFromPoint(form->Handle(), inDummy), form->FocusSinkHandle());
+  ScreenToClient(strip->Handle(), &inDummy);
+  EXPECT_NE(ChildWindowFromPoint(strip->Handle(), inDummy), strip->FocusSinkHandle());
 }
 
-TEST_F(FrmShutDown, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesStay) {
-  system.windowsNT = false;
+TEST_F(ButtonStripTest, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesStay) {
+  session.platformId = 1;
   Put(L"Powerdown", L"True");
   Put(L"AutoEject", L"True");
-  form->Show();
+  strip->Show();
   for (int k : {7, 10}) {
-    EXPECT_FALSE(form->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(k))) << k;
-    EXPECT_FALSE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(k))) << k;
+    EXPECT_FALSE(strip->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(k))) << k;
+    EXPECT_FALSE(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(k))) << k;
   }
-  EXPECT_TRUE(form->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(8)));
-  EXPECT_TRUE(form->Settings().powerOff);
-  EXPECT_TRUE(form->Settings().autoEject);
+  EXPECT_TRUE(strip->PopupMenu().IsEnabled(ButtonStrip::MenuItemId(8)));
+  EXPECT_TRUE(strip->Settings().powerOff);
+  EXPECT_TRUE(strip->Settings().autoEject);
   EXPECT_EQ(Stored(L"Powerdown"), L"True");
   EXPECT_EQ(Stored(L"AutoEject"), L"True");
   store.log.Clear();
@@ -269,48 +268,45 @@ TEST_F(FrmShutDown, OffWindowsNtThePowerAndEjectItemsAreDisabledYetTheirValuesSt
   EXPECT_THAT(Writes(), testing::Contains("WriteSetting(AutoEject, True)"));
 }
 
-TEST_F(FrmShutDown, ASettingBroadcastRedocksInTheSameCornerOfTheNewWorkArea) {
+TEST_F(ButtonStripTest, ASettingBroadcastRedocksInTheSameCornerOfTheNewWorkArea) {
   Put(L"Pos", L"2");
-  form->Show();
+  strip->Show();
   EXPECT_EQ(Outer().right, Area().right);
   EXPECT_EQ(Outer().bottom, Area().bottom);
   // The taskbar moves from the bottom to the right edge.
-  system.workWidth -= 900;
-  system.workBottom += 450;
+  system.workArea.right -= 60;
+  system.workArea.bottom += 30;
   store.log.Clear();
-  SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  SendMessageW(strip->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
   EXPECT_EQ(Outer().right, Area().right);
   EXPECT_EQ(Outer().bottom, Area().bottom);
   EXPECT_EQ(Writes().size(), 6u);
-  EXPECT_EQ(form->Settings().corner, 2);
+  EXPECT_EQ(strip->Settings().corner, 2);
   // Other messages leave it alone.
   store.log.Clear();
-  SendMessageW(form->Handle(), WM_DISPLAYCHANGE, 32, 0);
+  SendMessageW(strip->Handle(), WM_DISPLAYCHANGE, 32, 0);
   EXPECT_TRUE(store.log.Lines().empty());
 }
 
-TEST_F(FrmShutDown, QuittingFromTheMenuWritesNothingAndClosesEveryWindow) {
-  form->Show();
+TEST_F(ButtonStripTest, QuittingFromTheMenuWritesNothingAndCloses) {
+  strip->Show();
   Choose(6);
   const auto before = store.sections;
-  testing_support::PlainWindow other;
-  other.Load();
   store.log.Clear();
   Choose(12);
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_FALSE(other.IsLoaded());
+  EXPECT_FALSE(strip->IsLoaded());
   EXPECT_TRUE(store.log.Lines().empty());
   EXPECT_EQ(store.sections, before);
 }
 
-TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
+TEST_F(ButtonStripTest, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   Put(L"Pos", L"7");
   Put(L"TopMost", L"vielleicht");
   Put(L"Standby", L"True");
-  form->Show();
-  EXPECT_EQ(form->Settings().corner, 0);
-  EXPECT_FALSE(form->Settings().topMost);
-  EXPECT_TRUE(form->PopupMenu().IsChecked(ButtonStrip::MenuItemId(0)));
+  strip->Show();
+  EXPECT_EQ(strip->Settings().corner, 0);
+  EXPECT_FALSE(strip->Settings().topMost);
+  EXPECT_TRUE(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(0)));
   EXPECT_EQ(Outer().left, Area().left);
   EXPECT_EQ(Outer().top, Area().top);
   EXPECT_EQ(Stored(L"Pos"), L"0");
@@ -318,39 +314,39 @@ TEST_F(FrmShutDown, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   EXPECT_EQ(Stored(L"Standby"), L"True");
 
   auto second = NewStrip();
-  form->Close();
+  strip->Close();
   Put(L"Pos", L"links");
   second->Show();
   EXPECT_EQ(second->Settings().corner, 0);
 }
 
-TEST_F(FrmShutDown, TheEndOfTheSessionEjectsFirstWhenAskedAndIsNeverRefused) {
+TEST_F(ButtonStripTest, TheEndOfTheSessionEjectsFirstWhenAskedAndIsNeverRefused) {
   system.driveTypes[L'E'] = platform::kDriveRemovable;
   volumes.driveTypes['E'] = 2;
   Put(L"AutoEject", L"True");
-  form->Show();
-  EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
-  EXPECT_TRUE(form->IsLoaded());
+  strip->Show();
+  EXPECT_EQ(SendMessageW(strip->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(strip->IsLoaded());
   EXPECT_TRUE(volumes.log.Lines().empty());
-  SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(form->IsLoaded());
+  SendMessageW(strip->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(strip->IsLoaded());
   EXPECT_THAT(volumes.log.Lines(), testing::Contains("Open(E)"));
 }
 
-TEST_F(FrmShutDown, TheEndOfTheSessionWithoutAutoEjectTouchesNoDrive) {
+TEST_F(ButtonStripTest, TheEndOfTheSessionWithoutAutoEjectTouchesNoDrive) {
   system.driveTypes[L'E'] = platform::kDriveRemovable;
   volumes.driveTypes['E'] = 2;
-  form->Show();
-  SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(form->IsLoaded());
+  strip->Show();
+  SendMessageW(strip->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(strip->IsLoaded());
   EXPECT_TRUE(volumes.log.Lines().empty());
   EXPECT_THAT(system.log.Lines(), testing::Not(testing::Contains("DriveType(E)")));
 }
 
-TEST_F(FrmShutDown, ButtonsCarryTheirTooltipsAndTheHandPointer) {
-  form->Show();
+TEST_F(ButtonStripTest, ButtonsCarryTheirTooltipsAndTheHandPointer) {
+  strip->Show();
   for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(form->TooltipOf(i), launcher::kButtonTips[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(strip->TooltipOf(i), launcher::kButtonTips[static_cast<std::size_t>(i)]) << i;
 
   const auto hand =
       static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(STRIP_HAND_CURSOR),
@@ -366,48 +362,48 @@ TEST_F(FrmShutDown, ButtonsCarryTheirTooltipsAndTheHandPointer) {
   EXPECT_EQ(info.xHotspot, 12u);
   EXPECT_EQ(info.yHotspot, 1u);
 
-  SendMessageW(form->Button(2).Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Button(2).Handle()),
+  SendMessageW(strip->Button(2).Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(strip->Button(2).Handle()),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), hand);
 }
 
-TEST_F(FrmShutDown, TheDummyTakesTheFocusAfterEveryMouseRelease) {
-  form->Show();
-  SetForegroundWindow(form->Handle());
+TEST_F(ButtonStripTest, TheDummyTakesTheFocusAfterEveryMouseRelease) {
+  strip->Show();
+  SetForegroundWindow(strip->Handle());
   for (int i = 0; i < 3; ++i) {
-    const HWND button = form->Button(i).Handle();
+    const HWND button = strip->Button(i).Handle();
     SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     EXPECT_EQ(GetFocus(), button) << i;
     // Released off the button: a release on it would be a click, which starts the countdown.
     SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(-4, -4));
-    EXPECT_EQ(GetFocus(), form->FocusSinkHandle()) << i;
+    EXPECT_EQ(GetFocus(), strip->FocusSinkHandle()) << i;
     SendMessageW(button, WM_MBUTTONUP, 0, MAKELPARAM(4, 4));
-    EXPECT_EQ(GetFocus(), form->FocusSinkHandle()) << i;
+    EXPECT_EQ(GetFocus(), strip->FocusSinkHandle()) << i;
   }
 }
 
-TEST_F(FrmShutDown, TabGoesLogOffShutDownRestartDummyStandby) {
+TEST_F(ButtonStripTest, TabGoesLogOffShutDownRestartDummyStandby) {
   Put(L"Standby", L"True");
-  form->Show();
-  SetForegroundWindow(form->Handle());
+  strip->Show();
+  SetForegroundWindow(strip->Handle());
   const auto tab = [] {
     MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     ui::DispatchOne(message);
     return GetFocus();
   };
-  SetFocus(form->Button(1).Handle());
-  EXPECT_EQ(tab(), form->Button(0).Handle());
-  EXPECT_EQ(tab(), form->Button(2).Handle());
-  EXPECT_EQ(tab(), form->FocusSinkHandle());
-  EXPECT_EQ(tab(), form->Button(3).Handle());
-  EXPECT_EQ(tab(), form->Button(1).Handle());
+  SetFocus(strip->Button(1).Handle());
+  EXPECT_EQ(tab(), strip->Button(0).Handle());
+  EXPECT_EQ(tab(), strip->Button(2).Handle());
+  EXPECT_EQ(tab(), strip->FocusSinkHandle());
+  EXPECT_EQ(tab(), strip->Button(3).Handle());
+  EXPECT_EQ(tab(), strip->Button(1).Handle());
 }
 
-TEST_F(FrmShutDown, PicturesAreDrawnWithPureBlueTransparent) {
+TEST_F(ButtonStripTest, PicturesAreDrawnWithPureBlueTransparent) {
   Put(L"LageButton", L"True");
-  form->Show();
+  strip->Show();
   for (int i = 0; i < 4; ++i) {
-    const ui::PictureButton& button = form->Button(i);
+    const ui::PictureButton& button = strip->Button(i);
     RECT r;
     GetClientRect(button.Handle(), &r);
     const ui::WindowDc screen(nullptr);

@@ -34,11 +34,11 @@ HICON SignalIcon(int lamp, int pixelsPerInch) {
 
 }  // namespace
 
-bool CountdownDialog::Ask(SessionEndMode mode, std::optional<ScreenRect> monitor) {
+bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ScreenRect> monitor) {
   count_ = 10;
   cancelled_ = true;
   mode_ = mode;
-  Load(monitor.value_or(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+  Load(owner, monitor.value_or(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
   lamps_[1].SetVisible(false);
   lamps_[2].SetVisible(false);
   SetWindowTextW(Handle(), ui::ProgramTitle().c_str());
@@ -46,11 +46,11 @@ bool CountdownDialog::Ask(SessionEndMode mode, std::optional<ScreenRect> monitor
   ok_.SetText(captions.okCaption);
   messageSuffix_ = captions.suffix;
   OnCountTick();
-  ui::ShowModal(*this);
+  ui::RunModal(*this);
   return !cancelled_;
 }
 
-void CountdownDialog::Load(const ScreenRect& monitor) {
+void CountdownDialog::Load(HWND owner, const ScreenRect& monitor) {
   if (IsLoaded()) return;
   RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -58,6 +58,7 @@ void CountdownDialog::Load(const ScreenRect& monitor) {
   params.className = kClassName;
   params.style = kStyle;
   params.exStyle = kExStyle;
+  params.owner = owner;
   params.width = frame.right - frame.left;
   params.height = frame.bottom - frame.top;
   // In the middle of the monitor, where the backdrop leaves nothing else to look at.

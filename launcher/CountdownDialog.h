@@ -29,10 +29,10 @@ class CountdownDialog : public ui::Window {
   static constexpr int kFirstLampId = 110;  // lamps_(i) is kFirstLampId + i
   static constexpr UINT kCountIntervalMs = 1000;
 
-  // Shows the dialog modally, without an owner, for the session-end mode,
-  // centred on the monitor given (the primary one when none is); true to go
-  // ahead, false to stop.
-  bool Ask(SessionEndMode mode, std::optional<ScreenRect> monitor = std::nullopt);
+  // Shows the dialog modally over <owner> (none: over nothing) for the
+  // session-end mode, centred on the monitor given (the primary one when none
+  // is); true to go ahead, false to stop.
+  bool Ask(SessionEndMode mode, HWND owner = nullptr, std::optional<ScreenRect> monitor = std::nullopt);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,7 +43,7 @@ class CountdownDialog : public ui::Window {
   void OnDpiChanged(const RECT& suggested) override;
 
  private:
-  void Load(const ScreenRect& monitor);
+  void Load(HWND owner, const ScreenRect& monitor);
   void Unload();
   void OnCountTick();
   void OnOk();
@@ -58,7 +58,7 @@ class CountdownDialog : public ui::Window {
   std::wstring messageSuffix_;  // the message suffix of the mode; empty by design
   ui::Button ok_;
   ui::Button cancel_;
-  ui::Timer countTimer_{*this, 1, kCountIntervalMs};
+  ui::Timer countTimer_{*this, kCountIntervalMs};
 };
 
 }  // namespace launcher

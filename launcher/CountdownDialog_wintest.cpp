@@ -7,8 +7,8 @@
 #include <iostream>
 #include <memory>
 
+#include "core/CallLog.h"
 #include "launcher/CountdownDialogProbe.h"
-#include "testing/WideText.h"
 #include "ui/ScreenTwips.h"
 
 namespace {
@@ -76,13 +76,13 @@ class NameChangeListener {
   static inline NameChangeListener* current_ = nullptr;
 };
 
-class MsgTest : public ::testing::Test {
+class CountdownDialogTest : public ::testing::Test {
  protected:
   // A dialog as the backdrop makes one: fresh for each question.
   std::shared_ptr<CountdownDialog> Fresh() { return std::make_shared<CountdownDialog>(); }
 };
 
-TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
+TEST_F(CountdownDialogTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItAppeared) {
   CountdownWatcher watcher;
   const NameChangeListener listener;
   const bool answer = Fresh()->Ask(Mode::Restart);
@@ -119,7 +119,7 @@ TEST_F(MsgTest, LeftAloneItCountsNineToOneAndGoesAheadAboutNineSecondsAfterItApp
               testing::Each(CountdownDialog::kOkId));
 }
 
-TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
+TEST_F(CountdownDialogTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
   HWND ok = nullptr;
   CountdownWatcher watcher([&](HWND dialog) {
     ok = DialogControl(dialog, CountdownDialog::kOkId);
@@ -137,7 +137,7 @@ TEST_F(MsgTest, OpensWithTheProgramTitleTheModesCaptionsAndTheFocusOnOK) {
   EXPECT_EQ(watcher.FocusAtShow(), ok);
 }
 
-TEST_F(MsgTest, PowerOffShowsAsShutDown) {
+TEST_F(CountdownDialogTest, PowerOffShowsAsShutDown) {
   const auto firstView = [this](Mode mode) {
     CountdownWatcher watcher(
         [](HWND dialog) { SendMessageW(DialogControl(dialog, CountdownDialog::kCancelId), BM_CLICK, 0, 0); });
@@ -149,7 +149,7 @@ TEST_F(MsgTest, PowerOffShowsAsShutDown) {
   EXPECT_EQ(Utf8(powerOff.label), "9秒後に終了します");
 }
 
-TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
+TEST_F(CountdownDialogTest, EnterGoesAheadAndEscapeStops) {
   {
     CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
     EXPECT_TRUE(Fresh()->Ask(Mode::Shutdown));
@@ -168,7 +168,7 @@ TEST_F(MsgTest, EnterGoesAheadAndEscapeStops) {
   }
 }
 
-TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
+TEST_F(CountdownDialogTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
   const auto answer = [this](std::function<void(HWND)> act) {
     CountdownWatcher watcher(std::move(act));
     return Fresh()->Ask(Mode::Shutdown);
@@ -181,7 +181,7 @@ TEST_F(MsgTest, TheButtonsAnswerAndEveryOtherWayOfClosingStops) {
   EXPECT_FALSE(answer([](HWND dialog) { SendMessageW(dialog, WM_ENDSESSION, TRUE, 0); }));
 }
 
-TEST_F(MsgTest, TheDialogStandsAboveEveryWindowThatIsNotOnTop) {
+TEST_F(CountdownDialogTest, TheDialogStandsAboveEveryWindowThatIsNotOnTop) {
   bool topmost = false;
   CountdownWatcher watcher([&](HWND dialog) {
     topmost = (GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -191,7 +191,7 @@ TEST_F(MsgTest, TheDialogStandsAboveEveryWindowThatIsNotOnTop) {
   EXPECT_TRUE(topmost);
 }
 
-TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
+TEST_F(CountdownDialogTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
   for (int call = 0; call < 2; ++call) {
     CountdownWatcher watcher([](HWND) { PressKey(VK_RETURN); });
     EXPECT_TRUE(Fresh()->Ask(Mode::Shutdown));
@@ -202,7 +202,7 @@ TEST_F(MsgTest, EachCallRunsOnAFreshFormThatStartsAtNineGreen) {
   }
 }
 
-TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
+TEST_F(CountdownDialogTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
   RECT client{};
   RECT ok{}, cancel{}, label{};
   std::vector<RECT> images;
@@ -244,7 +244,7 @@ TEST_F(MsgTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
 // Moved to a screen of twice the resolution: the dialog takes the place
 // Windows suggests, its controls stand at their twips places there, and the
 // lamps show the icon drawn for that size.
-TEST_F(MsgTest, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndScalesItsControls) {
+TEST_F(CountdownDialogTest, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndScalesItsControls) {
   const int dpi = 2 * ui::ScreenPixelsPerInch().x;
   RECT suggested{20, 30, 20 + 480, 30 + 240};
   RECT outer{}, ok{}, image{};

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "testing/WideText.h"
+#include "core/CallLog.h"
 
 namespace {
 

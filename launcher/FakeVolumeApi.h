@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
+#include "core/CallLog.h"
 #include "launcher/VolumeApi.h"
-#include "testing/CallLog.h"
 
 namespace testing_support {
 

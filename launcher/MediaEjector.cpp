@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/Text.h"
 #include "platform/SystemServices.h"
 
 namespace launcher {
@@ -80,8 +81,7 @@ EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive) {
 }
 
 VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure) {
-  wchar_t letter = drive.empty() ? L'\0' : drive.front();
-  if (letter >= L'a' && letter <= L'z') letter = static_cast<wchar_t>(letter - L'a' + L'A');
+  const wchar_t letter = drive.empty() ? L'\0' : core::AsciiUpper(drive.front());
   // Only a letter can name a volume device; A and B are floppy drives.
   if (letter < L'C' || letter > L'Z') {
     Record(failure, kEjectNotEjectable);

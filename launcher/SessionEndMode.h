@@ -1,10 +1,12 @@
 #pragma once
-// The ways a launcher button can end the session.
+// The session-end mode of each launcher button.
 #include <optional>
+
+#include "core/SessionEnd.h"
 
 namespace launcher {
 
-enum class SessionEndMode { Shutdown, Logoff, Restart, PowerOff, Standby };
+using core::SessionEndMode;
 
 // Button 0 powers off instead when powerOff is set; the others ignore it.
 // Nothing for an index that is not one of the four buttons.

@@ -36,8 +36,8 @@ Size OuterSize(int visibleButtons, Size button, Size frame) {
           frame.height + button.height};
 }
 
-Point DockPosition(int pos, const WorkArea& area, Size outer) {
-  const int right = area.left + area.width - outer.width;
+Point DockPosition(int pos, const platform::WorkArea& area, Size outer) {
+  const int right = area.right - outer.width;
   const int bottom = area.bottom - outer.height;
   switch (pos) {
     case kTopRight:

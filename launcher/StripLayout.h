@@ -1,10 +1,10 @@
 #pragma once
 // Where the launcher's buttons go, how large its window becomes and where it
-// docks. The buttons are placed in twips; sizes and the docking work in any
-// one unit (the window docks in pixels, whose edges it converts from twips).
+// docks. The buttons are placed in twips; sizes work in any one unit; the
+// window docks in pixels, in the work area as Windows gives it.
 #include <array>
-#include <cstdint>
 
+#include "platform/SystemServices.h"
 #include "ui/Twips.h"
 
 namespace launcher {
@@ -36,14 +36,6 @@ struct Size {
 // area; frame is the outer size less the client size.
 Size OuterSize(int visibleButtons, Size button, Size frame);
 
-// The work area, in the order the SystemServices reports it.
-struct WorkArea {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t width = 0;
-  std::int32_t bottom = 0;
-};
-
 struct Point {
   int left = 0;
   int top = 0;
@@ -52,6 +44,6 @@ struct Point {
 
 // The window's outer top-left corner in the corner pos of the work area; a
 // pos other than 1 to 3 docks top left.
-Point DockPosition(int pos, const WorkArea& area, Size outer);
+Point DockPosition(int pos, const platform::WorkArea& area, Size outer);
 
 }  // namespace launcher

@@ -9,7 +9,7 @@ using launcher::LayOutButtons;
 using launcher::OuterSize;
 using launcher::Point;
 using launcher::Size;
-using launcher::WorkArea;
+using platform::WorkArea;
 
 // A dialog frame of three pixels a side at 96 pixels per inch.
 const Size kFrame{90, 90};
@@ -65,17 +65,17 @@ TEST(OuterSize, AddsTheFrameAsMeasured) {
 }
 
 TEST(DockPosition, PutsEachCornerOnTheWorkArea) {
-  const WorkArea screen{0, 0, 15360, 11070};
-  const Size outer{1350, 510};
+  const WorkArea screen{0, 0, 1024, 738};
+  const Size outer{90, 34};
   EXPECT_EQ(DockPosition(0, screen, outer), (Point{0, 0}));
-  EXPECT_EQ(DockPosition(1, screen, outer), (Point{14010, 0}));
-  EXPECT_EQ(DockPosition(2, screen, outer), (Point{14010, 10560}));
-  EXPECT_EQ(DockPosition(3, screen, outer), (Point{0, 10560}));
+  EXPECT_EQ(DockPosition(1, screen, outer), (Point{934, 0}));
+  EXPECT_EQ(DockPosition(2, screen, outer), (Point{934, 704}));
+  EXPECT_EQ(DockPosition(3, screen, outer), (Point{0, 704}));
 }
 
 TEST(DockPosition, FollowsAWorkAreaThatDoesNotStartAtTheOrigin) {
   // The taskbar on the left and at the top: the work area starts inside the screen.
-  const WorkArea area{900, 450, 14460, 11520};
+  const WorkArea area{900, 450, 900 + 14460, 11520};
   for (const bool large : {false, true}) {
     for (const bool standby : {false, true}) {
       const Size client = ClientArea(large, standby);
@@ -95,7 +95,7 @@ TEST(DockPosition, FollowsAWorkAreaThatDoesNotStartAtTheOrigin) {
 }
 
 TEST(DockPosition, AWiderWindowKeepsItsRightEdgeInARightCorner) {
-  const WorkArea area{-19200, 0, 19200, 15600};  // a work area on a screen left of the primary one
+  const WorkArea area{-19200, 0, 0, 15600};  // a work area on a screen left of the primary one
   const Size three = OuterSize(3, {435, 420}, kFrame);
   const Size four = OuterSize(4, {435, 420}, kFrame);
   EXPECT_EQ(four.width - three.width, 420);
@@ -105,7 +105,7 @@ TEST(DockPosition, AWiderWindowKeepsItsRightEdgeInARightCorner) {
 }
 
 TEST(DockPosition, AnUnknownCornerDocksTopLeft) {
-  const WorkArea area{300, 200, 9000, 7000};
+  const WorkArea area{300, 200, 9300, 7000};
   EXPECT_EQ(DockPosition(4, area, {1000, 500}), (Point{300, 200}));
   EXPECT_EQ(DockPosition(-1, area, {1000, 500}), (Point{300, 200}));
 }

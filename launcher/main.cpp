@@ -10,7 +10,7 @@
 #include "core/Win32Error.h"
 #include "launcher/ButtonStrip.h"
 #include "platform/PowerApi.h"
-#include "platform/Win32SystemServices.h"
+#include "platform/SystemServices.h"
 #include "settings/RegistrySettingsStore.h"
 #include "ui/FailFast.h"
 #include "ui/MessageBox.h"
@@ -29,11 +29,7 @@ void ShowCurrentError() {
   } catch (const core::Win32Error& error) {
     show(core::Win32ErrorText(error));
   } catch (const std::exception& error) {
-    const std::string text = error.what();
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
-    show(wide);
+    show(core::WidenAscii(error.what()));
   }
 }
 
@@ -45,17 +41,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const ui::SingleInstance instance(L"VuriRivu");
   if (instance.AnotherIsRunning()) return 0;
 
-  platform::Win32SystemServices system(core::SystemSessionApi(), platform::SystemPowerApi());
   settings::RegistrySettingsStore store(ui::ProgramTitle());
-  launcher::ButtonStrip strip(launcher::LauncherServices{system, launcher::SystemVolumeApi(),
-                                                         launcher::DesktopScreenCapture(), store});
-  // The program runs until its last window is unloaded.
-  ui::EndProgramWithLastWindow();
+  launcher::ButtonStrip strip(launcher::LauncherServices{
+      platform::DesktopSystemServices(), core::SystemSessionApi(), platform::SystemPowerApi(),
+      launcher::SystemVolumeApi(), launcher::DesktopScreenCapture(), store});
+  // The program runs until the strip closes, whichever way.
+  strip.MakeMainWindow();
   try {
     strip.Show();
   } catch (...) {
     ShowCurrentError();
-    ui::UnloadAllWindows(nullptr);
+    strip.Close();
     return 1;
   }
   for (;;) {

@@ -1,6 +1,6 @@
 #pragma once
+#include "core/CallLog.h"
 #include "platform/PowerApi.h"
-#include "testing/CallLog.h"
 
 namespace testing_support {
 

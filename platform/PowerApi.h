@@ -1,7 +1,7 @@
 #pragma once
 // The suspend calls behind standby, and nothing more: the real implementation
-// finds them at run time (powrprof.dll is not on every system), the fake in
-// testing/ records them.
+// finds them at run time (powrprof.dll is not on every system), the fake
+// beside it records them. Standby.h makes the request with them.
 #include <optional>
 
 namespace platform {

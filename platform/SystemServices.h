@@ -1,7 +1,7 @@
 #pragma once
-// The process-wide helper: the desktop work area, the session-end requests, drive
-// types and the platform test. No <windows.h> here, so logic using it can be
-// tested on the host against a fake.
+// What the launcher's windows ask of the desktop: its work area and the types
+// of its drives. No <windows.h> here, so logic using it can be tested on the
+// host against a fake.
 #include <cstdint>
 #include <string>
 
@@ -9,23 +9,24 @@
 
 namespace platform {
 
+// The desktop's work area: the primary screen less the taskbar, in pixels.
+struct WorkArea {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 class SystemServices {
  public:
   virtual ~SystemServices() = default;
-  // The screen minus the taskbar, in twips.
-  virtual std::int32_t WorkAreaLeft() = 0;
-  virtual std::int32_t WorkAreaTop() = 0;
-  virtual std::int32_t WorkAreaWidth() = 0;
-  virtual std::int32_t WorkAreaBottom() = 0;
-  // Each asks for its end of the session and returns at once.
-  virtual void DoShutdown() = 0;
-  virtual void DoLogoff() = 0;
-  virtual void DoRestart() = 0;
-  virtual void DoPowerOff() = 0;
-  virtual void DoStandby() = 0;
+  // Asked afresh each time: the taskbar or the display may have changed.
+  virtual WorkArea DesktopWorkArea() = 0;
   // The drive named by the first character of letter.
   virtual std::uint32_t DriveType(const std::wstring& letter) = 0;
-  virtual bool IsWindowsNT() = 0;
 };
+
+// The real implementation (Windows builds only).
+SystemServices& DesktopSystemServices();
 
 }  // namespace platform

@@ -14,7 +14,7 @@
 #include "remote/FakeRemoteShutdownApi.h"
 #include "remote/VelmarStart.h"
 #include "settings/RegistrySettingsStore.h"
-#include "testing/TestRegistry.h"
+#include "settings/ScratchApplication.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
 #include "ui/ScreenTwips.h"

@@ -12,14 +12,6 @@ namespace {
 constexpr std::int32_t kOutOfMemory = 7;
 constexpr std::int32_t kInternalError = 51;
 
-// The library's own texts are ASCII; anything else is not trusted as text.
-std::wstring WidenAscii(const char* text) {
-  std::wstring wide;
-  for (const char* p = text; *p; ++p)
-    wide += static_cast<unsigned char>(*p) < 0x80 ? static_cast<wchar_t>(*p) : L'?';
-  return wide;
-}
-
 }  // namespace
 
 ErrorReport ReportCurrentException() {
@@ -30,7 +22,7 @@ ErrorReport ReportCurrentException() {
   } catch (const std::bad_alloc&) {
     return {L"メモリが不足しています。", kOutOfMemory};
   } catch (const std::exception& e) {
-    return {L"内部エラーです。" + WidenAscii(e.what()), kInternalError};
+    return {L"内部エラーです。" + core::WidenAscii(e.what()), kInternalError};
   } catch (...) {
     return {L"内部エラーです。", kInternalError};
   }

@@ -4,9 +4,8 @@
 #include <map>
 #include <string>
 
+#include "core/CallLog.h"
 #include "remote/RemoteShutdownApi.h"
-#include "testing/CallLog.h"
-#include "testing/WideText.h"
 
 namespace testing_support {
 

@@ -26,10 +26,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const core::OwnVersion ownVersion;
     const core::VersionValues& version = ownVersion.Values();
     settings::RegistrySettingsStore store(std::wstring(version.fileName));
-    ui::EndProgramWithLastWindow();
-    const auto form = remote::StartVelmar(
+    const auto console = remote::StartVelmar(
         {core::SystemSessionApi(), remote::SystemRemoteShutdownApi(), store, {}},
         remote::WindowCaption(version.comments, version.major, version.minor, version.revision));
+    // Off Windows NT the window has gone already, after its refusal.
+    if (!console->IsLoaded()) return 0;
+    // The program runs until the console closes.
+    console->MakeMainWindow();
     return ui::RunMessageLoop();
   } catch (...) {
     const remote::ErrorReport error = remote::ReportCurrentException();

@@ -4,9 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "core/CallLog.h"
 #include "settings/SettingsStore.h"
-#include "testing/CallLog.h"
-#include "testing/WideText.h"
 
 namespace testing_support {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "testing/TestRegistry.h"
+#include "settings/ScratchApplication.h"
 
 namespace settings {
 namespace {

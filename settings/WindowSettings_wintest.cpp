@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "settings/RegistrySettingsStore.h"
-#include "testing/TestRegistry.h"
+#include "settings/ScratchApplication.h"
 
 namespace settings {
 namespace {

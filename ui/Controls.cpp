@@ -80,7 +80,6 @@ std::wstring Control::Text() const {
 void Control::SetEnabled(bool enabled) const { EnableWindow(hwnd_, enabled); }
 bool Control::IsEnabled() const { return IsWindowEnabled(hwnd_); }
 void Control::SetVisible(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
-bool Control::IsVisible() const { return GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE; }
 
 void Control::Move(const TwipsRect& bounds) const {
   const RECT r = TwipsToPixels(bounds, DpiOf(hwnd_));
@@ -158,10 +157,6 @@ void ComboBox::AddItem(const std::wstring& text) const { InsertItem(-1, text); }
 
 void ComboBox::InsertItem(int index, const std::wstring& text) const {
   SendMessageW(Handle(), CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void ComboBox::RemoveItem(int index) const {
-  SendMessageW(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
 void ComboBox::Clear() const {

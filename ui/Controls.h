@@ -24,7 +24,6 @@ class Control {
   void SetEnabled(bool enabled) const;
   bool IsEnabled() const;
   void SetVisible(bool visible) const;
-  bool IsVisible() const;
   // Places are converted at the resolution the control's window is shown at.
   void Move(const TwipsRect& bounds) const;
   // After the window moved to a screen of another resolution: the place and
@@ -86,7 +85,6 @@ class ComboBox : public Control {
   std::wstring Item(int index) const;
   void AddItem(const std::wstring& text) const;
   void InsertItem(int index, const std::wstring& text) const;
-  void RemoveItem(int index) const;
   void Clear() const;
   // Selects an entry, which also shows it in the text field.
   void Select(int index) const;

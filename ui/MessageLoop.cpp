@@ -9,6 +9,44 @@ namespace {
 
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
+// A timer of the thread, not of a window: its tick reaches no window
+// procedure, only the loop that waits for it.
+class WaitTimer {
+ public:
+  explicit WaitTimer(UINT milliseconds) : id_(SetTimer(nullptr, 0, milliseconds, nullptr)) {
+    if (id_ == 0) throw core::Win32Error{"SetTimer", GetLastError()};
+  }
+  ~WaitTimer() { KillTimer(nullptr, id_); }
+  WaitTimer(const WaitTimer&) = delete;
+  WaitTimer& operator=(const WaitTimer&) = delete;
+
+  bool Ticked(const MSG& message) const {
+    return message.message == WM_TIMER && message.hwnd == nullptr && message.wParam == id_;
+  }
+
+ private:
+  UINT_PTR id_;
+};
+
+// The modal loop: the thread's messages while the window stands. It ends
+// with the window, with a WM_QUIT (posted again for the loop outside), or
+// with the tick of <timer> when one is given; true only for that tick.
+bool RunWhileShown(const Window& window, const WaitTimer* timer) {
+  const HWND hwnd = window.Handle();
+  MSG message;
+  while (window.Handle() == hwnd) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return false;
+    }
+    if (got == -1) return false;
+    if (timer && timer->Ticked(message)) return true;
+    DispatchOne(message);
+  }
+  return false;
+}
+
 }  // namespace
 
 void DispatchOne(MSG& message) {
@@ -34,47 +72,20 @@ int RunMessageLoop() {
   }
 }
 
-ModalScope::ModalScope(Window& modal) : modal_(modal), outer_(modal.modal_) {
-  for (Window* window : LoadedWindows()) {
-    if (window == &modal || !IsWindowEnabled(window->Handle())) continue;
-    EnableWindow(window->Handle(), FALSE);
-    disabled_.push_back(window->Handle());
-  }
-  modal_.modal_ = this;
-}
-
-ModalScope::~ModalScope() {
-  GiveBackOtherWindows();
-  modal_.modal_ = outer_;
-}
-
-void ModalScope::GiveBackOtherWindows() {
-  for (const HWND hwnd : disabled_) {
-    if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
-  }
-  disabled_.clear();
-}
-
-void ShowModal(Window& window) {
+void RunModal(Window& window) {
+  window.ShowModal();
   const HWND hwnd = window.Handle();
-  if (!hwnd) throw core::Win32Error{"ShowWindow", ERROR_INVALID_WINDOW_HANDLE};
-  ModalScope scope(window);
-  ShowWindow(hwnd, SW_SHOW);
   try {
-    MSG message;
-    while (window.Handle() == hwnd) {
-      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-      if (got == 0) {
-        PostQuitMessage(static_cast<int>(message.wParam));
-        break;
-      }
-      if (got == -1) break;
-      DispatchOne(message);
-    }
+    RunWhileShown(window, nullptr);
   } catch (...) {
     if (window.Handle() == hwnd) DestroyWindow(hwnd);
     throw;
   }
+}
+
+bool RunModalFor(const Window& window, UINT milliseconds) {
+  const WaitTimer timer(milliseconds);
+  return RunWhileShown(window, &timer);
 }
 
 }  // namespace ui

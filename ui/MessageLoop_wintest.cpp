@@ -1,10 +1,12 @@
-// The modal wait: other windows disabled yet still served, the wait ending
-// with the window, a quit passed on, errors brought out to the caller.
+// The modal runs: the owner disabled yet still served, nested runs each
+// disabling their own owner, the wait ending with the window or after a
+// while, a quit passed on, errors brought out to the caller; and timers.
 #include "ui/MessageLoop.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <stdexcept>
 
 #include "core/Win32Error.h"
@@ -20,22 +22,32 @@ class Form : public ui::Window {
   std::function<void()> onTick;
   int notes = 0;
   bool enabledAtNote = true;
-  ui::Timer timer{*this, 1, 20};
+  bool ownerEnabledAtUnload = false;
+  std::set<UINT_PTR> ticked;
+  ui::Timer timer{*this, 20};
+  ui::Timer otherTimer{*this, 20};
 
-  void Load() {
+  void Load(HWND owner = nullptr) {
     ui::WindowParams params;
     params.className = L"ui.test.Form";
     params.style = WS_POPUP;
+    params.owner = owner;
     params.width = 80;
     params.height = 40;
     Create(params);
   }
 
  protected:
-  void OnTimer(UINT_PTR) override {
+  void OnTimer(UINT_PTR id) override {
+    ticked.insert(id);
+    if (id == otherTimer.Id()) {
+      otherTimer.Stop();
+      return;
+    }
     timer.Stop();
     if (onTick) onTick();
   }
+  void OnUnload() override { ownerEnabledAtUnload = IsWindowEnabled(GetWindow(Handle(), GW_OWNER)); }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kNote) {
       ++notes;
@@ -46,83 +58,169 @@ class Form : public ui::Window {
   }
 };
 
-TEST(ShowModal, OtherWindowsAreDisabledButStillGetTheirMessages) {
-  Form launcher, modal;
+// Dispatches the thread's messages for a while.
+void RunFor(DWORD milliseconds) {
+  const DWORD started = GetTickCount();
+  MSG message;
+  while (GetTickCount() - started < milliseconds) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::DispatchOne(message);
+    Sleep(5);
+  }
+}
+
+TEST(RunModal, TheOwnerTakesNoInputYetGetsItsMessagesAndNoOtherWindowIsTouched) {
+  Form launcher, other, modal;
   launcher.Load();
-  modal.Load();
+  other.Load();
+  modal.Load(launcher.Handle());
   bool queryAnswered = false;
+  bool otherEnabled = false;
   modal.onTick = [&] {
     PostMessageW(launcher.Handle(), kNote, 0, 0);
     // The system's question at the end of the session is sent, not posted.
     queryAnswered = SendMessageW(launcher.Handle(), WM_QUERYENDSESSION, 0, 0) == TRUE;
+    otherEnabled = IsWindowEnabled(other.Handle());
     launcher.timer.Start();
   };
   launcher.onTick = [&] { modal.Close(); };
   modal.timer.Start();
-  ui::ShowModal(modal);
+  ui::RunModal(modal);
 
   EXPECT_FALSE(modal.IsLoaded());
   EXPECT_EQ(launcher.notes, 1);
   EXPECT_FALSE(launcher.enabledAtNote);
   EXPECT_TRUE(queryAnswered);
+  EXPECT_TRUE(otherEnabled);
+  // Given back before the window went, so activation could return to it.
+  EXPECT_TRUE(modal.ownerEnabledAtUnload);
   EXPECT_TRUE(IsWindowEnabled(launcher.Handle()));
 }
 
-TEST(ShowModal, NestedWaitsEachEndWithTheirOwnWindow) {
+TEST(RunModal, NestedRunsDisableTheOwnerChainAndGiveEachOwnerBackInTurn) {
   Form launcher, backdrop, dialog;
   launcher.Load();
-  backdrop.Load();
-  dialog.Load();
+  backdrop.Load(launcher.Handle());
+  dialog.Load(backdrop.Handle());
+  bool launcherEnabledDuringDialog = true;
   bool backdropEnabledDuringDialog = true;
+  bool backdropEnabledAfterDialog = false;
   bool launcherEnabledAfterDialog = true;
   backdrop.onTick = [&] {
     dialog.timer.Start();
-    ui::ShowModal(dialog);
+    ui::RunModal(dialog);
+    backdropEnabledAfterDialog = IsWindowEnabled(backdrop.Handle());
     launcherEnabledAfterDialog = IsWindowEnabled(launcher.Handle());
     backdrop.Close();
   };
   dialog.onTick = [&] {
     backdropEnabledDuringDialog = IsWindowEnabled(backdrop.Handle());
+    launcherEnabledDuringDialog = IsWindowEnabled(launcher.Handle());
     dialog.Close();
   };
   backdrop.timer.Start();
-  ui::ShowModal(backdrop);
+  ui::RunModal(backdrop);
   EXPECT_FALSE(backdropEnabledDuringDialog);
+  EXPECT_FALSE(launcherEnabledDuringDialog);
+  EXPECT_TRUE(backdropEnabledAfterDialog);
   EXPECT_FALSE(launcherEnabledAfterDialog);
   EXPECT_TRUE(IsWindowEnabled(launcher.Handle()));
 }
 
-TEST(ShowModal, AQuitEndsTheWaitAndIsPassedOn) {
+TEST(RunModal, AnOwnerDisabledBeforeIsLeftDisabled) {
+  Form owner, modal;
+  owner.Load();
+  modal.Load(owner.Handle());
+  EnableWindow(owner.Handle(), FALSE);
+  modal.onTick = [&] { modal.Close(); };
+  modal.timer.Start();
+  ui::RunModal(modal);
+  EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(RunModal, AQuitEndsTheWaitAndIsPassedOn) {
   Form modal;
   modal.Load();
   modal.onTick = [] { PostQuitMessage(7); };
   modal.timer.Start();
-  ui::ShowModal(modal);
+  ui::RunModal(modal);
   EXPECT_TRUE(modal.IsLoaded());
   MSG message;
   ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(message.wParam, 7u);
 }
 
-TEST(ShowModal, AnErrorUnloadsTheWindowAndReachesTheCaller) {
+TEST(RunModal, AnErrorClosesTheWindowGivesTheOwnerBackAndReachesTheCaller) {
   Form launcher, modal;
   launcher.Load();
-  modal.Load();
+  modal.Load(launcher.Handle());
   modal.onTick = [] { throw std::runtime_error("tick failed"); };
   modal.timer.Start();
-  EXPECT_THROW(ui::ShowModal(modal), std::runtime_error);
+  EXPECT_THROW(ui::RunModal(modal), std::runtime_error);
   EXPECT_FALSE(modal.IsLoaded());
   EXPECT_TRUE(IsWindowEnabled(launcher.Handle()));
 }
 
-TEST(ShowModal, NeedsALoadedWindow) {
+TEST(RunModal, NeedsALoadedWindow) {
   Form modal;
   try {
-    ui::ShowModal(modal);
+    ui::RunModal(modal);
     ADD_FAILURE() << "a window that is not loaded was shown";
   } catch (const core::Win32Error& error) {
     EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
   }
+}
+
+TEST(RunModal, AWindowObjectThatGoesFirstGivesItsOwnerBack) {
+  Form owner;
+  owner.Load();
+  {
+    Form modal;
+    modal.Load(owner.Handle());
+    modal.ShowModal();
+    EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+  }
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(RunModalFor, WaitsWhileTheWindowStandsAndServesTheProgramMeanwhile) {
+  Form owner, modal;
+  owner.Load();
+  modal.Load(owner.Handle());
+  modal.ShowModal();
+  PostMessageW(owner.Handle(), kNote, 0, 0);
+  const DWORD started = GetTickCount();
+  EXPECT_TRUE(ui::RunModalFor(modal, 100));
+  const DWORD waited = GetTickCount() - started;
+  EXPECT_GE(waited, 90u);
+  EXPECT_LT(waited, 2000u);
+  EXPECT_EQ(owner.notes, 1);
+  EXPECT_TRUE(modal.IsLoaded());
+  EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+  modal.Close();
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(RunModalFor, EndsAtOnceWhenTheWindowGoes) {
+  Form modal;
+  modal.Load();
+  modal.onTick = [&] { modal.Close(); };
+  modal.timer.Start();
+  modal.ShowModal();
+  const DWORD started = GetTickCount();
+  EXPECT_FALSE(ui::RunModalFor(modal, 5000));
+  EXPECT_LT(GetTickCount() - started, 2000u);
+}
+
+TEST(RunModalFor, AQuitEndsTheWaitAndIsPassedOn) {
+  Form modal;
+  modal.Load();
+  modal.ShowModal();
+  PostQuitMessage(3);
+  EXPECT_FALSE(ui::RunModalFor(modal, 5000));
+  EXPECT_TRUE(modal.IsLoaded());
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 3u);
 }
 
 TEST(Timer, TicksUntilStoppedAndRestartsFromTheStart) {
@@ -132,16 +230,25 @@ TEST(Timer, TicksUntilStoppedAndRestartsFromTheStart) {
   form.onTick = [&] {
     if (++ticks < 3) form.timer.Start();
   };
-  EXPECT_FALSE(form.timer.IsRunning());
   form.timer.Start();
-  EXPECT_TRUE(form.timer.IsRunning());
   const DWORD started = GetTickCount();
   MSG message;
   while (ticks < 3 && GetTickCount() - started < 5000) {
     if (GetMessageW(&message, nullptr, 0, 0) > 0) ui::DispatchOne(message);
   }
   EXPECT_EQ(ticks, 3);
-  EXPECT_FALSE(form.timer.IsRunning());
+  RunFor(100);
+  EXPECT_EQ(ticks, 3) << "a stopped timer ticks no more";
+}
+
+TEST(Timer, EachTimerOfAWindowTicksWithItsOwnId) {
+  Form form;
+  form.Load();
+  EXPECT_NE(form.timer.Id(), form.otherTimer.Id());
+  form.timer.Start();
+  form.otherTimer.Start();
+  RunFor(150);
+  EXPECT_EQ(form.ticked, (std::set<UINT_PTR>{form.timer.Id(), form.otherTimer.Id()}));
 }
 
 }  // namespace

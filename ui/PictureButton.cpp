@@ -1,5 +1,7 @@
 #include "ui/PictureButton.h"
 
+#include <optional>
+
 #include "core/Win32Error.h"
 #include "ui/PendingError.h"
 #include "ui/PictureScale.h"
@@ -12,22 +14,23 @@ constexpr COLORREF kTransparent = RGB(0, 0, 255);
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kCaptionGap = 2;
 
-int ButtonCode(UINT message) {
+// The mouse button of a press or a release; nothing for any other message.
+std::optional<MouseButton> ButtonOf(UINT message) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
-      return 1;
+      return MouseButton::Left;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
     case WM_RBUTTONUP:
-      return 2;
+      return MouseButton::Right;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
     case WM_MBUTTONUP:
-      return 4;
+      return MouseButton::Middle;
     default:
-      return 0;
+      return std::nullopt;
   }
 }
 
@@ -114,7 +117,7 @@ LRESULT CALLBACK PictureButton::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
     RemoveWindowSubclass(hwnd, &PictureButton::SubclassProc, kSubclassId);
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
-  if (ButtonCode(message) == 0) return DefSubclassProc(hwnd, message, wParam, lParam);
+  if (!ButtonOf(message)) return DefSubclassProc(hwnd, message, wParam, lParam);
   try {
     return reinterpret_cast<PictureButton*>(self)->HandleMouse(hwnd, message, wParam, lParam);
   } catch (...) {
@@ -125,7 +128,7 @@ LRESULT CALLBACK PictureButton::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
 
 LRESULT PictureButton::HandleMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const POINT where{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  const int button = ButtonCode(message);
+  const MouseButton button = *ButtonOf(message);
   // An owner-drawn button takes the second press of a double click for a
   // double click and does not push; every press here is a press.
   if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;

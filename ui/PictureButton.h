@@ -19,10 +19,12 @@ struct ImageListCloser {
   void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
 };
 
+// The mouse button a press or a release was made with.
+enum class MouseButton { Left, Right, Middle };
+
 class PictureButton : public Control {
  public:
-  // The mouse button codes the handlers get: 1 left, 2 right, 4 middle.
-  using MouseHandler = std::function<void(int button, POINT where)>;
+  using MouseHandler = std::function<void(MouseButton button, POINT where)>;
 
   PictureButton() = default;
   ~PictureButton();

@@ -45,25 +45,6 @@ bool PopupMenu::IsEnabled(UINT id) const {
   return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
 }
 
-UINT PopupMenu::TypeOf(UINT id) const {
-  MENUITEMINFOW item{};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_FTYPE;
-  return GetMenuItemInfoW(menu_.get(), id, FALSE, &item) ? item.fType : 0;
-}
-
-bool PopupMenu::IsRadioStyle(UINT id) const { return TypeOf(id) & MFT_RADIOCHECK; }
-bool PopupMenu::IsSeparator(UINT id) const { return TypeOf(id) & MFT_SEPARATOR; }
-
-std::wstring PopupMenu::Caption(UINT id) const {
-  const int length = GetMenuStringW(menu_.get(), id, nullptr, 0, MF_BYCOMMAND);
-  if (length <= 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetMenuStringW(menu_.get(), id, text.data(), static_cast<int>(text.size()), MF_BYCOMMAND)));
-  return text;
-}
-
 UINT PopupMenu::Track(HWND owner, POINT screenPoint) const {
   // A popup menu closes on a click elsewhere only while its owner is the
   // foreground window, and the owner must get a message after it closes.

@@ -22,16 +22,12 @@ class PopupMenu {
   bool IsChecked(UINT id) const;
   void SetEnabled(UINT id, bool enabled) const;
   bool IsEnabled(UINT id) const;
-  bool IsRadioStyle(UINT id) const;
-  bool IsSeparator(UINT id) const;
-  std::wstring Caption(UINT id) const;
 
   // Shows the menu at a screen point and waits for the choice: the chosen
   // id, or 0 when the menu was dismissed.
   UINT Track(HWND owner, POINT screenPoint) const;
 
  private:
-  UINT TypeOf(UINT id) const;
   UniqueMenu menu_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// A timer of a window: its ticks arrive as OnTimer(id) of that window,
-// through whatever message loop runs, modal ones included.
+// A timer of a window: its ticks arrive as OnTimer(Id()) of that window,
+// through whatever message loop runs, modal ones included. Each timer is told
+// apart by its own address, so a window's timers need no numbers.
 #include <windows.h>
 
 namespace ui {
@@ -9,20 +10,18 @@ class Window;
 
 class Timer {
  public:
-  Timer(const Window& owner, UINT_PTR id, UINT intervalMs) : owner_(owner), id_(id), interval_(intervalMs) {}
+  Timer(const Window& owner, UINT intervalMs) : owner_(owner), interval_(intervalMs) {}
   ~Timer() { Stop(); }
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 
-  UINT_PTR Id() const { return id_; }
+  UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
   // The next tick comes one interval after this call, also when it runs already.
   void Start();
   void Stop();
-  bool IsRunning() const { return running_; }
 
  private:
   const Window& owner_;
-  UINT_PTR id_;
   UINT interval_;
   bool running_ = false;
 };

@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
-#include "ui/MessageLoop.h"
 #include "ui/PendingError.h"
 #include "ui/ScreenTwips.h"
 
 namespace ui {
 namespace {
-
-thread_local std::vector<Window*> loadedWindows;
-thread_local bool endWithLastWindow = false;
 
 void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   static std::set<std::wstring> registered;
@@ -47,15 +44,18 @@ Window::~Window() {
   // torn-down object.
   if (hwnd_) {
     const HWND hwnd = hwnd_;
+    const bool destroying = destroying_;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    GiveOwnerBack();
     Detach();
-    if (!destroying_) DestroyWindow(hwnd);
+    if (!destroying) DestroyWindow(hwnd);
   }
 }
 
 void Window::Create(const WindowParams& params) {
   if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
   RegisterClassOnce(params.className, &Window::WindowProc);
+  owner_ = params.owner;
   const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style,
                                     params.left, params.top, params.width, params.height, params.owner,
                                     nullptr, GetModuleHandleW(nullptr), this);
@@ -67,7 +67,10 @@ void Window::Create(const WindowParams& params) {
 bool Window::Close(CloseReason reason) {
   if (!hwnd_) return true;
   if (!OnCloseRequest(reason)) return false;
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (hwnd_) {
+    GiveOwnerBack();
+    DestroyWindow(hwnd_);
+  }
   return true;
 }
 
@@ -76,10 +79,26 @@ void Window::StayOnTop(bool on) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Window::ShowModal() {
+  if (!hwnd_) throw core::Win32Error{"ShowWindow", ERROR_INVALID_WINDOW_HANDLE};
+  // An owner under a modal window of its own is disabled already, and stays so.
+  if (owner_ && IsWindowEnabled(owner_)) {
+    EnableWindow(owner_, FALSE);
+    disabledOwner_ = owner_;
+  }
+  ShowWindow(hwnd_, SW_SHOW);
+}
+
+void Window::GiveOwnerBack() {
+  if (const HWND owner = std::exchange(disabledOwner_, nullptr); owner && IsWindow(owner))
+    EnableWindow(owner, TRUE);
+}
+
 Window* Window::FromHandle(HWND hwnd) {
-  const auto found = std::find_if(loadedWindows.begin(), loadedWindows.end(),
-                                  [hwnd](const Window* w) { return w->hwnd_ == hwnd; });
-  return found == loadedWindows.end() ? nullptr : *found;
+  // Only the windows of this procedure hold a Window in GWLP_USERDATA.
+  if (!hwnd || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != &Window::WindowProc)
+    return nullptr;
+  return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,12 +108,14 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self = static_cast<Window*>(create->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    if (!(create->style & WS_CHILD)) loadedWindows.push_back(self);
   } else {
     self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_DESTROY) self->destroying_ = true;
+  if (message == WM_DESTROY) {
+    self->destroying_ = true;
+    self->GiveOwnerBack();
+  }
 
   LRESULT result = 0;
   try {
@@ -115,10 +136,6 @@ void Window::Detach() {
   destroying_ = false;
   controlCursors_.clear();
   tabOrder_.clear();
-  const auto found = std::find(loadedWindows.begin(), loadedWindows.end(), this);
-  if (found == loadedWindows.end()) return;
-  loadedWindows.erase(found);
-  if (loadedWindows.empty() && endWithLastWindow) PostQuitMessage(0);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -158,7 +175,7 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
-      if (modal_) modal_->GiveBackOtherWindows();
+      if (mainWindow_) PostQuitMessage(0);
       OnUnload();
       return 0;
   }
@@ -198,18 +215,5 @@ bool Window::MoveFocusInTabOrder(bool backwards) {
   }
   return true;
 }
-
-std::vector<Window*> LoadedWindows() { return loadedWindows; }
-
-void UnloadAllWindows(const Window* except) {
-  for (Window* window : LoadedWindows()) {
-    // A close request that ran earlier in this loop may have unloaded it.
-    if (window != except &&
-        std::find(loadedWindows.begin(), loadedWindows.end(), window) != loadedWindows.end())
-      window->Close(CloseReason::Code);
-  }
-}
-
-void EndProgramWithLastWindow() { endWithLastWindow = true; }
 
 }  // namespace ui

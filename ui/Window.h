@@ -1,9 +1,12 @@
 #pragma once
 // The base of every window of the programs: a thin, non-copyable owner of one
-// top-level HWND. The object is bound to its window at WM_NCCREATE and every
-// message reaches the virtual HandleMessage. Nothing thrown in a handler
-// crosses the window procedure: it is kept as the thread's pending error and
-// rethrown by the message loop, or by Create, to the nearest caller outside.
+// top-level HWND. The object is bound to its window at WM_NCCREATE, in the
+// window's GWLP_USERDATA, and every message reaches the virtual
+// HandleMessage. Nothing thrown in a handler crosses the window procedure: it
+// is kept as the thread's pending error and rethrown by the message loop, or
+// by Create, to the nearest caller outside. The owner carries modality, as
+// under Windows' own dialog boxes: a window shown modally disables its owner
+// only, so nested modal windows disable their owner chain.
 #include <windows.h>
 
 #include <string>
@@ -45,7 +48,17 @@ class Window {
   // fall back among them; it neither moves, resizes nor activates it.
   void StayOnTop(bool on);
 
-  // The ui window an HWND belongs to, or null for any other window.
+  // Shows the window as a dialog box is shown: from now until the window goes
+  // its owner takes no input, and gets it back just before, so that
+  // activation returns to it. ui::RunModal also waits for the window to go.
+  void ShowModal();
+
+  // Makes this the program's main window: its WM_DESTROY posts the quit that
+  // ends the program's message loop.
+  void MakeMainWindow() { mainWindow_ = true; }
+
+  // The ui window an HWND belongs to (its GWLP_USERDATA), or null for any
+  // other window.
   static Window* FromHandle(HWND hwnd);
 
   // Keyboard handling before translation: explicit tab order, then the
@@ -86,9 +99,9 @@ class Window {
   void KeepFocusAcrossActivation(WPARAM activation, HWND first);
 
  private:
-  friend class ModalScope;
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool MoveFocusInTabOrder(bool backwards);
+  void GiveOwnerBack();
   void Detach();
 
   HWND hwnd_ = nullptr;
@@ -96,14 +109,9 @@ class Window {
   std::unordered_map<HWND, HCURSOR> controlCursors_;
   std::vector<HWND> tabOrder_;
   HWND lastFocus_ = nullptr;
-  class ModalScope* modal_ = nullptr;
+  HWND owner_ = nullptr;          // as given to Create
+  HWND disabledOwner_ = nullptr;  // the owner ShowModal disabled, until it gets it back
+  bool mainWindow_ = false;
 };
-
-// The ui windows of this thread that are loaded, top-level only, oldest first.
-std::vector<Window*> LoadedWindows();
-// Closes every loaded window except one, each with its own close request.
-void UnloadAllWindows(const Window* except);
-// From now on the unload of the last loaded window ends the message loop.
-void EndProgramWithLastWindow();
 
 }  // namespace ui

@@ -1,5 +1,5 @@
 // The window base: binding, handlers, errors kept out of the window procedure,
-// the close requests and the program's list of loaded windows.
+// the close requests and the main window that ends the program.
 #include "ui/Window.h"
 
 #include <gmock/gmock.h>
@@ -67,14 +67,24 @@ TEST(Window, IsBoundToItsHandleFromTheFirstMessageOn) {
   EXPECT_TRUE(probe.IsLoaded());
   EXPECT_EQ(probe.handleSeenAtCreate, probe.Handle());
   EXPECT_EQ(ui::Window::FromHandle(probe.Handle()), &probe);
-  EXPECT_THAT(ui::LoadedWindows(), testing::ElementsAre(&probe));
 
   const HWND hwnd = probe.Handle();
   DestroyWindow(hwnd);
   EXPECT_FALSE(probe.IsLoaded());
   EXPECT_EQ(probe.unloads, 1);
   EXPECT_EQ(ui::Window::FromHandle(hwnd), nullptr);
-  EXPECT_TRUE(ui::LoadedWindows().empty());
+}
+
+TEST(Window, AWindowOfAnotherProcedureIsNoneOfTheToolkitsWhateverItsUserData) {
+  Probe probe;
+  probe.Load();
+  const HWND other =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(other, nullptr);
+  SetWindowLongPtrW(other, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&probe));
+  EXPECT_EQ(ui::Window::FromHandle(other), nullptr);
+  EXPECT_EQ(ui::Window::FromHandle(nullptr), nullptr);
+  DestroyWindow(other);
 }
 
 bool IsTopMost(const Probe& probe) {
@@ -113,7 +123,6 @@ TEST(Window, AnErrorWhileLoadingReachesTheCallerOfCreate) {
       },
       std::runtime_error);
   EXPECT_FALSE(probe.IsLoaded());
-  EXPECT_TRUE(ui::LoadedWindows().empty());
 }
 
 TEST(Window, AnErrorInAHandlerIsRethrownByTheLoopAndTheWindowCarriesOn) {
@@ -159,32 +168,17 @@ TEST(Window, TheEndOfTheSessionIsNeverRefusedAndClosesWithReasonTwo) {
   EXPECT_THAT(probe.closeRequests, testing::ElementsAre(ui::CloseReason::SessionEnding));
 }
 
-TEST(Window, UnloadingAllClosesEveryOtherWindow) {
-  Probe keeper, first, second;
-  keeper.Load();
-  first.Load();
-  second.Load();
-  second.refuseClose = true;
-  ui::UnloadAllWindows(&keeper);
-  EXPECT_TRUE(keeper.IsLoaded());
-  EXPECT_FALSE(first.IsLoaded());
-  EXPECT_TRUE(second.IsLoaded());
-  EXPECT_THAT(ui::LoadedWindows(), testing::ElementsAre(&keeper, &second));
-  EXPECT_TRUE(keeper.closeRequests.empty());
-  EXPECT_THAT(first.closeRequests, testing::ElementsAre(ui::CloseReason::Code));
-}
-
-TEST(Window, TheLastUnloadEndsTheLoopOnceAsked) {
-  Probe first, second;
-  first.Load();
-  second.Load();
-  ui::EndProgramWithLastWindow();
-  first.Close();
+TEST(Window, TheProgramEndsWithItsMainWindowAndWithNoOther) {
+  Probe main, other;
+  main.Load();
+  other.Load();
+  main.MakeMainWindow();
+  other.Close();
   MSG message;
   EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-  PostMessageW(second.Handle(), WM_CLOSE, 0, 0);
+  PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(ui::RunMessageLoop(), 0);
-  EXPECT_FALSE(second.IsLoaded());
+  EXPECT_FALSE(main.IsLoaded());
 }
 
 TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {

@@ -1,10 +1,23 @@
 #pragma once
-// Wide text as UTF-8, for call logs and test messages.
+// The ordered record of calls a recording fake received, one line per call,
+// written as name(arg, arg, ...), with wide text as UTF-8. The fakes beside
+// the interfaces of every folder write into it, so it sits in the lowest one;
+// tests only.
+#include <cstdint>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace testing_support {
 
+inline std::string Hex(std::uint64_t value) {
+  std::ostringstream out;
+  out << "0x" << std::hex << std::uppercase << value;
+  return out.str();
+}
+
+// Wide text as UTF-8, for call logs and test messages.
 inline std::string Utf8(std::wstring_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -31,5 +44,25 @@ inline std::string Utf8(std::wstring_view text) {
   }
   return out;
 }
+
+inline std::string Quoted(const char* text) { return text ? "\"" + std::string(text) + "\"" : "null"; }
+
+class CallLog {
+ public:
+  template <typename... Args>
+  void Add(const std::string& name, const Args&... args) {
+    std::ostringstream line;
+    line << name << '(';
+    [[maybe_unused]] const char* separator = "";
+    ((line << separator << args, separator = ", "), ...);
+    line << ')';
+    lines_.push_back(line.str());
+  }
+  const std::vector<std::string>& Lines() const { return lines_; }
+  void Clear() { lines_.clear(); }
+
+ private:
+  std::vector<std::string> lines_;
+};
 
 }  // namespace testing_support

@@ -50,13 +50,23 @@ OpenProcessToken(current process, 0x28) -> token1 = TRUE
 AdjustTokenPrivileges(token1, 0, count 1 SeShutdownPrivilege attributes 2, 16, ptr, ptr) = TRUE
 CloseHandle(token1) = TRUE'
 
+# The standby button asks first what the machine can do; the recorder
+# answers as a machine with classic sleep (S3) unless the script says more.
+capabilities() {  # capabilities classic|modern-hibernate|none
+  case $1 in
+    classic) echo 'GetPwrCapabilities(ptr) = TRUE S1 0 S2 0 S3 1 S4 0 AoAc 0' ;;
+    modern-hibernate) echo 'GetPwrCapabilities(ptr) = TRUE S1 0 S2 0 S3 0 S4 1 AoAc 1' ;;
+    none) echo 'GetPwrCapabilities(ptr) = TRUE S1 0 S2 0 S3 0 S4 0 AoAc 0' ;;
+  esac
+}
+
 request() {  # request shutdown|poweroff|logoff|restart|standby
   case $1 in
     shutdown) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x1, 0x0) = TRUE' ;;
     poweroff) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x8, 0x0) = TRUE' ;;
     logoff) echo 'ExitWindowsEx(0x0, 0x0) = TRUE' ;;
     restart) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x2, 0x0) = TRUE' ;;
-    standby) printf '%s\n%s\n' "$privilege" 'SetSuspendState(0, 0, 0) = TRUE' ;;
+    standby) printf '%s\n%s\n%s\n' "$(capabilities classic)" "$privilege" 'SetSuspendState(0, 0, 0) = TRUE' ;;
   esac
 }
 
@@ -135,11 +145,59 @@ journey_end "launcher cancel: no ejection, no request" "$load"
 lp close
 record_wait 15
 
+# Standby on the other kinds of machine. Modern Standby, hibernation on:
+# the displays go off through the launcher's own window, as with the power
+# button, after the ejection; no suspend, which would hibernate it.
+journey_begin
+start False True "$(printf '%s\n' "$calls" 'sleep modern-hibernate')"
+click 3
+lp answer ok
+displays_off='DefWindowProcW(own window, WM_SYSCOMMAND, SC_MONITORPOWER, 2)'
+logged 20 "$displays_off" || echo "the displays were not turned off"
+lp gone 5000 || echo "the backdrop stayed"
+lp window 5000 || echo "the launcher is gone after standby"
+lp close
+record_wait 15
+journey_end "launcher standby, Modern Standby with hibernation: the displays go off" \
+  "$(echo "$load"; ejection 2; capabilities modern-hibernate; echo "$displays_off")"
+
+# Neither classic sleep nor Modern Standby: the user is told, nothing is asked of Windows.
+journey_begin
+start False False "$(printf '%s\n' "$calls" 'sleep none')"
+click 3
+lp answer ok
+"$run" "$lprobe" box 15000 >"$work/no-standby" || true
+check "no standby: the box is titled VuriRivu" grep -qx 'title VuriRivu' "$work/no-standby"
+check "no standby: the box says the computer has no standby" \
+  grep -qx 'box このコンピューターはスタンバイに対応していません。' "$work/no-standby"
+lp gone 5000 || echo "the backdrop stayed"
+lp window 5000 || echo "the launcher is gone after the box"
+lp close
+record_wait 15
+journey_end "launcher standby, no standby at all: a box, no request" "$(echo "$load"; capabilities none)"
+
+# What the machine can do cannot be read: standby as it always was.
+journey_begin
+start False False "$(printf '%s\n' "$calls" 'sleep unreadable')"
+click 3
+lp answer ok
+ends standby
+journey_end "launcher standby, capabilities unreadable: the suspend call" \
+  "$(echo "$load"; echo 'GetPwrCapabilities(ptr) = FALSE'; echo "$privilege"; echo 'SetSuspendState(0, 0, 0) = TRUE')"
+
+# Windows ends the session: the launcher ejects, saying why it waits.
 for eject in True False; do
   journey_begin
   start False "$eject"
   lp endsession || echo "the launcher did not take the end of the session"
   record_wait 20
-  journey_end "launcher closed as the session ends, AutoEject=$eject" "$(echo "$load"; [ "$eject" = False ] || ejection 2)"
+  journey_end "launcher closed as the session ends, AutoEject=$eject" "$(
+    echo "$load"
+    if [ "$eject" = True ]; then
+      echo 'ShutdownBlockReasonCreate(own window, "リムーバブルメディアを取り出しています…") = TRUE'
+      ejection 2
+      echo 'ShutdownBlockReasonDestroy(own window) = TRUE'
+    fi
+  )"
 done
 finish

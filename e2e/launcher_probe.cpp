@@ -264,6 +264,22 @@ int Gone(DWORD waitMs) {
   return 0;
 }
 
+// Waits for a message box of the program, prints its title and text, and
+// presses its OK button.
+int Box(DWORD waitMs) {
+  const HWND box = WaitFor(L"#32770", waitMs);
+  if (!box) {
+    Print(L"box none");
+    return 1;
+  }
+  wchar_t text[1024] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 1024);
+  Print(L"title " + TextOf(box));
+  Print(std::wstring(L"box ") + text);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
 int Settings(const std::wstring& section) {
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, (L"Software\\VuriRivu\\" + section).c_str(), 0, KEY_READ, &key) !=
@@ -546,6 +562,7 @@ int wmain(int argc, wchar_t** argv) {
     return Click(static_cast<int>(Number(args[1])), Number(args[2]));
   if (args.size() == 2 && command == L"answer") return Answer(args[1]);
   if (args.size() == 2 && command == L"gone") return Gone(Number(args[1]));
+  if (args.size() == 2 && command == L"box") return Box(Number(args[1]));
   if (args.size() == 2 && command == L"settings") return Settings(args[1]);
   if (args.size() == 1 && command == L"forget") return Forget();
   if (args.size() >= 2 && command == L"store") return Store({args.begin() + 1, args.end()});
@@ -561,7 +578,7 @@ int wmain(int argc, wchar_t** argv) {
   fwprintf(
       stderr,
       L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|ok|cancel | gone <ms>"
-      L" | settings <section> | forget | store <name=value>... | endsession | close | names | cover"
+      L" | box <ms> | settings <section> | forget | store <name=value>... | endsession | close | names | cover"
       L" | keys <key>... | focus | menu <ms> | buttonrect <i>\n");
   return 2;
 }

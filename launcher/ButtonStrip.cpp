@@ -19,6 +19,9 @@
 namespace launcher {
 namespace {
 
+// SC_MONITORPOWER's argument for displays that are off (1 is low power, -1 on).
+constexpr LPARAM kDisplaysOff = 2;
+
 // focusSink_'s design place; the buttons always cover it.
 constexpr ui::TwipsRect kDummyBounds{1725, 0, 390, 315};
 
@@ -225,23 +228,45 @@ bool ButtonStrip::EndSessionAfterCountdown(SessionEndMode mode) {
   // The session ending under the countdown closes the backdrop with it:
   // nothing more is done then.
   if (!goAhead || !backdrop.IsLoaded()) return false;
-  EjectMediaIfAsked();
+  EjectMediaIfAsked(false);
   if (const std::optional<std::uint32_t> flags = core::ExitFlagsOf(mode)) {
     core::EndSession(services_.session, *flags);
   } else {
-    platform::Standby(services_.session, services_.power);
+    EnterStandby(backdrop.Handle());
   }
   return true;
 }
 
+// Standby the way this machine has it. A Modern Standby machine sleeps once
+// its displays are off, as with its power button: the strip's own window
+// asks for that, no other program's. A machine without standby says so over
+// the backdrop.
+void ButtonStrip::EnterStandby(HWND backdrop) {
+  switch (platform::Standby(services_.session, services_.power)) {
+    case platform::StandbyWay::TurnDisplaysOff:
+      DefWindowProcW(Handle(), WM_SYSCOMMAND, SC_MONITORPOWER, kDisplaysOff);
+      break;
+    case platform::StandbyWay::None:
+      ui::ShowMessage(kNoStandbyMessage, MB_OK | MB_ICONINFORMATION, backdrop);
+      break;
+    case platform::StandbyWay::Suspend:
+      break;
+  }
+}
+
 // The one place the ejection is decided, for a confirmed countdown and for
-// the end of the session alike.
-void ButtonStrip::EjectMediaIfAsked() {
-  if (settings_.autoEject) EjectRemovableMedia(services_.system, services_.volumes);
+// the end of the session alike. While Windows ends the session it lists the
+// strip among the programs it waits for, which a busy volume can hold for
+// about ten seconds: the reason tells the user why.
+void ButtonStrip::EjectMediaIfAsked(bool sessionEnding) {
+  if (!settings_.autoEject) return;
+  if (sessionEnding) ShutdownBlockReasonCreate(Handle(), kEjectingReason);
+  EjectRemovableMedia(services_.system, services_.volumes);
+  if (sessionEnding) ShutdownBlockReasonDestroy(Handle());
 }
 
 bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
-  if (reason == ui::CloseReason::SessionEnding) EjectMediaIfAsked();
+  if (reason == ui::CloseReason::SessionEnding) EjectMediaIfAsked(true);
   return true;
 }
 

@@ -62,7 +62,8 @@ class ButtonStrip : public ui::Window {
   void OnButtonMouseUp();
   void OnButtonClick(int index);
   bool EndSessionAfterCountdown(SessionEndMode mode);
-  void EjectMediaIfAsked();
+  void EnterStandby(HWND backdrop);
+  void EjectMediaIfAsked(bool sessionEnding);
 
   LauncherServices services_;
   settings::WindowSettings windowSettings_;

@@ -17,6 +17,7 @@
 #include "launcher/CountdownDialogProbe.h"
 #include "launcher/FakeScreenCapture.h"
 #include "launcher/FakeVolumeApi.h"
+#include "launcher/StripTexts.h"
 #include "platform/FakePowerApi.h"
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
@@ -91,12 +92,14 @@ class ButtonStripClickTest : public ::testing::Test {
     SendMessageW(strip->Button(index).Handle(), BM_CLICK, 0, 0);
     dialogShown = watcher.ShownAt().has_value();
   }
-  // The session-end requests made: exit requests and suspends.
+  // The session-end requests made: exit requests and suspends, not the
+  // question of what the machine can do.
   std::vector<std::string> Requests() const {
     std::vector<std::string> requests;
     for (const auto& line : session.log.Lines())
       if (line.starts_with("RequestExit")) requests.push_back(line);
-    for (const auto& line : power.log.Lines()) requests.push_back(line);
+    for (const auto& line : power.log.Lines())
+      if (line != "SleepCapabilities()") requests.push_back(line);
     return requests;
   }
   void ForgetRequests() {
@@ -164,6 +167,41 @@ TEST_F(ButtonStripClickTest, StandbyConfirmedSuspendsAndKeepsTheStrip) {
   EXPECT_THAT(Requests(), ElementsAre("SetSuspendState(0, 0, 0)"));
   EXPECT_TRUE(strip->IsLoaded());
   EXPECT_TRUE(IsWindowEnabled(strip->Handle()));
+}
+
+TEST_F(ButtonStripClickTest, StandbyOnAMachineWithoutItSaysSoOverTheBackdropAndRequestsNothing) {
+  Set(L"Standby", true);
+  power.sleepStates = platform::SleepStates{false, false};
+  // The box runs its own loop on this thread; another thread reads it and presses OK.
+  std::atomic<bool> clicked = false;
+  std::wstring text;
+  HWND owner = nullptr;
+  std::thread reader([&] {
+    for (int tries = 0; tries < 200 && !clicked; ++tries) {
+      Sleep(50);
+      const HWND box = FindWindowW(L"#32770", nullptr);
+      DWORD process = 0;
+      if (!box || (GetWindowThreadProcessId(box, &process), process != GetCurrentProcessId())) continue;
+      wchar_t shown[256] = {};
+      GetDlgItemTextW(box, 0xFFFF, shown, 256);
+      text = shown;
+      owner = GetWindow(box, GW_OWNER);
+      clicked = PostMessageW(box, WM_COMMAND, IDOK, 0) != FALSE;
+    }
+  });
+  HWND backdrop = nullptr;
+  Click(3, [&](HWND dialog) {
+    backdrop = BackdropWindow();
+    Confirm(dialog);
+  });
+  reader.join();
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(text, launcher::kNoStandbyMessage);
+  EXPECT_EQ(owner, backdrop) << "over the backdrop, which stands on top of everything";
+  EXPECT_THAT(Requests(), IsEmpty());
+  EXPECT_THAT(session.log.Lines(), testing::Not(Contains("EnableShutdownPrivilege()")));
+  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_EQ(BackdropWindow(), nullptr);
 }
 
 TEST_F(ButtonStripClickTest, LogOffWithAutoEjectEjectsOnceAfterTheGoAheadAndBeforeTheRequest) {

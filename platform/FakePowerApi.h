@@ -4,13 +4,21 @@
 
 namespace testing_support {
 
-// Records the suspend calls; powrprof can be scripted as missing, in which case
-// SetSuspendState is logged but reaches nothing.
+// Records the capability question and the suspend calls, and answers as a
+// machine with classic sleep unless told otherwise; powrprof can be scripted
+// as missing, in which case both are logged but reach nothing.
 class FakePowerApi : public platform::PowerApi {
  public:
   CallLog log;
   bool powrprofPresent = true;
   bool suspendSucceeds = true;
+  // What the machine says it can do; nullopt: the question cannot be answered.
+  std::optional<platform::SleepStates> sleepStates = platform::SleepStates{true, false};
+
+  std::optional<platform::SleepStates> SleepCapabilities() override {
+    log.Add("SleepCapabilities");
+    return powrprofPresent ? sleepStates : std::nullopt;
+  }
 
   std::optional<bool> SetSuspendState(bool hibernate, bool forceCritical, bool disableWakeEvent) override {
     log.Add("SetSuspendState", hibernate ? 1 : 0, forceCritical ? 1 : 0, disableWakeEvent ? 1 : 0);

@@ -8,7 +8,10 @@
 
 namespace {
 
+using platform::SleepStates;
+using platform::StandbyWay;
 using testing::ElementsAre;
+using testing::IsEmpty;
 
 class StandbyTest : public testing::Test {
  protected:
@@ -17,28 +20,55 @@ class StandbyTest : public testing::Test {
 };
 
 TEST_F(StandbyTest, OnNTEnablesThePrivilegeThenSuspendsAndEndsNoSession) {
-  platform::Standby(session, power);
+  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
   EXPECT_THAT(session.log.Lines(), ElementsAre("PlatformId()", "EnableShutdownPrivilege()"));
-  EXPECT_THAT(power.log.Lines(), ElementsAre("SetSuspendState(0, 0, 0)"));
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
+}
+
+TEST_F(StandbyTest, AModernStandbyMachineHasItsDisplaysTurnedOffNeverSuspended) {
+  power.sleepStates = SleepStates{false, true};
+  EXPECT_EQ(platform::Standby(session, power), StandbyWay::TurnDisplaysOff);
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()"));
+  EXPECT_THAT(session.log.Lines(), IsEmpty());
+}
+
+TEST_F(StandbyTest, ClassicSleepWinsWhereTheMachineReportsBoth) {
+  power.sleepStates = SleepStates{true, true};
+  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
+}
+
+TEST_F(StandbyTest, AMachineWithoutStandbyIsAskedForNothing) {
+  power.sleepStates = SleepStates{false, false};
+  EXPECT_EQ(platform::Standby(session, power), StandbyWay::None);
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()"));
+  EXPECT_THAT(session.log.Lines(), IsEmpty());
+}
+
+TEST_F(StandbyTest, UnreadableCapabilitiesSuspendAsEver) {
+  power.sleepStates = std::nullopt;
+  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
 }
 
 TEST_F(StandbyTest, OutsideNTSuspendsWithoutThePrivilege) {
   session.platformId = 1;
   platform::Standby(session, power);
   EXPECT_THAT(session.log.Lines(), ElementsAre("PlatformId()"));
-  EXPECT_THAT(power.log.Lines(), ElementsAre("SetSuspendState(0, 0, 0)"));
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
 }
 
 TEST_F(StandbyTest, FallsBackToTheOldCallWithoutPowrprof) {
   power.powrprofPresent = false;
-  platform::Standby(session, power);
-  EXPECT_THAT(power.log.Lines(), ElementsAre("SetSuspendState(0, 0, 0)", "SetSystemPowerState(1, 0)"));
+  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  EXPECT_THAT(power.log.Lines(),
+              ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)", "SetSystemPowerState(1, 0)"));
 }
 
 TEST_F(StandbyTest, AFailedSuspendIsNotRepeatedTheOldWay) {
   power.suspendSucceeds = false;
   platform::Standby(session, power);
-  EXPECT_THAT(power.log.Lines(), ElementsAre("SetSuspendState(0, 0, 0)"));
+  EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
 }
 
 }  // namespace

@@ -7,10 +7,9 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <string>
 
+#include "launcher/Countdown.h"
 #include "launcher/ScreenGeometry.h"
 #include "launcher/SessionEndMode.h"
 #include "ui/Controls.h"
@@ -44,18 +43,15 @@ class CountdownDialog : public ui::Window {
 
  private:
   void Load(HWND owner, const ScreenRect& monitor);
-  void Unload();
   void OnCountTick();
-  void OnOk();
-  void OnCancel();
+  void Answer(bool goAhead);
 
-  std::int16_t count_ = 0;
-  bool cancelled_ = false;
-  SessionEndMode mode_ = SessionEndMode::Shutdown;
+  int count_ = kCountdownStart;
+  bool goAhead_ = false;
+  CountdownCaptions captions_;
 
   std::array<ui::Image, 3> lamps_;
   ui::Label message_;
-  std::wstring messageSuffix_;  // the message suffix of the mode; empty by design
   ui::Button ok_;
   ui::Button cancel_;
   ui::Timer countTimer_{*this, kCountIntervalMs};

@@ -16,7 +16,7 @@ constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
 }  // namespace
 
 bool Backdrop::Cover(HWND owner) {
-  std::optional<ScreenPicture> picture = screen_.CaptureScreen(BoundingRect(screen_.Monitors()));
+  std::optional<ScreenPicture> picture = screen_.CaptureScreen(ui::BoundingRect(screen_.Monitors()));
   if (!picture) return false;
   Darken(picture->Pixels());
   Load(std::move(*picture), owner);

@@ -34,18 +34,19 @@ HICON SignalIcon(int lamp, int pixelsPerInch) {
 
 }  // namespace
 
-bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ScreenRect> monitor) {
+bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ui::ScreenRect> monitor) {
   count_ = kCountdownStart;
   goAhead_ = false;
   captions_ = CountdownCaptionsFor(mode);
-  Load(owner, monitor.value_or(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+  Load(owner,
+       monitor.value_or(ui::ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
   // The first number shows before the dialog does.
   OnCountTick();
   ui::RunModal(*this);
   return goAhead_;
 }
 
-void CountdownDialog::Load(HWND owner, const ScreenRect& monitor) {
+void CountdownDialog::Load(HWND owner, const ui::ScreenRect& monitor) {
   if (IsLoaded()) return;
   RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -58,7 +59,7 @@ void CountdownDialog::Load(HWND owner, const ScreenRect& monitor) {
   params.width = frame.right - frame.left;
   params.height = frame.bottom - frame.top;
   // In the middle of the monitor, where the backdrop leaves nothing else to look at.
-  const ScreenRect place = CentredIn(monitor, params.width, params.height);
+  const ui::ScreenRect place = ui::CentredIn(monitor, params.width, params.height);
   params.left = place.left;
   params.top = place.top;
   Create(params);

@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "launcher/Countdown.h"
-#include "launcher/ScreenGeometry.h"
 #include "launcher/SessionEndMode.h"
 #include "ui/Controls.h"
+#include "ui/ScreenGeometry.h"
 #include "ui/Timer.h"
 #include "ui/Window.h"
 
@@ -31,7 +31,7 @@ class CountdownDialog : public ui::Window {
   // Shows the dialog modally over <owner> (none: over nothing) for the
   // session-end mode, centred on the monitor given (the primary one when none
   // is); true to go ahead, false to stop.
-  bool Ask(SessionEndMode mode, HWND owner = nullptr, std::optional<ScreenRect> monitor = std::nullopt);
+  bool Ask(SessionEndMode mode, HWND owner = nullptr, std::optional<ui::ScreenRect> monitor = std::nullopt);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -42,7 +42,7 @@ class CountdownDialog : public ui::Window {
   void OnDpiChanged(const RECT& suggested) override;
 
  private:
-  void Load(HWND owner, const ScreenRect& monitor);
+  void Load(HWND owner, const ui::ScreenRect& monitor);
   void OnCountTick();
   void Answer(bool goAhead);
 

@@ -85,6 +85,9 @@ void ButtonStrip::OnCreate() {
 }
 
 void ButtonStrip::Load() {
+  // A click brings the backdrop up at once, and registering a window class
+  // takes a few milliseconds under Wine: its class is registered now.
+  ui::Window::RegisterClassAhead(Backdrop::kClassName);
   settings_ = ReadStripSettings(windowSettings_);
   StayOnTop(settings_.topMost);
   menuState_ = MenuStateAtLoad(settings_, core::IsWindowsNT(services_.session));

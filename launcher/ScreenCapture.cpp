@@ -47,15 +47,13 @@ class Win32ScreenCapture : public ScreenCapture {
         sizeof(BITMAPINFOHEADER), picture.Width(), -picture.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     picture.bitmap.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const ui::UniqueMemoryDc copy(CreateCompatibleDC(screen.get()));
-    if (!picture.bitmap || !copy) return std::nullopt;
+    picture.dc.reset(CreateCompatibleDC(screen.get()));
+    if (!picture.bitmap || !picture.dc) return std::nullopt;
     picture.bits = static_cast<std::uint32_t*>(bits);
-    {
-      const ui::SelectedObject selected(copy.get(), picture.bitmap.get());
-      // CAPTUREBLT: layered windows too, as the user sees them.
-      BitBlt(copy.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
-             picture.place.top, SRCCOPY | CAPTUREBLT);
-    }
+    SelectObject(picture.dc.get(), picture.bitmap.get());
+    // CAPTUREBLT: layered windows too, as the user sees them.
+    BitBlt(picture.dc.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
+           picture.place.top, SRCCOPY | CAPTUREBLT);
     GdiFlush();
     return picture;
   }

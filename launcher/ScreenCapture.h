@@ -14,10 +14,12 @@
 
 namespace launcher {
 
-// A place of the virtual screen, at its physical pixels.
+// A place of the virtual screen, at its physical pixels. The bitmap is
+// declared before the memory DC it is selected into, so the DC goes first.
 struct ScreenPicture {
   ui::ScreenRect place;           // may start left of or above 0
   ui::UniqueBitmap bitmap;        // a 32-bit top-down DIB section
+  ui::UniqueMemoryDc dc;          // holds the bitmap, to paint from
   std::uint32_t* bits = nullptr;  // its pixels, 0x00RRGGBB, row by row
 
   int Width() const { return place.Width(); }

@@ -181,6 +181,26 @@ TEST(Window, TheProgramEndsWithItsMainWindowAndWithNoOther) {
   EXPECT_FALSE(main.IsLoaded());
 }
 
+TEST(Window, AClassRegisteredAheadServesItsFirstWindow) {
+  constexpr const wchar_t* kAhead = L"ui.test.Ahead";
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof info;
+  ASSERT_FALSE(GetClassInfoExW(GetModuleHandleW(nullptr), kAhead, &info));
+  ui::Window::RegisterClassAhead(kAhead);
+  EXPECT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), kAhead, &info));
+  struct Ahead : ui::Window {
+    void Load() {
+      ui::WindowParams params;
+      params.className = L"ui.test.Ahead";
+      params.style = WS_POPUP;
+      Create(params);
+    }
+  };
+  Ahead window;
+  window.Load();
+  EXPECT_EQ(ui::Window::FromHandle(window.Handle()), &window);
+}
+
 TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
   // A child window needs a parent: CreateWindowExW refuses this one.
   struct Orphan : ui::Window {

@@ -43,15 +43,15 @@ int ExpectedTimeOut(const std::wstring& stored) {
 }
 
 // Not a number: unchecked; a number: checked unless zero.
-int ExpectedCheckState(const std::wstring& stored) {
+bool ExpectedChecked(const std::wstring& stored) {
   const fuzz::Decimal d = fuzz::ReadDecimal(stored);
-  return d.isNumber && d.magnitude != L"0" ? 1 : 0;
+  return d.isNumber && d.magnitude != L"0";
 }
 
 bool SameState(const remote::ConsoleState& a, const remote::ConsoleState& b) {
   return a.history == b.history && a.settings.message == b.settings.message &&
-         a.settings.timeOut == b.settings.timeOut && a.settings.app == b.settings.app &&
-         a.settings.boot == b.settings.boot;
+         a.settings.timeOut == b.settings.timeOut && a.settings.forceClose == b.settings.forceClose &&
+         a.settings.restart == b.settings.restart;
 }
 
 }  // namespace
@@ -65,18 +65,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(store.sections == before, "loading leaves the store as it was");
   const remote::ConsoleInputs& s = state.settings;
   Require(s.timeOut >= remote::kMinTimeOut && s.timeOut <= remote::kMaxTimeOut, "TimeOut is 0..300");
-  Require(s.app == 0 || s.app == 1, "App is 0 or 1");
-  Require(s.boot == 0 || s.boot == 1, "Boot is 0 or 1");
   Require(s.timeOut == ExpectedTimeOut(Stored(before, remote::kInputsSection, L"TimeOut")),
           "TimeOut is the stored number clamped, or the default");
-  Require(s.app == ExpectedCheckState(Stored(before, remote::kInputsSection, L"App")),
+  Require(s.forceClose == ExpectedChecked(Stored(before, remote::kInputsSection, L"App")),
           "App is checked for a non-zero number");
-  Require(s.boot == ExpectedCheckState(Stored(before, remote::kInputsSection, L"Boot")),
+  Require(s.restart == ExpectedChecked(Stored(before, remote::kInputsSection, L"Boot")),
           "Boot is checked for a non-zero number");
   Require(s.message == Stored(before, remote::kInputsSection, L"Msg"), "Msg loads as stored");
   Require(state.history == ExpectedHistory(before), "the history stops at the first missing or empty key");
 
   remote::SaveConsoleState(store, state);
+  for (const wchar_t* key : {L"App", L"Boot"}) {
+    const std::wstring saved = Stored(store.sections, remote::kInputsSection, key);
+    Require(saved == L"0" || saved == L"1", "App and Boot are saved as 0 or 1");
+  }
   const auto& machines = store.sections[remote::kMachineSection];
   Require(machines.size() == state.history.size(), "the saved history keeps no other key");
   for (std::size_t i = 0; i < state.history.size(); ++i) {

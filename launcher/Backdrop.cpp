@@ -1,14 +1,14 @@
 #include "launcher/Backdrop.h"
 
-#include "core/Win32Error.h"
 #include "launcher/Darken.h"
 
 namespace launcher {
 namespace {
 
-// No border, no title bar, no taskbar button: the window is the screen.
+// No border, no title bar, no taskbar button: the window is the screen, over
+// every window that is not on top itself, taskbar included.
 constexpr DWORD kStyle = WS_POPUP;
-constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 // Never shown (the window has no title bar), but what a screen reader names
 // the frozen screen by.
 constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
@@ -16,7 +16,7 @@ constexpr const wchar_t* kCaption = L"VuriRivu 終了の確認";
 }  // namespace
 
 bool Backdrop::Cover(HWND owner) {
-  std::optional<ScreenPicture> picture = screen_.CaptureScreen(BoundingRect(screen_.Monitors()));
+  std::optional<ScreenPicture> picture = screen_.CaptureScreen(ui::BoundingRect(screen_.Monitors()));
   if (!picture) return false;
   Darken(picture->Pixels());
   Load(std::move(*picture), owner);
@@ -38,20 +38,7 @@ void Backdrop::Load(ScreenPicture picture, HWND owner) {
   params.width = picture.Width();
   params.height = picture.Height();
   Create(params);
-
-  try {
-    const ui::WindowDc screen(Handle());
-    imageDC_.reset(CreateCompatibleDC(screen.get()));
-    if (!imageDC_) throw core::Win32Error{"CreateCompatibleDC", GetLastError()};
-    picture_ = std::move(picture);
-    SelectObject(imageDC_.get(), picture_.bitmap.get());
-
-    // Over every window that is not on top itself, taskbar included.
-    StayOnTop(true);
-  } catch (...) {
-    Close(ui::CloseReason::Code);
-    throw;
-  }
+  picture_ = std::move(picture);
 }
 
 LRESULT Backdrop::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,17 +56,14 @@ LRESULT Backdrop::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Backdrop::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(Handle(), &paint);
-  if (dc && imageDC_) {
+  if (dc && picture_.dc) {
     const RECT& r = paint.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, imageDC_.get(), r.left, r.top, SRCCOPY);
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture_.dc.get(), r.left, r.top, SRCCOPY);
   }
   EndPaint(Handle(), &paint);
 }
 
 // The picture, the size of every monitor, goes with the window, however it goes.
-void Backdrop::OnUnload() {
-  imageDC_.reset();
-  picture_ = ScreenPicture{};
-}
+void Backdrop::OnUnload() { picture_ = ScreenPicture{}; }
 
 }  // namespace launcher

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "launcher/ScreenCapture.h"
-#include "ui/Handles.h"
 #include "ui/Window.h"
 
 namespace launcher {
@@ -33,11 +32,8 @@ class Backdrop : public ui::Window {
   void Paint();
 
   ScreenCapture& screen_;
-  // The picture the window paints itself from, the size of the virtual
-  // screen. The picture is declared first so the DC it is selected into goes
-  // before it.
+  // The picture the window paints itself from, the size of the virtual screen.
   ScreenPicture picture_;
-  ui::UniqueMemoryDc imageDC_;
 };
 
 }  // namespace launcher

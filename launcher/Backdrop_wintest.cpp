@@ -89,7 +89,7 @@ TEST_F(BackdropTest, OverTwoMonitorsItCapturesAndCoversBoth) {
   const RECT both{-800, 0, width, height};
   EXPECT_TRUE(EqualRect(&place, &both));
   ASSERT_EQ(capture.captured.size(), 1u);
-  EXPECT_EQ(capture.captured[0], (launcher::ScreenRect{-800, 0, width, height}));
+  EXPECT_EQ(capture.captured[0], (ui::ScreenRect{-800, 0, width, height}));
 }
 
 TEST_F(BackdropTest, AScreenThatCannotBeCapturedShowsNothingAndLeavesTheOwnerAlone) {

@@ -21,9 +21,13 @@ namespace {
 
 // SC_MONITORPOWER's argument for displays that are off (1 is low power, -1 on).
 constexpr LPARAM kDisplaysOff = 2;
-
-// focusSink_'s design place; the buttons always cover it.
-constexpr ui::TwipsRect kDummyBounds{1725, 0, 390, 315};
+// Where the focus sink stands, never seen: right of the small buttons,
+// beyond the client area, and under the large ones, which are brought in
+// front of it.
+constexpr ui::TwipsRect kFocusSinkPlace{1725, 0, 390, 315};
+// The window is made with room for a client area, so that its frame can be
+// measured; the layout gives it its size before it is shown.
+constexpr SIZE kSizeBeforeLayout{100, 40};
 
 HCURSOR HandCursor() {
   return static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(STRIP_HAND_CURSOR),
@@ -46,27 +50,30 @@ void ButtonStrip::Show() {
   params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
   params.left = 0;
   params.top = 0;
-  params.width = 100;
-  params.height = 40;
+  params.width = kSizeBeforeLayout.cx;
+  params.height = kSizeBeforeLayout.cy;
   Create(params);
   Load();
 }
 
 void ButtonStrip::OnCreate() {
-  const HWND form = Handle();
-  focusSink_.Create(form, kFocusSinkId, kDummyBounds);
-  tips_.Create(form);
+  const HWND window = Handle();
+  focusSink_.Create(window, kFocusSinkId, kFocusSinkPlace);
+  tips_.Create(window);
   const HCURSOR hand = HandCursor();
+  // Made at the places of small buttons; the layout places them for the
+  // settings before the strip shows.
+  const auto places = LayOutButtons(false, true);
   for (int i = 0; i < kButtonCount; ++i) {
     ui::PictureButton& button = buttons_[static_cast<std::size_t>(i)];
-    button.Create(form, kFirstButtonId + i, {i * 420, 0, 435, 420});
+    button.Create(window, kFirstButtonId + i, places[static_cast<std::size_t>(i)].bounds);
     button.OnMouseDown([this](ui::MouseButton pressed, POINT) { OnButtonMouseDown(pressed); });
     button.OnMouseUp([this](ui::MouseButton, POINT) { OnButtonMouseUp(); });
     tips_.Add(button.Handle(), kButtonTips[static_cast<std::size_t>(i)]);
     if (hand) SetControlCursor(button.Handle(), hand);
   }
-  SetTabOrder({buttons_[1].Handle(), buttons_[0].Handle(), buttons_[2].Handle(), focusSink_.Handle(),
-               buttons_[3].Handle()});
+  SetTabOrder({buttons_[kLogoffButton].Handle(), buttons_[kShutdownButton].Handle(),
+               buttons_[kRestartButton].Handle(), focusSink_.Handle(), buttons_[kStandbyButton].Handle()});
 
   const auto& items = MenuItems();
   for (int k = 0; k < kMenuItemCount; ++k) {
@@ -80,6 +87,9 @@ void ButtonStrip::OnCreate() {
 }
 
 void ButtonStrip::Load() {
+  // A click brings the backdrop up at once, and registering a window class
+  // takes a few milliseconds under Wine: its class is registered now.
+  ui::Window::RegisterClassAhead(Backdrop::kClassName);
   settings_ = ReadStripSettings(windowSettings_);
   StayOnTop(settings_.topMost);
   menuState_ = MenuStateAtLoad(settings_, core::IsWindowsNT(services_.session));
@@ -146,7 +156,7 @@ void ButtonStrip::OnMenuItem(int k) {
       ShowMenuState();
       ApplySettings();
       break;
-    case MenuOutcome::Unload:
+    case MenuOutcome::Quit:
       Close(ui::CloseReason::Code);
       break;
     case MenuOutcome::Nothing:

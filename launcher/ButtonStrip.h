@@ -34,7 +34,7 @@ class ButtonStrip : public ui::Window {
   // Loads the window, shows it without waiting and docks it.
   void Show();
 
-  // What the window holds, for the program's other windows and for tests.
+  // What the window holds, for tests.
   const StripSettings& Settings() const { return settings_; }
   const ui::PopupMenu& PopupMenu() const { return menu_; }
   const ui::PictureButton& Button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }

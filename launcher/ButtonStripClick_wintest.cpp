@@ -80,6 +80,12 @@ class ButtonStripClickTest : public ::testing::Test {
   void Set(const wchar_t* key, bool on) {
     store.sections[ButtonStrip::kSettingsSection][key] = on ? L"True" : L"False";
   }
+  // AutoEject on, and E: a removable drive.
+  void EjectingWithARemovableE() {
+    Set(L"AutoEject", true);
+    system.driveTypes[L'E'] = platform::kDriveRemovable;
+    volumes.driveTypes['E'] = platform::kDriveRemovable;
+  }
   std::shared_ptr<ButtonStrip> NewStrip() {
     return std::make_shared<ButtonStrip>(
         launcher::LauncherServices{system, session, power, volumes, capture, store});
@@ -150,9 +156,7 @@ TEST_F(ButtonStripClickTest, EachButtonConfirmedMakesItsOneRequestWhileTheBackdr
 }
 
 TEST_F(ButtonStripClickTest, ACancelLeavesTheStripDockedAndEjectsAndRequestsNothing) {
-  Set(L"AutoEject", true);
-  system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = platform::kDriveRemovable;
+  EjectingWithARemovableE();
   Click(2, Cancel);
   EXPECT_TRUE(dialogShown);
   EXPECT_THAT(Requests(), IsEmpty());
@@ -205,9 +209,7 @@ TEST_F(ButtonStripClickTest, StandbyOnAMachineWithoutItSaysSoOverTheBackdropAndR
 }
 
 TEST_F(ButtonStripClickTest, LogOffWithAutoEjectEjectsOnceAfterTheGoAheadAndBeforeTheRequest) {
-  Set(L"AutoEject", true);
-  system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = platform::kDriveRemovable;
+  EjectingWithARemovableE();
   std::vector<std::string> driveCallsBeforeGoAhead;
   Click(1, [&](HWND dialog) {
     driveCallsBeforeGoAhead = volumes.log.Lines();
@@ -294,9 +296,7 @@ TEST_F(ButtonStripClickTest, TheCountdownStandsInTheMiddleOfTheStripsMonitor) {
 }
 
 TEST_F(ButtonStripClickTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesTheCountdownAsAStop) {
-  Set(L"AutoEject", true);
-  system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = platform::kDriveRemovable;
+  EjectingWithARemovableE();
   std::vector<LRESULT> answers;
   std::atomic<bool> allAnswered{false};
   std::thread asker;
@@ -333,9 +333,7 @@ TEST_F(ButtonStripClickTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesT
 // as asked and closes, and the backdrop and the countdown it owns go with it,
 // the countdown as a stop.
 TEST_F(ButtonStripClickTest, TheStripEndingWithTheSessionTakesTheBackdropAndTheCountdownWithIt) {
-  Set(L"AutoEject", true);
-  system.driveTypes[L'E'] = platform::kDriveRemovable;
-  volumes.driveTypes['E'] = platform::kDriveRemovable;
+  EjectingWithARemovableE();
   std::thread asker;
   Click(0, [&](HWND) {
     const HWND owner = strip->Handle();

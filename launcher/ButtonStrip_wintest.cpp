@@ -32,6 +32,7 @@ bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b
 namespace {
 
 using launcher::ButtonStrip;
+using launcher::Corner;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
@@ -135,7 +136,7 @@ TEST_F(ButtonStripTest, EachCornerDocksAndWritesAllSix) {
   for (int k : {1, 2, 3, 3, 0}) {
     store.log.Clear();
     Choose(k);
-    EXPECT_EQ(strip->Settings().corner, k);
+    EXPECT_EQ(strip->Settings().corner, launcher::MenuItems()[static_cast<std::size_t>(k)].corner);
     for (int corner = 0; corner < 4; ++corner)
       EXPECT_EQ(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(corner)), corner == k) << k;
     const RECT outer = Outer();
@@ -168,7 +169,7 @@ TEST_F(ButtonStripTest, EachCheckItemChangesItsSettingRedocksAndWritesAllSix) {
     EXPECT_EQ(Outer().top, Area().top) << c.item;
   }
   EXPECT_TRUE(TopMost());
-  EXPECT_EQ(strip->Settings(), (launcher::StripSettings{1, true, true, true, true, true}));
+  EXPECT_EQ(strip->Settings(), (launcher::StripSettings{Corner::TopRight, true, true, true, true, true}));
 
   store.log.Clear();
   Choose(5);
@@ -281,7 +282,7 @@ TEST_F(ButtonStripTest, ASettingBroadcastRedocksInTheSameCornerOfTheNewWorkArea)
   EXPECT_EQ(Outer().right, Area().right);
   EXPECT_EQ(Outer().bottom, Area().bottom);
   EXPECT_EQ(Writes().size(), 6u);
-  EXPECT_EQ(strip->Settings().corner, 2);
+  EXPECT_EQ(strip->Settings().corner, Corner::BottomRight);
   // Other messages leave it alone.
   store.log.Clear();
   SendMessageW(strip->Handle(), WM_DISPLAYCHANGE, 32, 0);
@@ -304,7 +305,7 @@ TEST_F(ButtonStripTest, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   Put(L"TopMost", L"vielleicht");
   Put(L"Standby", L"True");
   strip->Show();
-  EXPECT_EQ(strip->Settings().corner, 0);
+  EXPECT_EQ(strip->Settings().corner, Corner::TopLeft);
   EXPECT_FALSE(strip->Settings().topMost);
   EXPECT_TRUE(strip->PopupMenu().IsChecked(ButtonStrip::MenuItemId(0)));
   EXPECT_EQ(Outer().left, Area().left);
@@ -317,7 +318,7 @@ TEST_F(ButtonStripTest, ACorruptedStoreDocksTopLeftAndIsWrittenBackSound) {
   strip->Close();
   Put(L"Pos", L"links");
   second->Show();
-  EXPECT_EQ(second->Settings().corner, 0);
+  EXPECT_EQ(second->Settings().corner, Corner::TopLeft);
 }
 
 TEST_F(ButtonStripTest, TheEndOfTheSessionEjectsFirstWhenAskedAndIsNeverRefused) {

@@ -19,16 +19,15 @@ CountdownCaptions CountdownCaptionsFor(SessionEndMode mode) {
   return {L"終了", L"秒後に終了します"};
 }
 
-std::optional<int> SignalLamp(std::int16_t count) {
+std::optional<int> SignalLamp(int count) {
   if (count < 0 || count > 9) return std::nullopt;
   // 9, 6, 3, 0 green; 8, 5, 2 yellow; 7, 4, 1 red.
   return (9 - count) % 3;
 }
 
-CountdownStep NextCountdownStep(std::int16_t count, const std::wstring& suffix) {
+CountdownStep NextCountdownStep(int count, const std::wstring& suffix) {
   CountdownStep step;
-  // The count never runs below zero; the lowest value only keeps the step defined.
-  step.count = count == INT16_MIN ? count : static_cast<std::int16_t>(count - 1);
+  step.count = count - 1;
   step.label = std::wstring(core::Decimal(step.count)) + suffix;
   step.lamp = SignalLamp(step.count);
   step.finished = step.count <= 0;

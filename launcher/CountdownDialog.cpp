@@ -1,6 +1,5 @@
 #include "launcher/CountdownDialog.h"
 
-#include "launcher/Countdown.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/ScreenTwips.h"
@@ -11,13 +10,14 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// The client area and the controls, in twips.
+// The client area and the controls, in twips. The three lamps stand on one
+// spot; one at a time shows.
 constexpr int kClientWidth = 3435;
 constexpr int kClientHeight = 1320;
-constexpr ui::TwipsRect kImgIconPlace{150, 150, 480, 480};
-constexpr ui::TwipsRect kLblMsgPlace{750, 300, 2655, 315};
-constexpr ui::TwipsRect kCmdOKPlace{360, 810, 1300, 315};
-constexpr ui::TwipsRect kCmdCancelPlace{1800, 810, 1300, 315};
+constexpr ui::TwipsRect kLampPlace{150, 150, 480, 480};
+constexpr ui::TwipsRect kMessagePlace{750, 300, 2655, 315};
+constexpr ui::TwipsRect kOkPlace{360, 810, 1300, 315};
+constexpr ui::TwipsRect kCancelPlace{1800, 810, 1300, 315};
 
 // The signal icons are resources 300 (green lit), 301 (yellow) and 302 (red);
 // see res/signals.rc.in.
@@ -26,7 +26,7 @@ constexpr int kSignalIconResource0 = 300;
 HICON SignalIcon(int lamp, int pixelsPerInch) {
   // Loaded at the size the image shows, so the picture drawn for that size is
   // shown pixel for pixel. Shared icons live as long as the program.
-  const int size = ui::TwipsToPixels(kImgIconPlace.width, pixelsPerInch);
+  const int size = ui::TwipsToPixels(kLampPlace.width, pixelsPerInch);
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                        MAKEINTRESOURCEW(kSignalIconResource0 + lamp), IMAGE_ICON, size, size,
                                        LR_SHARED));
@@ -34,35 +34,32 @@ HICON SignalIcon(int lamp, int pixelsPerInch) {
 
 }  // namespace
 
-bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ScreenRect> monitor) {
-  count_ = 10;
-  cancelled_ = true;
-  mode_ = mode;
-  Load(owner, monitor.value_or(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
-  lamps_[1].SetVisible(false);
-  lamps_[2].SetVisible(false);
-  SetWindowTextW(Handle(), ui::ProgramTitle().c_str());
-  const CountdownCaptions captions = CountdownCaptionsFor(mode_);
-  ok_.SetText(captions.okCaption);
-  messageSuffix_ = captions.suffix;
+bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ui::ScreenRect> monitor) {
+  count_ = kCountdownStart;
+  goAhead_ = false;
+  captions_ = CountdownCaptionsFor(mode);
+  Load(owner,
+       monitor.value_or(ui::ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+  // The first number shows before the dialog does.
   OnCountTick();
   ui::RunModal(*this);
-  return !cancelled_;
+  return goAhead_;
 }
 
-void CountdownDialog::Load(HWND owner, const ScreenRect& monitor) {
+void CountdownDialog::Load(HWND owner, const ui::ScreenRect& monitor) {
   if (IsLoaded()) return;
   RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   ui::WindowParams params;
   params.className = kClassName;
+  params.caption = ui::ProgramTitle();
   params.style = kStyle;
   params.exStyle = kExStyle;
   params.owner = owner;
   params.width = frame.right - frame.left;
   params.height = frame.bottom - frame.top;
   // In the middle of the monitor, where the backdrop leaves nothing else to look at.
-  const ScreenRect place = CentredIn(monitor, params.width, params.height);
+  const ui::ScreenRect place = ui::CentredIn(monitor, params.width, params.height);
   params.left = place.left;
   params.top = place.top;
   Create(params);
@@ -71,25 +68,23 @@ void CountdownDialog::Load(HWND owner, const ScreenRect& monitor) {
   StayOnTop(true);
 }
 
-void CountdownDialog::Unload() { Close(ui::CloseReason::Code); }
-
 void CountdownDialog::OnCreate() {
   // Made in tab order: OK first (it has the focus), then the label, then Cancel.
-  const HWND form = Handle();
-  ok_.Create(form, kOkId, kDesignOkCaption, kCmdOKPlace, true);
-  message_.Create(form, kMessageId, kDesignMessage, kLblMsgPlace);
-  cancel_.Create(form, kCancelId, L"キャンセル", kCmdCancelPlace);
+  const HWND window = Handle();
+  ok_.Create(window, kOkId, captions_.okCaption, kOkPlace, true);
+  message_.Create(window, kMessageId, L"", kMessagePlace);
+  cancel_.Create(window, kCancelId, L"キャンセル", kCancelPlace);
   for (int i = 0; i < static_cast<int>(lamps_.size()); ++i)
-    lamps_[i].Create(form, kFirstLampId + i, SignalIcon(i, ui::DpiOf(form)), kImgIconPlace);
+    lamps_[i].Create(window, kFirstLampId + i, SignalIcon(i, ui::DpiOf(window)), kLampPlace);
 }
 
 void CountdownDialog::OnDpiChanged(const RECT& suggested) {
   ui::Window::OnDpiChanged(suggested);
-  ok_.Rescale(kCmdOKPlace);
-  message_.Rescale(kLblMsgPlace);
-  cancel_.Rescale(kCmdCancelPlace);
+  ok_.Rescale(kOkPlace);
+  message_.Rescale(kMessagePlace);
+  cancel_.Rescale(kCancelPlace);
   for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) {
-    lamps_[i].Rescale(kImgIconPlace);
+    lamps_[i].Rescale(kLampPlace);
     lamps_[i].SetIcon(SignalIcon(i, ui::DpiOf(Handle())));
   }
 }
@@ -113,10 +108,10 @@ bool CountdownDialog::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
   switch (id) {
     case kOkId:
-      OnOk();
+      Answer(true);
       return true;
     case kCancelId:
-      OnCancel();
+      Answer(false);
       return true;
   }
   return false;
@@ -130,7 +125,7 @@ void CountdownDialog::OnTimer(UINT_PTR id) {
 // never overlaps the next tick and the next one comes a full interval later.
 void CountdownDialog::OnCountTick() {
   countTimer_.Stop();
-  const CountdownStep step = NextCountdownStep(count_, messageSuffix_);
+  const CountdownStep step = NextCountdownStep(count_, captions_.suffix);
   count_ = step.count;
   message_.SetText(step.label);
   // A screen reader hears the count from the label's name changing; the
@@ -139,22 +134,18 @@ void CountdownDialog::OnCountTick() {
   if (step.lamp) {
     for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) lamps_[i].SetVisible(i == *step.lamp);
   }
-  if (!step.finished) {
-    countTimer_.Start();
+  if (step.finished) {
+    Answer(true);
   } else {
-    cancelled_ = false;
-    Unload();
+    countTimer_.Start();
   }
 }
 
-void CountdownDialog::OnOk() {
-  cancelled_ = false;
-  Unload();
-}
-
-void CountdownDialog::OnCancel() {
-  cancelled_ = true;
-  Unload();
+// Only OK and the count running out go ahead; every other way of closing
+// the dialog stops.
+void CountdownDialog::Answer(bool goAhead) {
+  goAhead_ = goAhead;
+  Close(ui::CloseReason::Code);
 }
 
 void CountdownDialog::OnUnload() { countTimer_.Stop(); }

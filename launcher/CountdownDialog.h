@@ -7,13 +7,12 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <string>
 
-#include "launcher/ScreenGeometry.h"
+#include "launcher/Countdown.h"
 #include "launcher/SessionEndMode.h"
 #include "ui/Controls.h"
+#include "ui/ScreenGeometry.h"
 #include "ui/Timer.h"
 #include "ui/Window.h"
 
@@ -32,7 +31,7 @@ class CountdownDialog : public ui::Window {
   // Shows the dialog modally over <owner> (none: over nothing) for the
   // session-end mode, centred on the monitor given (the primary one when none
   // is); true to go ahead, false to stop.
-  bool Ask(SessionEndMode mode, HWND owner = nullptr, std::optional<ScreenRect> monitor = std::nullopt);
+  bool Ask(SessionEndMode mode, HWND owner = nullptr, std::optional<ui::ScreenRect> monitor = std::nullopt);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,19 +42,16 @@ class CountdownDialog : public ui::Window {
   void OnDpiChanged(const RECT& suggested) override;
 
  private:
-  void Load(HWND owner, const ScreenRect& monitor);
-  void Unload();
+  void Load(HWND owner, const ui::ScreenRect& monitor);
   void OnCountTick();
-  void OnOk();
-  void OnCancel();
+  void Answer(bool goAhead);
 
-  std::int16_t count_ = 0;
-  bool cancelled_ = false;
-  SessionEndMode mode_ = SessionEndMode::Shutdown;
+  int count_ = kCountdownStart;
+  bool goAhead_ = false;
+  CountdownCaptions captions_;
 
   std::array<ui::Image, 3> lamps_;
   ui::Label message_;
-  std::wstring messageSuffix_;  // the message suffix of the mode; empty by design
   ui::Button ok_;
   ui::Button cancel_;
   ui::Timer countTimer_{*this, kCountIntervalMs};

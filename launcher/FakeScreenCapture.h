@@ -12,18 +12,18 @@ class FakeScreenCapture : public launcher::ScreenCapture {
   int captures = 0;
   bool fails = false;
   // Where the monitors stand, the primary first; empty: the real ones.
-  std::vector<launcher::ScreenRect> monitors;
+  std::vector<ui::ScreenRect> monitors;
   // The monitor every window stands on, by its index in monitors.
   std::size_t holding = 0;
-  std::vector<launcher::ScreenRect> captured;
+  std::vector<ui::ScreenRect> captured;
 
-  std::vector<launcher::ScreenRect> Monitors() override {
+  std::vector<ui::ScreenRect> Monitors() override {
     return monitors.empty() ? launcher::DesktopScreenCapture().Monitors() : monitors;
   }
-  launcher::ScreenRect MonitorHolding(HWND window) override {
+  ui::ScreenRect MonitorHolding(HWND window) override {
     return monitors.empty() ? launcher::DesktopScreenCapture().MonitorHolding(window) : monitors.at(holding);
   }
-  std::optional<launcher::ScreenPicture> CaptureScreen(const launcher::ScreenRect& place) override {
+  std::optional<launcher::ScreenPicture> CaptureScreen(const ui::ScreenRect& place) override {
     ++captures;
     captured.push_back(place);
     if (fails) return std::nullopt;

@@ -1,9 +1,6 @@
 #include "launcher/MediaEjector.h"
 
-#include <utility>
-
 #include "core/Text.h"
-#include "platform/SystemServices.h"
 
 namespace launcher {
 namespace {
@@ -58,8 +55,9 @@ void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) n
   for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
     try {
       const std::wstring drive(1, letter);
-      // A drive that fails keeps its medium; nothing is shown, the session end goes on.
-      if (system.DriveType(drive) == platform::kDriveRemovable) EjectDrive(volumes, drive);
+      // A drive that fails keeps its medium: its failure is shown nowhere, and
+      // the scan and the session end go on.
+      if (system.DriveType(drive) == platform::kDriveRemovable) static_cast<void>(EjectDrive(volumes, drive));
     } catch (...) {
       // Nor may anything raised on the way keep the other drives in.
     }

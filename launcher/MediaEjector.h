@@ -1,7 +1,9 @@
 #pragma once
 // Taking the media out of removable drives before the session ends: unmount
 // the file system, release any removal lock, push the medium out. Nothing is
-// ever shown; a failing drive is passed over.
+// ever shown; a failing drive is passed over. Each drive's ejection answers
+// with the record of its failing step, the failure's number and message; the
+// scan of every drive reads none of them.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,7 +27,6 @@ inline constexpr std::uint32_t kLockRetryMilliseconds = 500;
 struct EjectFailure {
   std::uint32_t number = 0;
   std::wstring message;
-  bool Failed() const { return number != 0; }
 };
 
 // The message of each failure number; empty for a number that is not one of ours.
@@ -35,8 +36,9 @@ std::wstring EjectMessage(std::uint32_t number);
 void EjectRemovableMedia(platform::SystemServices& system, VolumeApi& volumes) noexcept;
 
 // One drive; only the first character of drive counts. The failing step's
-// number and message, if one failed, once the volume has been closed.
-EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive);
+// number and message, if one failed, once the volume has been closed: a
+// result its caller takes or passes over on purpose.
+[[nodiscard]] EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive);
 
 // The steps; each records its failure and returns kInvalidVolume or false, never raises.
 VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailure& failure);

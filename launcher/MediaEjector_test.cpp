@@ -33,7 +33,7 @@ long CountOf(const std::vector<std::string>& lines, const std::string& line) {
 
 EjectFailure FailureOf(FakeVolumeApi& api, std::wstring_view drive) {
   const EjectFailure failure = EjectDrive(api, drive);
-  EXPECT_TRUE(failure.Failed()) << "EjectDrive reported no failure";
+  EXPECT_NE(failure.number, 0u) << "EjectDrive reported no failure";
   return failure;
 }
 
@@ -47,13 +47,13 @@ class EjectDriveTest : public testing::Test {
 };
 
 TEST_F(EjectDriveTest, ARemovableDriveIsLockedDismountedReleasedAndEjected) {
-  EXPECT_FALSE(EjectDrive(api, L"E").Failed());
+  EXPECT_EQ(EjectDrive(api, L"E").number, 0u);
   EXPECT_EQ(api.log.Lines(), CleanEject("E", "0x101"));
 }
 
 TEST_F(EjectDriveTest, OnlyTheFirstCharacterNamesTheDriveInEitherCase) {
-  EjectDrive(api, L"e:\\data");
-  EjectDrive(api, L"f");
+  EXPECT_EQ(EjectDrive(api, L"e:\\data").number, 0u);
+  EXPECT_EQ(EjectDrive(api, L"f").number, 0u);
   auto expected = CleanEject("E", "0x101");
   const auto second = CleanEject("F", "0x102");
   expected.insert(expected.end(), second.begin(), second.end());
@@ -113,7 +113,7 @@ TEST_F(EjectDriveTest, ABusyVolumeIsTriedTwentyOneTimesHalfASecondApartThenLeftM
 
 TEST_F(EjectDriveTest, ALockThatHoldsOnALaterAttemptGoesOn) {
   api.lockFailures['E'] = 20;
-  EXPECT_FALSE(EjectDrive(api, L"E").Failed());
+  EXPECT_EQ(EjectDrive(api, L"E").number, 0u);
   const auto& lines = api.log.Lines();
   EXPECT_EQ(CountOf(lines, "Lock(0x101)"), 21);
   EXPECT_EQ(CountOf(lines, "Sleep(500)"), 20);
@@ -152,7 +152,7 @@ TEST(EjectSteps, SetMediaRemovalAsksForTheFlagItIsGiven) {
   const VolumeHandle volume = OpenDriveVolume(api, L"E", failure);
   EXPECT_TRUE(SetMediaRemoval(api, volume, true, failure));
   EXPECT_TRUE(SetMediaRemoval(api, volume, false, failure));
-  EXPECT_FALSE(failure.Failed());
+  EXPECT_EQ(failure.number, 0u);
   EXPECT_THAT(api.log.Lines(),
               ElementsAre(testing::_, testing::_, "PreventRemoval(0x101, 1)", "PreventRemoval(0x101, 0)"));
 }
@@ -166,7 +166,7 @@ TEST(EjectSteps, AStepThatSucceedsLeavesTheRecordEmptyAndOneThatFailsFillsIt) {
   EXPECT_EQ(volume, 0x101);
   EXPECT_TRUE(LockDriveVolume(api, volume, failure));
   EXPECT_TRUE(DismountDriveVolume(api, volume, failure));
-  EXPECT_FALSE(failure.Failed());
+  EXPECT_EQ(failure.number, 0u);
   EXPECT_FALSE(EjectDriveMedia(api, volume, failure));
   EXPECT_EQ(failure.number, kEjectEjectFailed);
   EXPECT_EQ(failure.message, EjectMessage(kEjectEjectFailed));

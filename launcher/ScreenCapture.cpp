@@ -3,7 +3,7 @@
 namespace launcher {
 namespace {
 
-ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+ui::ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // A named function: only it has the calling convention EnumDisplayMonitors
 // needs on 32-bit Windows.
@@ -11,8 +11,8 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-  auto& monitors = *reinterpret_cast<std::vector<ScreenRect>*>(found);
-  const ScreenRect place = FromRect(info.rcMonitor);
+  auto& monitors = *reinterpret_cast<std::vector<ui::ScreenRect>*>(found);
+  const ui::ScreenRect place = FromRect(info.rcMonitor);
   if (info.dwFlags & MONITORINFOF_PRIMARY) {
     monitors.insert(monitors.begin(), place);
   } else {
@@ -23,20 +23,20 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
 
 class Win32ScreenCapture : public ScreenCapture {
  public:
-  std::vector<ScreenRect> Monitors() override {
-    std::vector<ScreenRect> monitors;
+  std::vector<ui::ScreenRect> Monitors() override {
+    std::vector<ui::ScreenRect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
   }
 
-  ScreenRect MonitorHolding(HWND window) override {
+  ui::ScreenRect MonitorHolding(HWND window) override {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
     return FromRect(info.rcMonitor);
   }
 
-  std::optional<ScreenPicture> CaptureScreen(const ScreenRect& place) override {
+  std::optional<ScreenPicture> CaptureScreen(const ui::ScreenRect& place) override {
     ScreenPicture picture;
     picture.place = place;
     // The screen's DC spans every monitor, in virtual-screen coordinates.
@@ -47,15 +47,13 @@ class Win32ScreenCapture : public ScreenCapture {
         sizeof(BITMAPINFOHEADER), picture.Width(), -picture.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     picture.bitmap.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const ui::UniqueMemoryDc copy(CreateCompatibleDC(screen.get()));
-    if (!picture.bitmap || !copy) return std::nullopt;
+    picture.dc.reset(CreateCompatibleDC(screen.get()));
+    if (!picture.bitmap || !picture.dc) return std::nullopt;
     picture.bits = static_cast<std::uint32_t*>(bits);
-    {
-      const ui::SelectedObject selected(copy.get(), picture.bitmap.get());
-      // CAPTUREBLT: layered windows too, as the user sees them.
-      BitBlt(copy.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
-             picture.place.top, SRCCOPY | CAPTUREBLT);
-    }
+    SelectObject(picture.dc.get(), picture.bitmap.get());
+    // CAPTUREBLT: layered windows too, as the user sees them.
+    BitBlt(picture.dc.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
+           picture.place.top, SRCCOPY | CAPTUREBLT);
     GdiFlush();
     return picture;
   }

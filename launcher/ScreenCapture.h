@@ -9,15 +9,17 @@
 #include <span>
 #include <vector>
 
-#include "launcher/ScreenGeometry.h"
 #include "ui/Handles.h"
+#include "ui/ScreenGeometry.h"
 
 namespace launcher {
 
-// A place of the virtual screen, at its physical pixels.
+// A place of the virtual screen, at its physical pixels. The bitmap is
+// declared before the memory DC it is selected into, so the DC goes first.
 struct ScreenPicture {
-  ScreenRect place;               // may start left of or above 0
+  ui::ScreenRect place;           // may start left of or above 0
   ui::UniqueBitmap bitmap;        // a 32-bit top-down DIB section
+  ui::UniqueMemoryDc dc;          // holds the bitmap, to paint from
   std::uint32_t* bits = nullptr;  // its pixels, 0x00RRGGBB, row by row
 
   int Width() const { return place.Width(); }
@@ -31,12 +33,12 @@ class ScreenCapture {
  public:
   virtual ~ScreenCapture() = default;
   // Every monitor, the primary first.
-  virtual std::vector<ScreenRect> Monitors() = 0;
+  virtual std::vector<ui::ScreenRect> Monitors() = 0;
   // The monitor a window stands on (most of it); the primary for none.
-  virtual ScreenRect MonitorHolding(HWND window) = 0;
+  virtual ui::ScreenRect MonitorHolding(HWND window) = 0;
   // That place of the screen, or nothing when it cannot be read or there is
   // no memory for a picture that size.
-  virtual std::optional<ScreenPicture> CaptureScreen(const ScreenRect& place) = 0;
+  virtual std::optional<ScreenPicture> CaptureScreen(const ui::ScreenRect& place) = 0;
 };
 
 // The real screen.

@@ -1,16 +1,18 @@
 #include "launcher/SessionEndMode.h"
 
+#include "launcher/StripLayout.h"
+
 namespace launcher {
 
 std::optional<SessionEndMode> ModeOfButton(int buttonIndex, bool powerOff) {
   switch (buttonIndex) {
-    case 0:
+    case kShutdownButton:
       return powerOff ? SessionEndMode::PowerOff : SessionEndMode::Shutdown;
-    case 1:
+    case kLogoffButton:
       return SessionEndMode::Logoff;
-    case 2:
+    case kRestartButton:
       return SessionEndMode::Restart;
-    case 3:
+    case kStandbyButton:
       return SessionEndMode::Standby;
     default:
       return std::nullopt;

@@ -1,7 +1,5 @@
 #include "launcher/StripLayout.h"
 
-#include "launcher/StripSettings.h"
-
 namespace launcher {
 namespace {
 
@@ -36,19 +34,20 @@ Size OuterSize(int visibleButtons, Size button, Size frame) {
           frame.height + button.height};
 }
 
-Point DockPosition(int pos, const platform::WorkArea& area, Size outer) {
+Point DockPosition(Corner corner, const platform::WorkArea& area, Size outer) {
   const int right = area.right - outer.width;
   const int bottom = area.bottom - outer.height;
-  switch (pos) {
-    case kTopRight:
+  switch (corner) {
+    case Corner::TopRight:
       return {right, area.top};
-    case kBottomRight:
+    case Corner::BottomRight:
       return {right, bottom};
-    case kBottomLeft:
+    case Corner::BottomLeft:
       return {area.left, bottom};
-    default:
-      return {area.left, area.top};
+    case Corner::TopLeft:
+      break;
   }
+  return {area.left, area.top};
 }
 
 }  // namespace launcher

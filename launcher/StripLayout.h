@@ -4,13 +4,18 @@
 // window docks in pixels, in the work area as Windows gives it.
 #include <array>
 
+#include "launcher/StripSettings.h"
 #include "platform/SystemServices.h"
 #include "ui/Twips.h"
 
 namespace launcher {
 
-inline constexpr int kButtonCount = 4;
+// The buttons, left to right, by index.
+inline constexpr int kShutdownButton = 0;
+inline constexpr int kLogoffButton = 1;
+inline constexpr int kRestartButton = 2;
 inline constexpr int kStandbyButton = 3;
+inline constexpr int kButtonCount = 4;
 // Each button is this much wider than its step and reaches under its right
 // neighbour, which is brought to the front later and covers the overlap.
 inline constexpr int kButtonOverlap = 15;
@@ -42,8 +47,7 @@ struct Point {
   friend bool operator==(const Point&, const Point&) = default;
 };
 
-// The window's outer top-left corner in the corner pos of the work area; a
-// pos other than 1 to 3 docks top left.
-Point DockPosition(int pos, const platform::WorkArea& area, Size outer);
+// The window's outer top-left corner in that corner of the work area.
+Point DockPosition(Corner corner, const platform::WorkArea& area, Size outer);
 
 }  // namespace launcher

@@ -4,6 +4,7 @@
 
 namespace {
 
+using launcher::Corner;
 using launcher::DockPosition;
 using launcher::LayOutButtons;
 using launcher::OuterSize;
@@ -67,10 +68,10 @@ TEST(OuterSize, AddsTheFrameAsMeasured) {
 TEST(DockPosition, PutsEachCornerOnTheWorkArea) {
   const WorkArea screen{0, 0, 1024, 738};
   const Size outer{90, 34};
-  EXPECT_EQ(DockPosition(0, screen, outer), (Point{0, 0}));
-  EXPECT_EQ(DockPosition(1, screen, outer), (Point{934, 0}));
-  EXPECT_EQ(DockPosition(2, screen, outer), (Point{934, 704}));
-  EXPECT_EQ(DockPosition(3, screen, outer), (Point{0, 704}));
+  EXPECT_EQ(DockPosition(Corner::TopLeft, screen, outer), (Point{0, 0}));
+  EXPECT_EQ(DockPosition(Corner::TopRight, screen, outer), (Point{934, 0}));
+  EXPECT_EQ(DockPosition(Corner::BottomRight, screen, outer), (Point{934, 704}));
+  EXPECT_EQ(DockPosition(Corner::BottomLeft, screen, outer), (Point{0, 704}));
 }
 
 TEST(DockPosition, FollowsAWorkAreaThatDoesNotStartAtTheOrigin) {
@@ -80,10 +81,10 @@ TEST(DockPosition, FollowsAWorkAreaThatDoesNotStartAtTheOrigin) {
     for (const bool standby : {false, true}) {
       const Size client = ClientArea(large, standby);
       const Size outer{client.width + kFrame.width, client.height + kFrame.height};
-      const Point topLeft = DockPosition(0, area, outer);
-      const Point topRight = DockPosition(1, area, outer);
-      const Point bottomRight = DockPosition(2, area, outer);
-      const Point bottomLeft = DockPosition(3, area, outer);
+      const Point topLeft = DockPosition(Corner::TopLeft, area, outer);
+      const Point topRight = DockPosition(Corner::TopRight, area, outer);
+      const Point bottomRight = DockPosition(Corner::BottomRight, area, outer);
+      const Point bottomLeft = DockPosition(Corner::BottomLeft, area, outer);
       EXPECT_EQ(topLeft, (Point{900, 450}));
       EXPECT_EQ(topRight.left + outer.width, 900 + 14460);
       EXPECT_EQ(topRight.top, 450);
@@ -99,15 +100,10 @@ TEST(DockPosition, AWiderWindowKeepsItsRightEdgeInARightCorner) {
   const Size three = OuterSize(3, {435, 420}, kFrame);
   const Size four = OuterSize(4, {435, 420}, kFrame);
   EXPECT_EQ(four.width - three.width, 420);
-  EXPECT_EQ(DockPosition(1, area, three).left + three.width, 0);
-  EXPECT_EQ(DockPosition(1, area, four).left + four.width, 0);
-  EXPECT_EQ(DockPosition(2, area, four).left, DockPosition(2, area, three).left - 420);
-}
-
-TEST(DockPosition, AnUnknownCornerDocksTopLeft) {
-  const WorkArea area{300, 200, 9300, 7000};
-  EXPECT_EQ(DockPosition(4, area, {1000, 500}), (Point{300, 200}));
-  EXPECT_EQ(DockPosition(-1, area, {1000, 500}), (Point{300, 200}));
+  EXPECT_EQ(DockPosition(Corner::TopRight, area, three).left + three.width, 0);
+  EXPECT_EQ(DockPosition(Corner::TopRight, area, four).left + four.width, 0);
+  EXPECT_EQ(DockPosition(Corner::BottomRight, area, four).left,
+            DockPosition(Corner::BottomRight, area, three).left - 420);
 }
 
 }  // namespace

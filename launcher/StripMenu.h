@@ -1,5 +1,5 @@
 #pragma once
-// The launcher's popup menu items 0 to 12: what each item is, its
+// The launcher's popup menu: its items in the order shown, what each is, its
 // check and enabled state, and what choosing it does to the settings.
 #include <array>
 
@@ -8,13 +8,14 @@
 namespace launcher {
 
 inline constexpr int kMenuItemCount = 13;
-inline constexpr int kMenuQuit = 12;
 
 enum class MenuItemKind { Corner, Separator, Check, NtOnlyCheck, Quit };
 
 struct MenuItem {
   const wchar_t* caption;
   MenuItemKind kind;
+  Corner corner = Corner::TopLeft;         // where a corner item docks the strip
+  bool StripSettings::*setting = nullptr;  // the setting a check item holds
 };
 
 const std::array<MenuItem, kMenuItemCount>& MenuItems();
@@ -30,10 +31,10 @@ struct MenuState {
 // what was stored.
 MenuState MenuStateAtLoad(const StripSettings& settings, bool isWindowsNT);
 
-enum class MenuOutcome { ApplySettings, Unload, Nothing };
+enum class MenuOutcome { ApplySettings, Quit, Nothing };
 
-// Item k was chosen: a corner moves the radio mark and Pos; a check item
-// inverts its mark and its setting takes the new mark. A separator or a
+// Item k was chosen: a corner moves the radio mark and the corner; a check
+// item inverts its mark and its setting takes the new mark. A separator or a
 // disabled item does nothing.
 MenuOutcome ChooseMenuItem(int k, MenuState& state, StripSettings& settings);
 

@@ -7,6 +7,7 @@
 namespace {
 
 using launcher::ChooseMenuItem;
+using launcher::Corner;
 using launcher::MenuItemKind;
 using launcher::MenuOutcome;
 using launcher::MenuState;
@@ -38,7 +39,7 @@ TEST(MenuItems, CaptionsAndKindsInOrder) {
 }
 
 TEST(MenuStateAtLoad, ChecksFollowTheSettings) {
-  const StripSettings s{2, true, false, true, false, true};
+  const StripSettings s{Corner::BottomRight, true, false, true, false, true};
   const MenuState state = MenuStateAtLoad(s, true);
   const bool expected[] = {false, false, true,  false, false, true, false,
                            true,  true,  false, false, false, false};
@@ -49,7 +50,7 @@ TEST(MenuStateAtLoad, ChecksFollowTheSettings) {
 }
 
 TEST(MenuStateAtLoad, OffWindowsNtThePowerAndEjectItemsAreDisabledAndClear) {
-  const StripSettings s{0, false, false, true, true, false};
+  const StripSettings s{Corner::TopLeft, false, false, true, true, false};
   const MenuState state = MenuStateAtLoad(s, false);
   EXPECT_FALSE(state.enabled[7]);
   EXPECT_FALSE(state.enabled[10]);
@@ -58,12 +59,16 @@ TEST(MenuStateAtLoad, OffWindowsNtThePowerAndEjectItemsAreDisabledAndClear) {
   EXPECT_TRUE(state.enabled[5] && state.enabled[12]);
 }
 
-TEST(ChooseMenuItem, ACornerMovesTheMarkAndPos) {
+// The corner items are the first four, in the order of the corners.
+constexpr Corner kCornerOfItem[] = {Corner::TopLeft, Corner::TopRight, Corner::BottomRight,
+                                    Corner::BottomLeft};
+
+TEST(ChooseMenuItem, ACornerMovesTheMarkAndTheCorner) {
   StripSettings s;
   MenuState state = MenuStateAtLoad(s, true);
   for (int k : {3, 1, 1, 2, 0}) {
     EXPECT_EQ(ChooseMenuItem(k, state, s), MenuOutcome::ApplySettings);
-    EXPECT_EQ(s.corner, k);
+    EXPECT_EQ(s.corner, kCornerOfItem[k]);
     for (int corner = 0; corner < 4; ++corner) EXPECT_EQ(state.checked[corner], corner == k) << k;
   }
 }
@@ -81,22 +86,22 @@ TEST(ChooseMenuItem, ACheckItemInvertsItsMarkAndSetting) {
   EXPECT_TRUE(s.standbyButton);
   EXPECT_EQ(ChooseMenuItem(10, state, s), MenuOutcome::ApplySettings);
   EXPECT_TRUE(s.autoEject);
-  EXPECT_EQ(s, (StripSettings{0, true, true, true, true, true}));
+  EXPECT_EQ(s, (StripSettings{Corner::TopLeft, true, true, true, true, true}));
   EXPECT_EQ(ChooseMenuItem(5, state, s), MenuOutcome::ApplySettings);
   EXPECT_FALSE(s.topMost || state.checked[5]);
 }
 
-TEST(ChooseMenuItem, QuitUnloadsAndChangesNothing) {
-  StripSettings s{1, true, false, false, false, false};
+TEST(ChooseMenuItem, QuitQuitsAndChangesNothing) {
+  StripSettings s{Corner::TopRight, true, false, false, false, false};
   MenuState state = MenuStateAtLoad(s, true);
   const MenuState before = state;
-  EXPECT_EQ(ChooseMenuItem(12, state, s), MenuOutcome::Unload);
+  EXPECT_EQ(ChooseMenuItem(12, state, s), MenuOutcome::Quit);
   EXPECT_EQ(state, before);
-  EXPECT_EQ(s, (StripSettings{1, true, false, false, false, false}));
+  EXPECT_EQ(s, (StripSettings{Corner::TopRight, true, false, false, false, false}));
 }
 
 TEST(ChooseMenuItem, SeparatorsDisabledItemsAndStrangeIndexesDoNothing) {
-  StripSettings s{0, false, false, true, true, false};
+  StripSettings s{Corner::TopLeft, false, false, true, true, false};
   MenuState state = MenuStateAtLoad(s, false);
   const MenuState before = state;
   for (int k : {4, 9, 11, 7, 10, -1, 13}) EXPECT_EQ(ChooseMenuItem(k, state, s), MenuOutcome::Nothing) << k;

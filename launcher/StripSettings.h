@@ -1,16 +1,16 @@
 #pragma once
 // The launcher's six settings, as the window holds them in its fields and
 // keeps them in its WindowSettings store.
-#include <cstdint>
-
 #include "settings/WindowSettings.h"
 
 namespace launcher {
 
-enum Corner : std::int16_t { kTopLeft = 0, kTopRight = 1, kBottomRight = 2, kBottomLeft = 3 };
+// The corner of the work area the strip docks in; stored as "Pos", 0 to 3
+// in this order.
+enum class Corner { TopLeft, TopRight, BottomRight, BottomLeft };
 
 struct StripSettings {
-  std::int16_t corner = kTopLeft;
+  Corner corner = Corner::TopLeft;
   bool topMost = false;
   bool largeButtons = false;  // stored as "LageButton", as it always was
   bool powerOff = false;

@@ -36,7 +36,8 @@ TEST(ReadStripSettings, ReadsWhatWasStored) {
   store.Put(L"Powerdown", L"False");
   store.Put(L"AutoEject", L"-1");
   store.Put(L"Standby", L"TRUE");
-  EXPECT_EQ(launcher::ReadStripSettings(store.helper), (StripSettings{2, true, true, false, true, true}));
+  EXPECT_EQ(launcher::ReadStripSettings(store.helper),
+            (StripSettings{launcher::Corner::BottomRight, true, true, false, true, true}));
 }
 
 TEST(ReadStripSettings, ACornerThatIsNoneOfTheFourReadsAsTopLeft) {
@@ -45,7 +46,7 @@ TEST(ReadStripSettings, ACornerThatIsNoneOfTheFourReadsAsTopLeft) {
     store.Put(L"Pos", text);
     store.Put(L"Standby", L"True");
     const StripSettings s = launcher::ReadStripSettings(store.helper);
-    EXPECT_EQ(s.corner, 0) << testing_support::Utf8(text);
+    EXPECT_EQ(s.corner, launcher::Corner::TopLeft) << testing_support::Utf8(text);
     EXPECT_TRUE(s.standbyButton);
   }
 }
@@ -58,19 +59,20 @@ TEST(ReadStripSettings, ABooleanThatDoesNotConvertReadsAsFalse) {
   const StripSettings s = launcher::ReadStripSettings(store.helper);
   EXPECT_FALSE(s.topMost);
   EXPECT_FALSE(s.largeButtons);
-  EXPECT_EQ(s.corner, 3);
+  EXPECT_EQ(s.corner, launcher::Corner::BottomLeft);
 }
 
 TEST(WriteStripSettings, WritesAllSixInOrder) {
   Store store;
-  launcher::WriteStripSettings(store.helper, {3, true, false, true, false, true});
+  launcher::WriteStripSettings(store.helper, {launcher::Corner::BottomLeft, true, false, true, false, true});
   EXPECT_THAT(store.store.log.Lines(),
               ElementsAre("Write(frmShutDown, Pos, 3)", "Write(frmShutDown, TopMost, True)",
                           "Write(frmShutDown, LageButton, False)", "Write(frmShutDown, Powerdown, True)",
                           "Write(frmShutDown, AutoEject, False)", "Write(frmShutDown, Standby, True)"));
   EXPECT_EQ(store.Get(L"Pos"), L"3");
   EXPECT_EQ(store.Get(L"LageButton"), L"False");
-  EXPECT_EQ(launcher::ReadStripSettings(store.helper), (StripSettings{3, true, false, true, false, true}));
+  EXPECT_EQ(launcher::ReadStripSettings(store.helper),
+            (StripSettings{launcher::Corner::BottomLeft, true, false, true, false, true}));
 }
 
 }  // namespace

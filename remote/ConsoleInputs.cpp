@@ -13,11 +13,12 @@ int TimeOutFromStored(std::wstring_view stored) {
   return static_cast<int>(std::clamp<std::int64_t>(*number, kMinTimeOut, kMaxTimeOut));
 }
 
-int CheckStateFromStored(std::wstring_view stored) {
+bool CheckedFromStored(std::wstring_view stored) {
   const auto number = core::ParseDecimal(stored);
-  if (!number) return 0;
-  return *number == 0 ? 0 : 1;
+  return number && *number != 0;
 }
+
+std::wstring CheckedToStored(bool checked) { return checked ? L"1" : L"0"; }
 
 std::wstring TimeOutCaption(int seconds) { return std::wstring(core::Decimal(seconds)) + L"秒"; }
 

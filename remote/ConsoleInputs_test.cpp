@@ -20,13 +20,13 @@ TEST(TimeOutFromStored, OutOfRangeIsClampedAndNonNumbersGiveZero) {
     EXPECT_EQ(remote::TimeOutFromStored(bad), 0) << bad;
 }
 
-TEST(CheckStateFromStored, ZeroAndOneReadBackOtherNumbersCheckNonNumbersClear) {
-  EXPECT_EQ(remote::CheckStateFromStored(L"0"), 0);
-  EXPECT_EQ(remote::CheckStateFromStored(L"1"), 1);
+TEST(CheckedFromStored, ZeroAndOneReadBackOtherNumbersCheckNonNumbersClear) {
+  EXPECT_FALSE(remote::CheckedFromStored(L"0"));
+  EXPECT_TRUE(remote::CheckedFromStored(L"1"));
   for (const wchar_t* other : {L"2", L"-1", L"00001", L"77777777777777777777"})
-    EXPECT_EQ(remote::CheckStateFromStored(other), 1) << other;
+    EXPECT_TRUE(remote::CheckedFromStored(other)) << other;
   for (const wchar_t* bad : {L"", L"True", L"yes", L"1a"})
-    EXPECT_EQ(remote::CheckStateFromStored(bad), 0) << bad;
+    EXPECT_FALSE(remote::CheckedFromStored(bad)) << bad;
 }
 
 TEST(TimeOutCaption, SecondsFollowedBySeconds) {

@@ -14,8 +14,8 @@ ConsoleState LoadConsoleState(settings::SettingsStore& store) {
   };
   state.settings.message = read(L"Msg");
   state.settings.timeOut = TimeOutFromStored(read(L"TimeOut"));
-  state.settings.app = CheckStateFromStored(read(L"App"));
-  state.settings.boot = CheckStateFromStored(read(L"Boot"));
+  state.settings.forceClose = CheckedFromStored(read(L"App"));
+  state.settings.restart = CheckedFromStored(read(L"Boot"));
   return state;
 }
 
@@ -31,8 +31,8 @@ void SaveConsoleState(settings::SettingsStore& store, const ConsoleState& state)
   }
   store.WriteText(kInputsSection, L"Msg", state.settings.message);
   store.WriteText(kInputsSection, L"TimeOut", std::wstring(core::Decimal(state.settings.timeOut)));
-  store.WriteText(kInputsSection, L"App", std::wstring(core::Decimal(state.settings.app)));
-  store.WriteText(kInputsSection, L"Boot", std::wstring(core::Decimal(state.settings.boot)));
+  store.WriteText(kInputsSection, L"App", CheckedToStored(state.settings.forceClose));
+  store.WriteText(kInputsSection, L"Boot", CheckedToStored(state.settings.restart));
 }
 
 }  // namespace remote

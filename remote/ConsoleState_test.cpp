@@ -19,8 +19,8 @@ TEST(LoadConsoleState, EmptyStoreGivesNoHistoryAndTheDefaults) {
   EXPECT_THAT(state.history, IsEmpty());
   EXPECT_EQ(state.settings.message, L"");
   EXPECT_EQ(state.settings.timeOut, 0);
-  EXPECT_EQ(state.settings.app, 0);
-  EXPECT_EQ(state.settings.boot, 0);
+  EXPECT_FALSE(state.settings.forceClose);
+  EXPECT_FALSE(state.settings.restart);
 }
 
 TEST(LoadConsoleState, ReadsTheHistoryUpToTheFirstGapAndTheInputs) {
@@ -32,8 +32,8 @@ TEST(LoadConsoleState, ReadsTheHistoryUpToTheFirstGapAndTheInputs) {
   EXPECT_THAT(state.history, ElementsAre(L"srv1", L"ローカルマシン"));
   EXPECT_EQ(state.settings.message, L"保守のため停止します");
   EXPECT_EQ(state.settings.timeOut, 45);
-  EXPECT_EQ(state.settings.app, 1);
-  EXPECT_EQ(state.settings.boot, 0);
+  EXPECT_TRUE(state.settings.forceClose);
+  EXPECT_FALSE(state.settings.restart);
 }
 
 TEST(LoadConsoleState, ValuesTheProgramNeverWritesStillLoad) {
@@ -41,19 +41,19 @@ TEST(LoadConsoleState, ValuesTheProgramNeverWritesStillLoad) {
   store.sections[L"frmDown"] = {{L"TimeOut", L"9999"}, {L"App", L"-1"}, {L"Boot", L"はい"}};
   auto state = remote::LoadConsoleState(store);
   EXPECT_EQ(state.settings.timeOut, 300);
-  EXPECT_EQ(state.settings.app, 1);
-  EXPECT_EQ(state.settings.boot, 0);
+  EXPECT_TRUE(state.settings.forceClose);
+  EXPECT_FALSE(state.settings.restart);
   store.sections[L"frmDown"] = {{L"TimeOut", L"-5"}, {L"App", L"x"}, {L"Boot", L"2"}};
   state = remote::LoadConsoleState(store);
   EXPECT_EQ(state.settings.timeOut, 0);
-  EXPECT_EQ(state.settings.app, 0);
-  EXPECT_EQ(state.settings.boot, 1);
+  EXPECT_FALSE(state.settings.forceClose);
+  EXPECT_TRUE(state.settings.restart);
 }
 
 TEST(SaveConsoleState, LeavesExactlyTheHistoryKeysAndWritesTheInputs) {
   FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"old1"}, {L"2", L"old2"}, {L"4", L"old4"}, {L"5", L"old5"}};
-  remote::SaveConsoleState(store, {{L"p", L"q", L"r"}, {L"メッセージ", 30, 1, 0}});
+  remote::SaveConsoleState(store, {{L"p", L"q", L"r"}, {L"メッセージ", 30, true, false}});
   EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"p"}, {L"2", L"q"}, {L"3", L"r"}}));
   EXPECT_EQ(store.sections[L"frmDown"],
             (Section{{L"Msg", L"メッセージ"}, {L"TimeOut", L"30"}, {L"App", L"1"}, {L"Boot", L"0"}}));
@@ -87,7 +87,7 @@ TEST(SaveConsoleState, OneFailedEntryStillLetsEveryOtherEntryBeWritten) {
   FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"a"}, {L"2", L"b"}, {L"3", L"c"}, {L"4", L"d"}, {L"5", L"e"}};
   store.refused.insert({L"Machine", L"2"});
-  remote::SaveConsoleState(store, {{L"w", L"x", L"y", L"z"}, {L"m", 30, 1, 0}});
+  remote::SaveConsoleState(store, {{L"w", L"x", L"y", L"z"}, {L"m", 30, true, false}});
   // Every entry but the refused one is the new history; the refused key and
   // the key past the new end keep what they held, as no old key goes after a
   // failed write.

@@ -8,6 +8,7 @@
 #include "remote/ErrorText.h"
 #include "remote/MachineHistory.h"
 #include "ui/BusyCursor.h"
+#include "ui/ScreenGeometry.h"
 #include "ui/ScreenTwips.h"
 
 namespace remote {
@@ -19,11 +20,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
 constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;  // 0x141
-
-// Half the room around the window, in twips, truncated toward zero.
-int CentredTwips(int screenPixels, int windowPixels, int (*toTwips)(int)) {
-  return (toTwips(screenPixels) - toTwips(windowPixels)) / 2;
-}
 
 }  // namespace
 
@@ -46,8 +42,12 @@ void ConsoleWindow::Load() {
   params.exStyle = kExStyle;
   params.width = width;
   params.height = height;
-  params.left = ui::TwipsToPixelsX(CentredTwips(GetSystemMetrics(SM_CXSCREEN), width, ui::PixelsToTwipsX));
-  params.top = ui::TwipsToPixelsY(CentredTwips(GetSystemMetrics(SM_CYSCREEN), height, ui::PixelsToTwipsY));
+  // Centred on the primary screen in twips, as the window has always been placed.
+  const ui::ScreenRect screen{0, 0, ui::PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)),
+                              ui::PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN))};
+  const ui::ScreenRect place = ui::CentredIn(screen, ui::PixelsToTwipsX(width), ui::PixelsToTwipsY(height));
+  params.left = ui::TwipsToPixelsX(place.left);
+  params.top = ui::TwipsToPixelsY(place.top);
   Create(params);
 
   machine_.SetText(L"");
@@ -55,8 +55,8 @@ void ConsoleWindow::Load() {
   ShowHistory(state.history);
   message_.SetText(state.settings.message);
   timeOut_.SetValue(state.settings.timeOut);
-  forceClose_.SetChecked(state.settings.app != 0);
-  restart_.SetChecked(state.settings.boot != 0);
+  forceClose_.SetChecked(state.settings.forceClose);
+  restart_.SetChecked(state.settings.restart);
   SetButtonState(ButtonState::Ready);
   ShowTimeOut();
 }
@@ -74,25 +74,25 @@ ui::TwipsRect ConsoleWindow::Place(ControlId id) const {
 
 void ConsoleWindow::OnCreate() {
   // Created in tab order: the dialog keys follow the order of the children.
-  const HWND form = Handle();
+  const HWND window = Handle();
   const auto caption = [](ControlId id) { return std::wstring(LayoutOf(id).caption); };
-  machineLabel_.Create(form, kMachineLabelId, caption(kMachineLabelId), Place(kMachineLabelId));
-  machine_.Create(form, kMachineId, caption(kMachineId), Place(kMachineId));
-  clear_.Create(form, kClearId, caption(kClearId), Place(kClearId));
-  messageFrame_.Create(form, kMessageFrameId, caption(kMessageFrameId), Place(kMessageFrameId));
-  messageLabel_.Create(form, kMessageLabelId, caption(kMessageLabelId), Place(kMessageLabelId));
-  message_.Create(form, kMessageId, caption(kMessageId), Place(kMessageId));
-  timeLabel_.Create(form, kTimeLabelId, caption(kTimeLabelId), Place(kTimeLabelId));
-  timeOut_.Create(form, kTimeOutId, Place(kTimeOutId));
+  machineLabel_.Create(window, kMachineLabelId, caption(kMachineLabelId), Place(kMachineLabelId));
+  machine_.Create(window, kMachineId, caption(kMachineId), Place(kMachineId));
+  clear_.Create(window, kClearId, caption(kClearId), Place(kClearId));
+  messageFrame_.Create(window, kMessageFrameId, caption(kMessageFrameId), Place(kMessageFrameId));
+  messageLabel_.Create(window, kMessageLabelId, caption(kMessageLabelId), Place(kMessageLabelId));
+  message_.Create(window, kMessageId, caption(kMessageId), Place(kMessageId));
+  timeLabel_.Create(window, kTimeLabelId, caption(kTimeLabelId), Place(kTimeLabelId));
+  timeOut_.Create(window, kTimeOutId, Place(kTimeOutId));
   timeOut_.SetRange(kMinTimeOut, kMaxTimeOut);
   timeOut_.SetSteps(kTimeOutArrowStep, kTimeOutPageStep);
-  timeOutLabel_.Create(form, kTimeOutLabelId, caption(kTimeOutLabelId), Place(kTimeOutLabelId));
-  optionsFrame_.Create(form, kOptionsFrameId, caption(kOptionsFrameId), Place(kOptionsFrameId));
-  forceClose_.Create(form, kForceCloseId, caption(kForceCloseId), Place(kForceCloseId));
-  restart_.Create(form, kRestartId, caption(kRestartId), Place(kRestartId));
-  abort_.Create(form, kAbortId, caption(kAbortId), Place(kAbortId));
-  execute_.Create(form, kExecuteId, caption(kExecuteId), Place(kExecuteId), true);
-  close_.Create(form, kCloseId, caption(kCloseId), Place(kCloseId));
+  timeOutLabel_.Create(window, kTimeOutLabelId, caption(kTimeOutLabelId), Place(kTimeOutLabelId));
+  optionsFrame_.Create(window, kOptionsFrameId, caption(kOptionsFrameId), Place(kOptionsFrameId));
+  forceClose_.Create(window, kForceCloseId, caption(kForceCloseId), Place(kForceCloseId));
+  restart_.Create(window, kRestartId, caption(kRestartId), Place(kRestartId));
+  abort_.Create(window, kAbortId, caption(kAbortId), Place(kAbortId));
+  execute_.Create(window, kExecuteId, caption(kExecuteId), Place(kExecuteId), true);
+  close_.Create(window, kCloseId, caption(kCloseId), Place(kCloseId));
 }
 
 void ConsoleWindow::OnDpiChanged(const RECT& suggested) {
@@ -257,8 +257,8 @@ void ConsoleWindow::OnUnload() {
   state.history = History();
   state.settings.message = message_.Text();
   state.settings.timeOut = timeOut_.Value();
-  state.settings.app = forceClose_.IsChecked() ? 1 : 0;
-  state.settings.boot = restart_.IsChecked() ? 1 : 0;
+  state.settings.forceClose = forceClose_.IsChecked();
+  state.settings.restart = restart_.IsChecked();
   SaveConsoleState(services_.store, state);
 }
 

@@ -76,7 +76,7 @@ class ConsoleWindow : public ::testing::Test {
  protected:
   ConsoleWindow() : app(L"frmDown_" + CurrentTestName()), store(app.name()) {}
   ~ConsoleWindow() override {
-    if (form && form->IsLoaded()) form->Close();
+    if (console && console->IsLoaded()) console->Close();
   }
 
   void Prepare(const std::wstring& section, const Values& values) {
@@ -96,16 +96,16 @@ class ConsoleWindow : public ::testing::Test {
   }
 
   void Load() {
-    form = std::make_unique<remote::ConsoleWindow>(Services());
-    form->Load();
+    console = std::make_unique<remote::ConsoleWindow>(Services());
+    console->Load();
   }
 
-  HWND Control(int id) const { return GetDlgItem(form->Handle(), id); }
+  HWND Control(int id) const { return GetDlgItem(console->Handle(), id); }
   // Where a control stands in the window's client area, in pixels.
   RECT PlaceOf(int id) const {
     RECT r;
     GetWindowRect(Control(id), &r);
-    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, console->Handle(), reinterpret_cast<POINT*>(&r), 2);
     return r;
   }
   std::wstring Text(int id) const {
@@ -115,7 +115,7 @@ class ConsoleWindow : public ::testing::Test {
   }
   void SetText(int id, const std::wstring& text) const { SetWindowTextW(Control(id), text.c_str()); }
   void Click(int id) const {
-    SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    SendMessageW(console->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Control(id)));
   }
   bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -149,7 +149,7 @@ class ConsoleWindow : public ::testing::Test {
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;
   std::deque<int> answers;
-  std::unique_ptr<remote::ConsoleWindow> form;
+  std::unique_ptr<remote::ConsoleWindow> console;
 };
 
 const std::vector<bool> kReady{true, true, true};
@@ -190,9 +190,9 @@ TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndSca
   Load();
   const int dpi = 2 * ui::ScreenPixelsPerInch().x;
   RECT suggested{30, 40, 30 + 900, 40 + 500};
-  SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(console->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
   RECT outer;
-  GetWindowRect(form->Handle(), &outer);
+  GetWindowRect(console->Handle(), &outer);
   EXPECT_TRUE(EqualRect(&outer, &suggested));
   for (const auto& params : remote::kConsoleControls) {
     SCOPED_TRACE(params.id);
@@ -213,7 +213,7 @@ TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndSca
 TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
   Load();
   RECT client;
-  GetClientRect(form->Handle(), &client);
+  GetClientRect(console->Handle(), &client);
   EXPECT_EQ(client.right, ui::TwipsToPixelsX(remote::kClientWidth));
   EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(remote::kClientHeight));
   for (const auto& params : remote::kConsoleControls) {
@@ -232,10 +232,10 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
   EXPECT_EQ(Text(remote::kMachineLabelId), L"マシン名(&P)");
   EXPECT_EQ(Text(remote::kCloseId), L"閉じる");
   EXPECT_TRUE(GetWindowLongPtrW(Control(remote::kExecuteId), GWL_STYLE) & BS_DEFPUSHBUTTON);
-  const auto style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
+  const auto style = GetWindowLongPtrW(console->Handle(), GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_TRUE(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(GetWindowLongPtrW(console->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
 }
 
 TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
@@ -243,7 +243,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   Load();
   SetText(remote::kMachineId, L"SRV2");
   SetText(remote::kMessageId, L"まもなく停止します");
-  SendMessageW(form->Handle(), WM_HSCROLL, SB_PAGERIGHT,
+  SendMessageW(console->Handle(), WM_HSCROLL, SB_PAGERIGHT,
                reinterpret_cast<LPARAM>(Control(remote::kTimeOutId)));
   SendMessageW(Control(remote::kRestartId), BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_EQ(Text(remote::kTimeOutLabelId), L"5秒");
@@ -366,7 +366,7 @@ TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   EXPECT_EQ(boxes[2].text, L"cmdAbout_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[2].flags, 0u);
   EXPECT_EQ(Buttons(), kReady);
-  EXPECT_TRUE(form->IsLoaded());
+  EXPECT_TRUE(console->IsLoaded());
 }
 
 TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
@@ -377,8 +377,8 @@ TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
   SetText(remote::kMachineId, L"new");
   SetText(remote::kMessageId, L"終了します");
   Click(remote::kExecuteId);
-  form->Close();
-  EXPECT_FALSE(form->IsLoaded());
+  console->Close();
+  EXPECT_FALSE(console->IsLoaded());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"new"}, {L"2", L"srv1"}, {L"3", L"SRV1"}}));
   EXPECT_EQ(StoredSection(app, L"frmDown"),
             (Values{{L"Msg", L"終了します"}, {L"TimeOut", L"300"}, {L"App", L"1"}, {L"Boot", L"0"}}));
@@ -389,15 +389,15 @@ TEST_F(ConsoleWindow, ClearThenUnloadLeavesNoHistory) {
   Load();
   Click(remote::kClearId);
   EXPECT_THAT(History(), IsEmpty());
-  form->Close();
+  console->Close();
   EXPECT_THAT(StoredSection(app, L"Machine"), IsEmpty());
   EXPECT_EQ(StoredSection(app, L"frmDown").size(), 4u);
 }
 
 TEST_F(ConsoleWindow, EnterExecutesEscClosesAndADisabledExecuteIgnoresEnter) {
   Load();
-  ShowWindow(form->Handle(), SW_SHOW);
-  SetForegroundWindow(form->Handle());
+  ShowWindow(console->Handle(), SW_SHOW);
+  SetForegroundWindow(console->Handle());
   SetFocus(Control(remote::kMessageId));
   const auto press = [&](WPARAM key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
@@ -409,13 +409,13 @@ TEST_F(ConsoleWindow, EnterExecutesEscClosesAndADisabledExecuteIgnoresEnter) {
   press(VK_RETURN);
   EXPECT_EQ(boxes.size(), 1u);
   press(VK_ESCAPE);
-  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_FALSE(console->IsLoaded());
 }
 
 TEST_F(ConsoleWindow, AccessKeyOfALabelOrFrameMovesToTheNextControl) {
   Load();
-  ShowWindow(form->Handle(), SW_SHOW);
-  SetForegroundWindow(form->Handle());
+  ShowWindow(console->Handle(), SW_SHOW);
+  SetForegroundWindow(console->Handle());
   SetFocus(Control(remote::kCloseId));
   const auto alt = [&](wchar_t key) {
     MSG message{GetFocus(), WM_SYSCHAR, key, 0x20000000, 0, {}};
@@ -432,11 +432,11 @@ TEST_F(ConsoleWindow, AccessKeyOfALabelOrFrameMovesToTheNextControl) {
 }
 
 TEST_F(ConsoleWindow, StartShowsTheCaptionedWindowOnWindowsNT) {
-  form = remote::StartVelmar(Services(), L"リモートシャットダウン(Ver 1.0.1)");
-  ASSERT_TRUE(form->IsLoaded());
-  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  console = remote::StartVelmar(Services(), L"リモートシャットダウン(Ver 1.0.1)");
+  ASSERT_TRUE(console->IsLoaded());
+  EXPECT_TRUE(IsWindowVisible(console->Handle()));
   wchar_t caption[128] = {};
-  GetWindowTextW(form->Handle(), caption, 128);
+  GetWindowTextW(console->Handle(), caption, 128);
   EXPECT_STREQ(caption, L"リモートシャットダウン(Ver 1.0.1)");
   EXPECT_THAT(boxes, IsEmpty());
 }
@@ -445,12 +445,12 @@ TEST_F(ConsoleWindow, StartRefusesOtherPlatformsAndRewritesTheSettingsUnchanged)
   session.platformId = 1;
   Prepare(L"Machine", {{L"1", L"srv1"}});
   Prepare(L"frmDown", {{L"Msg", L"m"}, {L"TimeOut", L"30"}, {L"App", L"0"}, {L"Boot", L"1"}});
-  form = remote::StartVelmar(Services(), L"caption");
+  console = remote::StartVelmar(Services(), L"caption");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"WindowsNTのみで使用可能です");
   EXPECT_EQ(boxes[0].title, L"Velmar");
   EXPECT_EQ(boxes[0].flags, 0x10u);
-  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_FALSE(console->IsLoaded());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"srv1"}}));
   EXPECT_EQ(StoredSection(app, L"frmDown"),
             (Values{{L"Msg", L"m"}, {L"TimeOut", L"30"}, {L"App", L"0"}, {L"Boot", L"1"}}));

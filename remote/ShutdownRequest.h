@@ -19,13 +19,10 @@ class ShutdownRequest {
   // Asks the machine (empty: the local one) to abort a pending shutdown.
   bool Abort(std::wstring machine);
 
-  const std::wstring& Message() const { return message_; }
+  // What the next Send asks for; each stays as set until set again.
   void Message(std::wstring message) { message_ = std::move(message); }
-  std::int32_t TimeOut() const { return timeOut_; }
   void TimeOut(std::int32_t timeOut) { timeOut_ = timeOut; }
-  bool ForceAppsClosed() const { return forceAppsClosed_; }
   void ForceAppsClosed(bool forceAppsClosed) { forceAppsClosed_ = forceAppsClosed; }
-  bool RebootAfterShutdown() const { return rebootAfterShutdown_; }
   void RebootAfterShutdown(bool rebootAfterShutdown) { rebootAfterShutdown_ = rebootAfterShutdown; }
   const std::wstring& LastError() const { return lastError_; }
 

@@ -30,15 +30,8 @@ class RequestObject : public ::testing::Test {
   remote::ShutdownRequest request{session, remote};
 };
 
-TEST_F(RequestObject, StartsWithForceAndRebootOnNoMessageAndNoTimeOut) {
-  EXPECT_TRUE(request.ForceAppsClosed());
-  EXPECT_TRUE(request.RebootAfterShutdown());
-  EXPECT_EQ(request.TimeOut(), 0);
-  EXPECT_EQ(request.Message(), L"");
-  EXPECT_EQ(request.LastError(), L"");
-}
-
 TEST_F(RequestObject, UntouchedObjectAsksTheLocalMachineToRestartClosingApplications) {
+  EXPECT_EQ(request.LastError(), L"");
   EXPECT_TRUE(request.Send(L""));
   EXPECT_THAT(session.log.Lines(), ElementsAre(kPrivilege, "ShutDown(local, \"\", 0, close apps, restart)"));
   EXPECT_EQ(request.LastError(), L"");

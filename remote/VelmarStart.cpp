@@ -6,16 +6,16 @@
 namespace remote {
 
 std::unique_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption) {
-  auto form = std::make_unique<ConsoleWindow>(services);
-  form->Load();
-  SetWindowTextW(form->Handle(), caption.c_str());
-  ShowWindow(form->Handle(), SW_SHOW);
-  UpdateWindow(form->Handle());
+  auto console = std::make_unique<ConsoleWindow>(services);
+  console->Load();
+  SetWindowTextW(console->Handle(), caption.c_str());
+  ShowWindow(console->Handle(), SW_SHOW);
+  UpdateWindow(console->Handle());
   if (!core::IsWindowsNT(services.session)) {
-    form->ShowMessage(kNotWindowsNT, MB_ICONSTOP);
-    form->Close(ui::CloseReason::Code);
+    console->ShowMessage(kNotWindowsNT, MB_ICONSTOP);
+    console->Close(ui::CloseReason::Code);
   }
-  return form;
+  return console;
 }
 
 }  // namespace remote

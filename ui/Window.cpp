@@ -94,6 +94,10 @@ void Window::GiveOwnerBack() {
     EnableWindow(owner, TRUE);
 }
 
+void Window::RegisterClassAhead(const wchar_t* className) {
+  RegisterClassOnce(className, &Window::WindowProc);
+}
+
 Window* Window::FromHandle(HWND hwnd) {
   // Only the windows of this procedure hold a Window in GWLP_USERDATA.
   if (!hwnd || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != &Window::WindowProc)

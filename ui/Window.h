@@ -61,6 +61,11 @@ class Window {
   // other window.
   static Window* FromHandle(HWND hwnd);
 
+  // Registers the window class of that name now, ahead of its first window
+  // (Create registers it otherwise): for a window that must come up at once,
+  // whose class would take its time to register on the way.
+  static void RegisterClassAhead(const wchar_t* className);
+
   // Keyboard handling before translation: explicit tab order, then the
   // dialog keys (Enter, Escape, arrows). True when the message was used.
   virtual bool PreTranslateMessage(MSG& message);

@@ -56,6 +56,16 @@ class Probe : public ui::Window {
   }
 };
 
+// A window of any class and style.
+struct ClassWindow : ui::Window {
+  void Load(const wchar_t* className, DWORD style) {
+    ui::WindowParams params;
+    params.className = className;
+    params.style = style;
+    Create(params);
+  }
+};
+
 void DispatchPending() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::DispatchOne(message);
@@ -181,19 +191,23 @@ TEST(Window, TheProgramEndsWithItsMainWindowAndWithNoOther) {
   EXPECT_FALSE(main.IsLoaded());
 }
 
+TEST(Window, AClassRegisteredAheadServesItsFirstWindow) {
+  constexpr const wchar_t* kAhead = L"ui.test.Ahead";
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof info;
+  ASSERT_FALSE(GetClassInfoExW(GetModuleHandleW(nullptr), kAhead, &info));
+  ui::Window::RegisterClassAhead(kAhead);
+  EXPECT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), kAhead, &info));
+  ClassWindow window;
+  window.Load(kAhead, WS_POPUP);
+  EXPECT_EQ(ui::Window::FromHandle(window.Handle()), &window);
+}
+
 TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
   // A child window needs a parent: CreateWindowExW refuses this one.
-  struct Orphan : ui::Window {
-    void Load() {
-      ui::WindowParams params;
-      params.className = L"ui.test.Orphan";
-      params.style = WS_CHILD;
-      Create(params);
-    }
-  };
-  Orphan orphan;
+  ClassWindow orphan;
   try {
-    orphan.Load();
+    orphan.Load(L"ui.test.Orphan", WS_CHILD);
     ADD_FAILURE() << "the window was created";
   } catch (const core::Win32Error& error) {
     EXPECT_STREQ(error.call, "CreateWindowExW");

@@ -1,8 +1,8 @@
-#include "launcher/ScreenGeometry.h"
+#include "ui/ScreenGeometry.h"
 
 #include <algorithm>
 
-namespace launcher {
+namespace ui {
 
 ScreenRect BoundingRect(std::span<const ScreenRect> monitors) {
   if (monitors.empty()) return {};
@@ -24,4 +24,4 @@ ScreenRect CentredIn(const ScreenRect& area, int width, int height) {
   return {left, top, left + width, top + height};
 }
 
-}  // namespace launcher
+}  // namespace ui

@@ -1,9 +1,9 @@
 #pragma once
-// Rectangles on the virtual screen, in pixels: where the backdrop and the
-// countdown dialog stand among the monitors.
+// Rectangles on the screen: where windows stand among the monitors, in
+// pixels of the virtual screen. The centring works in any one unit.
 #include <span>
 
-namespace launcher {
+namespace ui {
 
 struct ScreenRect {
   int left = 0;
@@ -22,4 +22,4 @@ ScreenRect BoundingRect(std::span<const ScreenRect> monitors);
 // A window of that size centred on the area (its top-left rounded down).
 ScreenRect CentredIn(const ScreenRect& area, int width, int height);
 
-}  // namespace launcher
+}  // namespace ui

@@ -251,6 +251,30 @@ TEST_F(ButtonStripClickTest, WhileTheBackdropStandsTheStripTakesNoClick) {
   EXPECT_EQ(dialogOwner, backdrop);
 }
 
+// The strip docks again when the work area changes under the backdrop; the
+// backdrop and the countdown stay above it, on top of every other window.
+TEST_F(ButtonStripClickTest, ASettingBroadcastUnderTheBackdropLeavesItAndTheCountdownOnTop) {
+  store.sections[ButtonStrip::kSettingsSection][L"Pos"] = L"3";  // bottom left
+  bool backdropTopmost = false, dialogAboveBackdrop = false, backdropAboveStrip = false;
+  Click(0, [&](HWND dialog) {
+    system.workArea.bottom -= 30;
+    SendMessageW(strip->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    const HWND backdrop = BackdropWindow();
+    backdropTopmost = GetWindowLongPtrW(backdrop, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    for (HWND below = GetWindow(dialog, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+      dialogAboveBackdrop = dialogAboveBackdrop || below == backdrop;
+    for (HWND below = GetWindow(backdrop, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+      backdropAboveStrip = backdropAboveStrip || below == strip->Handle();
+    Cancel(dialog);
+  });
+  EXPECT_TRUE(backdropTopmost);
+  EXPECT_TRUE(dialogAboveBackdrop);
+  EXPECT_TRUE(backdropAboveStrip);
+  RECT docked{};
+  GetWindowRect(strip->Handle(), &docked);
+  EXPECT_EQ(docked.bottom, system.workArea.bottom);
+}
+
 TEST_F(ButtonStripClickTest, AfterACancelTheStripAnswersAgain) {
   Click(2, Cancel);
   EXPECT_TRUE(IsWindowEnabled(strip->Handle()));

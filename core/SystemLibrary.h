@@ -21,7 +21,6 @@ class SystemLibrary {
   SystemLibrary(const SystemLibrary&) = delete;
   SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-  bool Loaded() const { return module_ != nullptr; }
   // The library's export of that name as a function of the given type, or
   // nullptr where the library or the export is missing.
   template <typename Function>

@@ -5,17 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ScreenRect.h"
 #include "platform/DriveTypes.h"
 
 namespace platform {
 
 // The desktop's work area: the primary screen less the taskbar, in pixels.
-struct WorkArea {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
+using WorkArea = core::ScreenRect;
 
 class SystemServices {
  public:

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace fuzz {
@@ -69,20 +70,29 @@ inline std::vector<std::wstring> Lines(std::wstring_view text) {
 using Sections = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
 
 // A store written like an .ini file: "[section]" starts a section, "key=text"
-// stores text under the key (the first '=' ends the key), and other lines are
-// ignored. Values before the first section header go to the unnamed section.
-inline Sections ParseSections(const std::vector<std::wstring>& lines) {
-  Sections sections;
+// stores text under the key (the first '=' ends the key), "!key" (no '=')
+// stores a value that is not text, as another program may leave one, and
+// other lines are ignored. Values before the first section header go to the
+// unnamed section.
+struct Store {
+  Sections text;
+  std::vector<std::pair<std::wstring, std::wstring>> notText;  // (section, key)
+};
+inline Store ParseStore(const std::vector<std::wstring>& lines) {
+  Store store;
   std::wstring section;
   for (const auto& line : lines) {
     if (line.size() >= 2 && line.front() == L'[' && line.back() == L']') {
       section = line.substr(1, line.size() - 2);
     } else if (const auto equals = line.find(L'='); equals != std::wstring::npos) {
-      sections[section][line.substr(0, equals)] = line.substr(equals + 1);
+      store.text[section][line.substr(0, equals)] = line.substr(equals + 1);
+    } else if (line.size() >= 2 && line.front() == L'!') {
+      store.notText.emplace_back(section, line.substr(1));
     }
   }
-  return sections;
+  return store;
 }
+inline Sections ParseSections(const std::vector<std::wstring>& lines) { return ParseStore(lines).text; }
 
 // Stops the run, so libFuzzer keeps the input that broke the property.
 inline void Require(bool holds, const char* property) {

@@ -1,10 +1,13 @@
 // Velmar's stored history and inputs, whatever the registry holds: loading
 // changes nothing in the store, the inputs come out within their ranges, the
-// history is keys "1", "2", ... up to the first missing or empty one, and what
-// the window saves on closing loads again unchanged.
+// history is keys "1", "2", ... up to the first missing or empty one, passing
+// over values that are not text, and what the window saves on closing loads
+// again unchanged.
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz/FuzzInput.h"
@@ -16,17 +19,24 @@ namespace {
 
 using fuzz::Require;
 
-std::wstring Stored(const fuzz::Sections& sections, const std::wstring& section, const std::wstring& key) {
+using NotText = std::set<std::pair<std::wstring, std::wstring>>;
+
+// The stored text, or empty for a value missing or not text.
+std::wstring Stored(const fuzz::Sections& sections, const std::wstring& section, const std::wstring& key,
+                    const NotText& notText = {}) {
+  if (notText.contains({section, key})) return L"";
   const auto s = sections.find(section);
   if (s == sections.end()) return L"";
   const auto k = s->second.find(key);
   return k == s->second.end() ? L"" : k->second;
 }
 
-std::vector<std::wstring> ExpectedHistory(const fuzz::Sections& sections) {
+std::vector<std::wstring> ExpectedHistory(const fuzz::Sections& sections, const NotText& notText) {
   std::vector<std::wstring> history;
   for (int n = 1;; ++n) {
-    std::wstring entry = Stored(sections, remote::kMachineSection, std::to_wstring(n));
+    const std::wstring key = std::to_wstring(n);
+    if (notText.contains({remote::kMachineSection, key})) continue;
+    std::wstring entry = Stored(sections, remote::kMachineSection, key);
     if (entry.empty()) return history;
     history.push_back(std::move(entry));
   }
@@ -58,21 +68,27 @@ bool SameState(const remote::ConsoleState& a, const remote::ConsoleState& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   testing_support::FakeSettingsStore store;
-  store.sections = fuzz::ParseSections(fuzz::Lines(fuzz::WideText(data, size)));
+  const fuzz::Store parsed = fuzz::ParseStore(fuzz::Lines(fuzz::WideText(data, size)));
+  store.sections = parsed.text;
+  store.unreadable.insert(parsed.notText.begin(), parsed.notText.end());
   const fuzz::Sections before = store.sections;
+  const NotText notTextBefore = store.unreadable;
 
   const remote::ConsoleState state = remote::LoadConsoleState(store);
-  Require(store.sections == before, "loading leaves the store as it was");
+  Require(store.sections == before && store.unreadable == notTextBefore,
+          "loading leaves the store as it was");
   const remote::ConsoleInputs& s = state.settings;
   Require(s.timeOut >= remote::kMinTimeOut && s.timeOut <= remote::kMaxTimeOut, "TimeOut is 0..300");
-  Require(s.timeOut == ExpectedTimeOut(Stored(before, remote::kInputsSection, L"TimeOut")),
+  const auto input = [&](const wchar_t* key) {
+    return Stored(before, remote::kInputsSection, key, notTextBefore);
+  };
+  Require(s.timeOut == ExpectedTimeOut(input(L"TimeOut")),
           "TimeOut is the stored number clamped, or the default");
-  Require(s.forceClose == ExpectedChecked(Stored(before, remote::kInputsSection, L"App")),
-          "App is checked for a non-zero number");
-  Require(s.restart == ExpectedChecked(Stored(before, remote::kInputsSection, L"Boot")),
-          "Boot is checked for a non-zero number");
-  Require(s.message == Stored(before, remote::kInputsSection, L"Msg"), "Msg loads as stored");
-  Require(state.history == ExpectedHistory(before), "the history stops at the first missing or empty key");
+  Require(s.forceClose == ExpectedChecked(input(L"App")), "App is checked for a non-zero number");
+  Require(s.restart == ExpectedChecked(input(L"Boot")), "Boot is checked for a non-zero number");
+  Require(s.message == input(L"Msg"), "Msg loads as stored, or empty when it is not text");
+  Require(state.history == ExpectedHistory(before, notTextBefore),
+          "the history stops at the first missing or empty key and passes over values that are not text");
 
   remote::SaveConsoleState(store, state);
   for (const wchar_t* key : {L"App", L"Boot"}) {
@@ -80,7 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(saved == L"0" || saved == L"1", "App and Boot are saved as 0 or 1");
   }
   const auto& machines = store.sections[remote::kMachineSection];
-  Require(machines.size() == state.history.size(), "the saved history keeps no other key");
+  Require(machines.size() == state.history.size() &&
+              std::none_of(store.unreadable.begin(), store.unreadable.end(),
+                           [](const auto& value) { return value.first == remote::kMachineSection; }),
+          "the saved history keeps no other key");
   for (std::size_t i = 0; i < state.history.size(); ++i) {
     Require(Stored(store.sections, remote::kMachineSection, remote::HistoryKey(i)) == state.history[i],
             "entry n is saved under key n");

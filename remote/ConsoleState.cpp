@@ -7,8 +7,7 @@ namespace remote {
 
 ConsoleState LoadConsoleState(settings::SettingsStore& store) {
   ConsoleState state;
-  state.history = LoadHistory(
-      [&store](const std::wstring& key) { return store.ReadText(kMachineSection, key).value_or(L""); });
+  state.history = LoadHistory([&store](const std::wstring& key) { return store.Read(kMachineSection, key); });
   const auto read = [&store](const wchar_t* key) {
     return store.ReadText(kInputsSection, key).value_or(L"");
   };

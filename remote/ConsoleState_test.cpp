@@ -50,6 +50,28 @@ TEST(LoadConsoleState, ValuesTheProgramNeverWritesStillLoad) {
   EXPECT_TRUE(state.settings.restart);
 }
 
+// What another tool left: a number among the history entries, and inputs
+// that are not text. The entries after the number load, the inputs take their
+// defaults, and closing keeps every entry, renumbered.
+TEST(LoadConsoleState, ValuesThatAreNotTextArePassedOverAndNothingAfterThemIsLost) {
+  FakeSettingsStore store;
+  store.sections[L"Machine"] = {{L"1", L"srv-a"}, {L"3", L"srv-c"}};
+  store.unreadable = {
+      {L"Machine", L"2"}, {L"frmDown", L"Msg"}, {L"frmDown", L"TimeOut"}, {L"frmDown", L"App"}};
+  store.sections[L"frmDown"] = {{L"Boot", L"1"}};
+  const auto state = remote::LoadConsoleState(store);
+  EXPECT_THAT(state.history, ElementsAre(L"srv-a", L"srv-c"));
+  EXPECT_EQ(state.settings.message, L"");
+  EXPECT_EQ(state.settings.timeOut, 0);
+  EXPECT_FALSE(state.settings.forceClose);
+  EXPECT_TRUE(state.settings.restart);
+
+  remote::SaveConsoleState(store, state);
+  EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"srv-a"}, {L"2", L"srv-c"}}));
+  EXPECT_THAT(store.unreadable, IsEmpty());
+  EXPECT_THAT(remote::LoadConsoleState(store).history, ElementsAre(L"srv-a", L"srv-c"));
+}
+
 TEST(SaveConsoleState, LeavesExactlyTheHistoryKeysAndWritesTheInputs) {
   FakeSettingsStore store;
   store.sections[L"Machine"] = {{L"1", L"old1"}, {L"2", L"old2"}, {L"4", L"old4"}, {L"5", L"old5"}};

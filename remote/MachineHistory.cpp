@@ -19,14 +19,18 @@ void MoveToTop(std::vector<std::wstring>& history, const std::wstring& name) {
   history.insert(history.begin(), name);
 }
 
-std::wstring HistoryKey(std::size_t index) { return std::wstring(core::Decimal(static_cast<std::int64_t>(index) + 1)); }
+std::wstring HistoryKey(std::size_t index) {
+  return std::wstring(core::Decimal(static_cast<std::int64_t>(index) + 1));
+}
 
-std::vector<std::wstring> LoadHistory(const std::function<std::wstring(const std::wstring& key)>& readKey) {
+std::vector<std::wstring> LoadHistory(
+    const std::function<settings::StoredValue(const std::wstring& key)>& readKey) {
   std::vector<std::wstring> history;
-  for (;;) {
-    std::wstring entry = readKey(HistoryKey(history.size()));
-    if (entry.empty()) return history;
-    history.push_back(std::move(entry));
+  for (std::size_t key = 0;; ++key) {
+    settings::StoredValue entry = readKey(HistoryKey(key));
+    if (entry.state == settings::StoredState::Unreadable) continue;
+    if (entry.state == settings::StoredState::Missing || entry.text.empty()) return history;
+    history.push_back(std::move(entry.text));
   }
 }
 

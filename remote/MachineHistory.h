@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/StoredValue.h"
+
 namespace remote {
 
 // What the history shows for a request to the local machine.
@@ -26,9 +28,11 @@ void MoveToTop(std::vector<std::wstring>& history, const std::wstring& name);
 // The key of the entry at index: "1" for the first.
 std::wstring HistoryKey(std::size_t index);
 
-// Reads keys "1", "2", ... through readKey, which answers empty text for a
-// missing key, and stops at the first empty value.
-std::vector<std::wstring> LoadHistory(const std::function<std::wstring(const std::wstring& key)>& readKey);
+// Reads keys "1", "2", ... through readKey and stops at the first that is
+// missing or empty. A value that is not text (another program's, or broken)
+// is passed over: the entries after it still load.
+std::vector<std::wstring> LoadHistory(
+    const std::function<settings::StoredValue(const std::wstring& key)>& readKey);
 
 // The stored value names that do not belong to a history of count entries.
 std::vector<std::wstring> StaleHistoryKeys(const std::vector<std::wstring>& storedKeys, std::size_t count);

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 using ::testing::ElementsAre;
@@ -42,23 +43,39 @@ TEST(MoveToTop, RepeatMovesToTheTopAndRemovesEveryOtherCopy) {
   EXPECT_THAT(history, ElementsAre(L"srv1", L"a", L"b", L"SRV1"));
 }
 
-TEST(LoadHistory, StopsAtTheFirstMissingOrEmptyKeyAndKeepsDuplicates) {
-  const std::map<std::wstring, std::wstring> gap{{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}};
-  const auto read = [](const std::map<std::wstring, std::wstring>& store) {
-    return [&store](const std::wstring& key) {
-      const auto found = store.find(key);
-      return found == store.end() ? std::wstring() : found->second;
-    };
+// A store of history keys: text, or a value that is not text ("<not text>").
+using HistoryStore = std::map<std::wstring, std::wstring>;
+std::function<settings::StoredValue(const std::wstring&)> Reader(const HistoryStore& store) {
+  return [&store](const std::wstring& key) {
+    const auto found = store.find(key);
+    if (found == store.end()) return settings::StoredValue{};
+    if (found->second == L"<not text>") return settings::StoredValue::Unreadable();
+    return settings::StoredValue::OfText(found->second);
   };
-  EXPECT_THAT(remote::LoadHistory(read(gap)), ElementsAre(L"srv1", L"SRV1"));
+}
 
-  const std::map<std::wstring, std::wstring> empty{{L"1", L"a"}, {L"2", L""}, {L"3", L"c"}};
-  EXPECT_THAT(remote::LoadHistory(read(empty)), ElementsAre(L"a"));
+TEST(LoadHistory, StopsAtTheFirstMissingOrEmptyKeyAndKeepsDuplicates) {
+  const HistoryStore gap{{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}};
+  EXPECT_THAT(remote::LoadHistory(Reader(gap)), ElementsAre(L"srv1", L"SRV1"));
 
-  const std::map<std::wstring, std::wstring> repeats{{L"1", L"a"}, {L"2", L"a"}, {L"3", L"b"}};
-  EXPECT_THAT(remote::LoadHistory(read(repeats)), ElementsAre(L"a", L"a", L"b"));
+  const HistoryStore empty{{L"1", L"a"}, {L"2", L""}, {L"3", L"c"}};
+  EXPECT_THAT(remote::LoadHistory(Reader(empty)), ElementsAre(L"a"));
 
-  EXPECT_THAT(remote::LoadHistory(read({})), IsEmpty());
+  const HistoryStore repeats{{L"1", L"a"}, {L"2", L"a"}, {L"3", L"b"}};
+  EXPECT_THAT(remote::LoadHistory(Reader(repeats)), ElementsAre(L"a", L"a", L"b"));
+
+  EXPECT_THAT(remote::LoadHistory(Reader({})), IsEmpty());
+}
+
+TEST(LoadHistory, PassesOverValuesThatAreNotTextAndKeepsWhatFollows) {
+  const HistoryStore broken{{L"1", L"srv-a"}, {L"2", L"<not text>"}, {L"3", L"srv-c"}};
+  EXPECT_THAT(remote::LoadHistory(Reader(broken)), ElementsAre(L"srv-a", L"srv-c"));
+
+  const HistoryStore leading{{L"1", L"<not text>"}, {L"2", L"<not text>"}, {L"3", L"srv-c"}};
+  EXPECT_THAT(remote::LoadHistory(Reader(leading)), ElementsAre(L"srv-c"));
+
+  const HistoryStore thenGap{{L"1", L"a"}, {L"2", L"<not text>"}, {L"4", L"d"}};
+  EXPECT_THAT(remote::LoadHistory(Reader(thenGap)), ElementsAre(L"a")) << "a gap still ends the list";
 }
 
 TEST(StaleHistoryKeys, EverythingButTheKeysOfTheCurrentEntries) {

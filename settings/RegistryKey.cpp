@@ -1,5 +1,6 @@
 #include "settings/RegistryKey.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace settings {
@@ -35,25 +36,29 @@ RegistryKey RegistryKey::Create(HKEY parent, const std::wstring& path) {
   return RegistryKey(key);
 }
 
-std::optional<std::wstring> RegistryKey::ReadText(const std::wstring& name) const {
-  if (key_ == nullptr) return std::nullopt;
-  // The value may change between asking its size and reading it: ask again then.
-  for (;;) {
-    DWORD type = 0;
-    DWORD bytes = 0;
-    LONG result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &bytes);
-    if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-    // One spare character, because a stored text need not end with its terminator.
-    std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
-    DWORD capacity = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-    result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                              &capacity);
+StoredValue RegistryKey::Read(const std::wstring& name) const {
+  if (key_ == nullptr) return {};
+  // Another program may rewrite the value between asking its size and reading
+  // it; a value that keeps changing under the reader is given up, not chased.
+  constexpr int kAttempts = 3;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    LONG result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &size);
+    if (result == ERROR_FILE_NOT_FOUND) return {};
+    if (result != ERROR_SUCCESS || type != REG_SZ || size > kLargestStoredValue)
+      return StoredValue::Unreadable();
+    // The buffer holds exactly the bytes asked for, odd or not.
+    std::vector<BYTE> bytes(size);
+    result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, bytes.data(), &size);
     if (result == ERROR_MORE_DATA) continue;
-    if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-    std::wstring text(buffer.data(), capacity / sizeof(wchar_t));
-    text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
-    return text;
+    if (result == ERROR_FILE_NOT_FOUND) return {};
+    if (result != ERROR_SUCCESS) return StoredValue::Unreadable();
+    std::optional<std::wstring> text =
+        TextOfStoredBytes(type, bytes.data(), std::min<std::size_t>(size, bytes.size()));
+    return text ? StoredValue::OfText(std::move(*text)) : StoredValue::Unreadable();
   }
+  return StoredValue::Unreadable();
 }
 
 bool RegistryKey::WriteText(const std::wstring& name, const std::wstring& text) const {

@@ -2,8 +2,9 @@
 // An owned registry key: closed when it goes out of scope, moved, never copied.
 #include <windows.h>
 
-#include <optional>
 #include <string>
+
+#include "settings/StoredValue.h"
 
 namespace settings {
 
@@ -26,8 +27,9 @@ class RegistryKey {
   explicit operator bool() const { return key_ != nullptr; }
   HKEY get() const { return key_; }
 
-  // The text of a REG_SZ value; nullopt when it is missing or of another type.
-  std::optional<std::wstring> ReadText(const std::wstring& name) const;
+  // A value as the programs read it (settings/StoredValue.h); missing for an
+  // empty key.
+  StoredValue Read(const std::wstring& name) const;
   bool WriteText(const std::wstring& name, const std::wstring& text) const;
   // Deletes a subkey with everything under it; true also when it was not there.
   bool DeleteTree(const std::wstring& subkey) const;

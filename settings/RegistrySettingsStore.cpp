@@ -24,11 +24,11 @@ std::optional<std::wstring> RegistrySettingsStore::SectionPath(const std::wstrin
   return ApplicationPath(application_) + L"\\" + section;
 }
 
-std::optional<std::wstring> RegistrySettingsStore::ReadText(const std::wstring& section,
-                                                            const std::wstring& name) const {
+StoredValue RegistrySettingsStore::Read(const std::wstring& section, const std::wstring& name) const {
   const auto path = SectionPath(section);
-  if (!path) return std::nullopt;
-  return RegistryKey::Open(HKEY_CURRENT_USER, *path, KEY_READ).ReadText(name);
+  if (!path) return {};
+  // A section that cannot be opened holds nothing the programs can read.
+  return RegistryKey::Open(HKEY_CURRENT_USER, *path, KEY_READ).Read(name);
 }
 
 std::vector<std::wstring> RegistrySettingsStore::ValueNames(const std::wstring& section) const {

@@ -14,7 +14,7 @@ class RegistrySettingsStore final : public SettingsStore {
  public:
   explicit RegistrySettingsStore(std::wstring application);
 
-  std::optional<std::wstring> ReadText(const std::wstring& section, const std::wstring& name) const override;
+  StoredValue Read(const std::wstring& section, const std::wstring& name) const override;
   std::vector<std::wstring> ValueNames(const std::wstring& section) const override;
   bool WriteText(const std::wstring& section, const std::wstring& name, const std::wstring& text) override;
   bool DeleteValue(const std::wstring& section, const std::wstring& name) override;

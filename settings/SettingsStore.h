@@ -7,14 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "settings/StoredValue.h"
+
 namespace settings {
 
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
-  // nullopt when the value was never written (or is not text).
-  virtual std::optional<std::wstring> ReadText(const std::wstring& section,
-                                               const std::wstring& name) const = 0;
+  // The value as the programs read it: its text, or missing, or there but
+  // not text they wrote.
+  virtual StoredValue Read(const std::wstring& section, const std::wstring& name) const = 0;
+  // Its text; nullopt when it is missing or not text.
+  std::optional<std::wstring> ReadText(const std::wstring& section, const std::wstring& name) const {
+    StoredValue value = Read(section, name);
+    if (value.state != StoredState::Text) return std::nullopt;
+    return std::move(value.text);
+  }
   // The names of the values a section holds, in no particular order.
   virtual std::vector<std::wstring> ValueNames(const std::wstring& section) const = 0;
   // Each change reports whether the store took it; callers that cannot do

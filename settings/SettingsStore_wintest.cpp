@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "settings/ScratchApplication.h"
 
 namespace settings {
@@ -80,16 +82,44 @@ TEST(RegistrySettingsStore, OverwritesAndReadsLongText) {
   EXPECT_EQ(store.ReadText(L"frmDown", L"Msg"), longText);
 }
 
+// Whatever another program, a crash or a hand edit left under a name the
+// programs read: each read ends at once, with the text where there is one and
+// "not text" for the rest. A text value of an odd length once made every read
+// ask for more room for ever.
 TEST(RegistrySettingsStore, ReadsValuesOtherProgramsLeftOddly) {
   ScratchApplication app(L"Odd");
   const std::wstring path = app.Path(L"frmDown");
-  const DWORD number = 7;
-  WriteRaw(path, L"App", REG_DWORD, &number, sizeof(number));
-  const wchar_t unterminated[] = {L'1', L'2'};
-  WriteRaw(path, L"TimeOut", REG_SZ, unterminated, sizeof(unterminated));
+  const auto raw = [&path](const wchar_t* name, DWORD type, std::vector<BYTE> bytes) {
+    WriteRaw(path, name, type, bytes.data(), static_cast<DWORD>(bytes.size()));
+  };
+  raw(L"Odd", REG_SZ, {'3', 0, '1'});
+  raw(L"Unterminated", REG_SZ, {'1', 0, '2', 0});
+  raw(L"NulInside", REG_SZ, {'3', 0, 0, 0, '2', 0, 0, 0});
+  raw(L"OneByte", REG_SZ, {'3'});
+  raw(L"NoBytes", REG_SZ, {});
+  raw(L"Number", REG_DWORD, {5, 0, 0, 0});
+  raw(L"WideNumber", REG_QWORD, {5, 0, 0, 0, 0, 0, 0, 0});
+  raw(L"Binary", REG_BINARY, {'3', 0, 0, 0});
+  raw(L"Texts", REG_MULTI_SZ, {'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0});
+  raw(L"Expandable", REG_EXPAND_SZ, {'3', 0, 0, 0});
+  std::vector<BYTE> huge(kLargestStoredValue + 2, 'x');
+  raw(L"Huge", REG_SZ, huge);
+  std::vector<BYTE> largest(kLargestStoredValue, 0);
+  for (std::size_t i = 0; i + 2 < largest.size(); i += 2) largest[i] = 'y';
+  raw(L"Largest", REG_SZ, largest);
+
   RegistrySettingsStore store(app.name());
-  EXPECT_EQ(store.ReadText(L"frmDown", L"App"), std::nullopt) << "a number value is not text";
-  EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut"), L"12");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"Odd"), L"3");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"Unterminated"), L"12");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"NulInside"), L"3");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"OneByte"), L"");
+  EXPECT_EQ(store.ReadText(L"frmDown", L"NoBytes"), L"");
+  for (const wchar_t* name : {L"Number", L"WideNumber", L"Binary", L"Texts", L"Expandable", L"Huge"}) {
+    EXPECT_EQ(store.Read(L"frmDown", name).state, StoredState::Unreadable) << testing::PrintToString(name);
+  }
+  EXPECT_EQ(store.ReadText(L"frmDown", L"Largest"), std::wstring(kLargestStoredValue / 2 - 1, L'y'));
+  EXPECT_EQ(store.Read(L"frmDown", L"Never").state, StoredState::Missing);
+  EXPECT_EQ(store.Read(L"Other", L"Odd").state, StoredState::Missing) << "a section never written";
 }
 
 TEST(RegistrySettingsStore, DeletesOneWholeSection) {

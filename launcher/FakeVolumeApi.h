@@ -18,6 +18,8 @@ class FakeVolumeApi : public launcher::VolumeApi {
   CallLog log;
   std::map<char, std::uint32_t> driveTypes;  // by upper-case letter; others answer 1 (no root)
   std::set<char> openFails;
+  // Media with their lock switch on: opening them for writing is refused.
+  std::set<char> writeProtected;
   std::map<char, int> lockFailures;  // failed lock attempts before the lock holds
   std::set<char> dismountFails;
   std::set<char> removalFails;
@@ -28,12 +30,21 @@ class FakeVolumeApi : public launcher::VolumeApi {
     const auto found = driveTypes.find(letter);
     return found == driveTypes.end() ? 1 : found->second;
   }
-  launcher::VolumeHandle Open(char letter) override {
-    log.Add("Open", letter);
-    if (openFails.count(letter) != 0) return launcher::kInvalidVolume;
+  static constexpr std::uint32_t kNotFound = 2, kWriteProtect = 19;
+
+  // Logged as Open(E) for reading and writing, Open(E, read-only) for reading.
+  launcher::OpenedVolume Open(char letter, launcher::VolumeAccess access) override {
+    const bool readOnly = access == launcher::VolumeAccess::ReadOnly;
+    if (readOnly) {
+      log.Add("Open", letter, "read-only");
+    } else {
+      log.Add("Open", letter);
+    }
+    if (openFails.count(letter) != 0) return {launcher::kInvalidVolume, kNotFound};
+    if (!readOnly && writeProtected.count(letter) != 0) return {launcher::kInvalidVolume, kWriteProtect};
     const launcher::VolumeHandle handle = nextHandle_++;
     openedDrives_[handle] = letter;
-    return handle;
+    return {handle, 0};
   }
   bool Lock(launcher::VolumeHandle volume) override {
     log.Add("Lock", Handle(volume));

@@ -5,6 +5,11 @@
 namespace launcher {
 namespace {
 
+// What Windows answers for write access to a medium whose lock switch is on
+// (ERROR_WRITE_PROTECT), or that refuses writing to this user (ERROR_ACCESS_DENIED).
+constexpr std::uint32_t kWriteProtect = 19;
+constexpr std::uint32_t kAccessDenied = 5;
+
 void Record(EjectFailure& failure, std::uint32_t number) {
   failure.number = number;
   failure.message = EjectMessage(number);
@@ -91,17 +96,23 @@ VolumeHandle OpenDriveVolume(VolumeApi& api, std::wstring_view drive, EjectFailu
     Record(failure, kEjectNotEjectable);
     return kInvalidVolume;
   }
-  const VolumeHandle volume = api.Open(name);
-  if (volume == kInvalidVolume) Record(failure, kEjectOpenFailed);
-  return volume;
+  OpenedVolume opened = api.Open(name, VolumeAccess::ReadWrite);
+  // A write-protected card or stick ejects all the same: its volume is locked,
+  // dismounted and ejected through a handle for reading.
+  if (opened.handle == kInvalidVolume &&
+      (opened.errorCode == kWriteProtect || opened.errorCode == kAccessDenied))
+    opened = api.Open(name, VolumeAccess::ReadOnly);
+  if (opened.handle == kInvalidVolume) Record(failure, kEjectOpenFailed);
+  return opened.handle;
 }
 
 bool LockDriveVolume(VolumeApi& api, VolumeHandle volume, EjectFailure& failure) {
   // Files still closing or an indexer may hold the volume for a moment: wait
-  // about ten seconds for it before giving the drive up.
+  // about ten seconds for it before giving the drive up, and not a moment
+  // longer once the last attempt has failed.
   for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
     if (api.Lock(volume)) return true;
-    api.Sleep(kLockRetryMilliseconds);
+    if (attempt + 1 < kLockAttempts) api.Sleep(kLockRetryMilliseconds);
   }
   Record(failure, kEjectLockFailed);
   return false;

@@ -11,13 +11,21 @@ namespace launcher {
 using VolumeHandle = std::intptr_t;
 inline constexpr VolumeHandle kInvalidVolume = -1;
 
+enum class VolumeAccess { ReadWrite, ReadOnly };
+
+// An opened volume, or kInvalidVolume with the error code Windows gave.
+struct OpenedVolume {
+  VolumeHandle handle = kInvalidVolume;
+  std::uint32_t errorCode = 0;
+};
+
 class VolumeApi {
  public:
   virtual ~VolumeApi() = default;
   // The GetDriveType answer for the drive of an upper-case letter.
   virtual std::uint32_t DriveType(char letter) = 0;
-  // Opens the drive's volume for reading and writing, shared; kInvalidVolume on failure.
-  virtual VolumeHandle Open(char letter) = 0;
+  // Opens the drive's volume, shared, for reading and writing or for reading only.
+  virtual OpenedVolume Open(char letter, VolumeAccess access) = 0;
   // One request each; true when Windows carried it out.
   virtual bool Lock(VolumeHandle volume) = 0;
   virtual bool Dismount(VolumeHandle volume) = 0;

@@ -21,11 +21,13 @@ class Win32VolumeApi : public VolumeApi {
     const char root[] = {letter, ':', '\\', '\0'};
     return GetDriveTypeA(root);
   }
-  VolumeHandle Open(char letter) override {
+  OpenedVolume Open(char letter, VolumeAccess access) override {
     const char device[] = {'\\', '\\', '.', '\\', letter, ':', '\0'};
-    return reinterpret_cast<VolumeHandle>(CreateFileA(device, GENERIC_READ | GENERIC_WRITE,
-                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                      OPEN_EXISTING, 0, nullptr));
+    const DWORD rights = access == VolumeAccess::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    const HANDLE volume =
+        CreateFileA(device, rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (volume == INVALID_HANDLE_VALUE) return {kInvalidVolume, GetLastError()};
+    return {reinterpret_cast<VolumeHandle>(volume), 0};
   }
   bool Lock(VolumeHandle volume) override { return Control(volume, FSCTL_LOCK_VOLUME); }
   bool Dismount(VolumeHandle volume) override { return Control(volume, FSCTL_DISMOUNT_VOLUME); }

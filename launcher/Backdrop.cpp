@@ -56,14 +56,17 @@ LRESULT Backdrop::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Backdrop::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(Handle(), &paint);
-  if (dc && picture_.dc) {
+  const ui::UniqueMemoryDc memory(dc && picture_.bitmap ? CreateCompatibleDC(dc) : nullptr);
+  if (memory) {
+    const ui::SelectedObject from(memory.get(), picture_.bitmap.get());
     const RECT& r = paint.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture_.dc.get(), r.left, r.top, SRCCOPY);
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
   }
   EndPaint(Handle(), &paint);
 }
 
-// The picture, the size of every monitor, goes with the window, however it goes.
+// The picture, the size of every monitor, goes with the window, however it
+// goes: its own close, another program's WM_CLOSE, the end of the session.
 void Backdrop::OnUnload() { picture_ = ScreenPicture{}; }
 
 }  // namespace launcher

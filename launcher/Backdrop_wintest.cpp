@@ -9,6 +9,7 @@
 #include "launcher/CountdownDialog.h"
 #include "launcher/CountdownDialogProbe.h"
 #include "launcher/FakeScreenCapture.h"
+#include "ui/Handles.h"
 #include "ui/PlainWindow.h"
 
 namespace {
@@ -43,6 +44,28 @@ TEST_F(BackdropTest, ItIsABorderlessScreenWithoutTaskbarButtonOverEveryMonitor) 
   EXPECT_EQ(place.right - place.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
   EXPECT_EQ(place.bottom - place.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
   EXPECT_EQ(testing_support::Utf8(launcher_test::WindowText(backdrop.Handle())), "VuriRivu 終了の確認");
+}
+
+// The darkened picture is the size of every monitor, 33 MB at 4K. No device
+// context holds it between two paints, where Windows would refuse to delete
+// it, and it goes with the window however the window goes: here another
+// program closes the backdrop before the backdrop's object goes.
+TEST_F(BackdropTest, ItsPictureIsHeldByNoDeviceContextAndGoesWithTheWindowHoweverItGoes) {
+  Backdrop backdrop(capture);
+  ASSERT_TRUE(backdrop.Cover(strip.Handle()));
+  UpdateWindow(backdrop.Handle());
+  ASSERT_EQ(capture.pictures.size(), 1u);
+  const HBITMAP picture = capture.pictures.front();
+  // A bitmap goes into one device context at a time.
+  const ui::UniqueMemoryDc free(CreateCompatibleDC(nullptr));
+  const HGDIOBJ before = SelectObject(free.get(), picture);
+  EXPECT_NE(before, nullptr) << "a device context of the backdrop holds its picture";
+  SelectObject(free.get(), before);
+
+  SendMessageW(backdrop.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(backdrop.IsLoaded());
+  EXPECT_EQ(GetObjectType(picture), 0u) << "the picture outlived the window";
+  EXPECT_TRUE(IsWindowEnabled(strip.Handle()));
 }
 
 TEST_F(BackdropTest, ItsOwnerTakesNoInputWhileItStandsAndGetsItBackWhenItGoes) {

@@ -16,6 +16,7 @@ class FakeScreenCapture : public launcher::ScreenCapture {
   // The monitor every window stands on, by its index in monitors.
   std::size_t holding = 0;
   std::vector<ui::ScreenRect> captured;
+  std::vector<HBITMAP> pictures;  // each capture's bitmap, for as long as its owner keeps it
 
   std::vector<ui::ScreenRect> Monitors() override {
     return monitors.empty() ? launcher::DesktopScreenCapture().Monitors() : monitors;
@@ -27,7 +28,9 @@ class FakeScreenCapture : public launcher::ScreenCapture {
     ++captures;
     captured.push_back(place);
     if (fails) return std::nullopt;
-    return launcher::DesktopScreenCapture().CaptureScreen(place);
+    auto picture = launcher::DesktopScreenCapture().CaptureScreen(place);
+    if (picture) pictures.push_back(picture->bitmap.get());
+    return picture;
   }
 };
 

@@ -47,13 +47,15 @@ class Win32ScreenCapture : public ScreenCapture {
         sizeof(BITMAPINFOHEADER), picture.Width(), -picture.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     picture.bitmap.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    picture.dc.reset(CreateCompatibleDC(screen.get()));
-    if (!picture.bitmap || !picture.dc) return std::nullopt;
+    const ui::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    if (!picture.bitmap || !memory) return std::nullopt;
     picture.bits = static_cast<std::uint32_t*>(bits);
-    SelectObject(picture.dc.get(), picture.bitmap.get());
-    // CAPTUREBLT: layered windows too, as the user sees them.
-    BitBlt(picture.dc.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
-           picture.place.top, SRCCOPY | CAPTUREBLT);
+    {
+      const ui::SelectedObject into(memory.get(), picture.bitmap.get());
+      // CAPTUREBLT: layered windows too, as the user sees them.
+      BitBlt(memory.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
+             picture.place.top, SRCCOPY | CAPTUREBLT);
+    }
     GdiFlush();
     return picture;
   }

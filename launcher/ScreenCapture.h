@@ -15,11 +15,12 @@
 namespace launcher {
 
 // A place of the virtual screen, at its physical pixels. The bitmap is
-// declared before the memory DC it is selected into, so the DC goes first.
+// selected into a device context only for as long as one drawing takes, so
+// it can go however and whenever its owner goes: a bitmap still selected
+// into a DC cannot be deleted, and would stay for the rest of the run.
 struct ScreenPicture {
   ui::ScreenRect place;           // may start left of or above 0
   ui::UniqueBitmap bitmap;        // a 32-bit top-down DIB section
-  ui::UniqueMemoryDc dc;          // holds the bitmap, to paint from
   std::uint32_t* bits = nullptr;  // its pixels, 0x00RRGGBB, row by row
 
   int Width() const { return place.Width(); }

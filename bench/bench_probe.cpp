@@ -297,7 +297,10 @@ void SessionEndRound(const Program& launcher, HWND window, Figures& figures) {
   if (closed) figures.dialogClosed.Add(*closed - shown);
   if (bench::Until([&] { return g_queries > queries; }, kCountdownWaitMs))
     figures.requestArrived.Add(g_lastQueryMs - shown);
-  // The launcher ends after its request.
+  // The launcher waits, hidden, for the end of the session, which this
+  // probe's refusal called off (unless Wine asked the launcher first, and it
+  // went with it): it is closed.
+  PostMessageW(window, WM_CLOSE, 0, 0);
   launcher.TimeToEnd(static_cast<DWORD>(kWaitMs));
   Sleep(kSettleMs);
 }

@@ -8,14 +8,18 @@ namespace testing_support {
 class FakeSessionApi : public core::SessionApi {
  public:
   CallLog log;
-  std::uint32_t platformId = 2;  // 0: the version cannot be read
+  std::uint32_t platformId = 2;    // 0: the version cannot be read
+  core::RequestAnswer exitAnswer;  // how Windows answers an exit request
 
   std::uint32_t PlatformId() override {
     log.Add("PlatformId");
     return platformId;
   }
   void EnableShutdownPrivilege() override { log.Add("EnableShutdownPrivilege"); }
-  void RequestExit(std::uint32_t flags) override { log.Add("RequestExit", flags); }
+  core::RequestAnswer RequestExit(std::uint32_t flags) override {
+    log.Add("RequestExit", flags);
+    return exitAnswer;
+  }
 };
 
 }  // namespace testing_support

@@ -5,6 +5,8 @@
 // shipped programs.
 #include <cstdint>
 
+#include "core/RequestAnswer.h"
+
 namespace core {
 
 class SessionApi {
@@ -15,9 +17,11 @@ class SessionApi {
   // Enables SeShutdownPrivilege in the process's own token. Every step runs
   // whatever the one before answered; nothing is reported.
   virtual void EnableShutdownPrivilege() = 0;
-  // Asks for the end of the session with an ExitWindowsEx flag word; the
-  // answer is not read.
-  virtual void RequestExit(std::uint32_t flags) = 0;
+  // Asks for the end of the session with an ExitWindowsEx flag word and the
+  // planned reason (SessionEnd.h): Windows accepts the request, and goes on
+  // to ask every program, or refuses it at once (no privilege in this
+  // session, a policy).
+  virtual RequestAnswer RequestExit(std::uint32_t flags) = 0;
 };
 
 // The process-wide real implementation (Windows builds only).

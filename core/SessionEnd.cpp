@@ -25,10 +25,10 @@ std::optional<std::uint32_t> ExitFlagsOf(SessionEndMode mode) {
 
 bool IsWindowsNT(SessionApi& api) { return api.PlatformId() == kPlatformNT; }
 
-void EndSession(SessionApi& api, std::uint32_t flags) {
+RequestAnswer EndSession(SessionApi& api, std::uint32_t flags) {
   // Logging off needs no privilege; the others do, on Windows NT.
   if (flags != kExitLogoff && IsWindowsNT(api)) api.EnableShutdownPrivilege();
-  api.RequestExit(flags);
+  return api.RequestExit(flags);
 }
 
 }  // namespace core

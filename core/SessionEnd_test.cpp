@@ -54,4 +54,25 @@ TEST(EndSession, LogoffIsTheExitRequestAloneOnEveryPlatform) {
   }
 }
 
+// Windows' answer is what the caller gets: an accepted request, or a
+// refusal (no privilege in this session, a policy) with its error code.
+TEST(EndSession, AnswersWhatWindowsAnswered) {
+  FakeSessionApi api;
+  EXPECT_TRUE(core::EndSession(api, core::kExitReboot).accepted);
+  api.exitAnswer = core::RequestAnswer::Refused(1314);
+  const core::RequestAnswer refused = core::EndSession(api, core::kExitReboot);
+  EXPECT_FALSE(refused.accepted);
+  EXPECT_EQ(refused.errorCode, 1314u);
+}
+
+// The reason as Windows' documentation lays it out: bit 31 says planned,
+// bits 16 to 23 are the major reason and 0 to 15 the minor one, "other"
+// being 0 for both. Reason 0 would be an unplanned shut-down.
+TEST(PlannedReason, IsPlannedWithMajorAndMinorOther) {
+  EXPECT_NE(core::kPlannedReason & 0x80000000u, 0u);
+  EXPECT_EQ((core::kPlannedReason >> 16) & 0xFFu, 0u);
+  EXPECT_EQ(core::kPlannedReason & 0xFFFFu, 0u);
+  EXPECT_EQ(core::kPlannedReason & 0x7F000000u, 0u)
+      << "no other flag: not user-defined, not a hardware reason";
+}
 }  // namespace

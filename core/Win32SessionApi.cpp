@@ -1,9 +1,15 @@
 #include <windows.h>
 
 #include "core/SessionApi.h"
+#include "core/SessionEnd.h"
 
 namespace core {
 namespace {
+
+static_assert(kExitLogoff == EWX_LOGOFF && kExitShutdown == EWX_SHUTDOWN && kExitReboot == EWX_REBOOT &&
+              kExitPowerOff == EWX_POWEROFF);
+static_assert(kPlannedReason ==
+              (SHTDN_REASON_FLAG_PLANNED | SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER));
 
 class Win32SessionApi final : public SessionApi {
  public:
@@ -31,7 +37,10 @@ class Win32SessionApi final : public SessionApi {
     if (token != nullptr) CloseHandle(token);
   }
 
-  void RequestExit(std::uint32_t flags) override { ExitWindowsEx(flags, 0); }
+  RequestAnswer RequestExit(std::uint32_t flags) override {
+    if (ExitWindowsEx(flags, kPlannedReason)) return {};
+    return RequestAnswer::Refused(GetLastError());
+  }
 };
 
 }  // namespace

@@ -43,6 +43,12 @@ std::optional<std::uint32_t> OptionFlags(std::wstring_view argumentText) {
   return mode ? core::ExitFlagsOf(*mode) : std::nullopt;
 }
 
+std::uint32_t ExitCodeOf(const core::RequestAnswer& answer) {
+  constexpr std::uint32_t kGeneralFailure = 31;
+  if (answer.accepted) return 0;
+  return answer.errorCode != 0 ? answer.errorCode : kGeneralFailure;
+}
+
 UsageBoxText UsageText(const core::VersionValues& version) {
   UsageBoxText text;
   text +=

@@ -47,6 +47,16 @@ TEST(OptionFlags, BlanksAroundTheOptionAreNotPartOfIt) {
   EXPECT_FALSE(dovra::OptionFlags(dovra::ArgumentText(L"dovra /s /r")).has_value());
 }
 
+// A script or a scheduled task reads whether Windows took the request.
+TEST(ExitCodeOf, ZeroWhenAcceptedWindowsCodeWhenRefused) {
+  EXPECT_EQ(dovra::ExitCodeOf(core::RequestAnswer{}), 0u);
+  EXPECT_EQ(dovra::ExitCodeOf(core::RequestAnswer::Refused(1314)), 1314u) << "no shutdown privilege";
+  EXPECT_EQ(dovra::ExitCodeOf(core::RequestAnswer::Refused(1115)), 1115u) << "a shut-down already under way";
+  EXPECT_NE(dovra::ExitCodeOf(core::RequestAnswer::Refused(0)), 0u)
+      << "a refusal is never reported as success";
+  EXPECT_NE(dovra::kUsageExitCode, 0u);
+}
+
 core::VersionValues Version(std::wstring_view fileName, std::wstring_view company) {
   core::VersionValues v;
   v.fileName = fileName;

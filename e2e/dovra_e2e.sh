@@ -23,7 +23,21 @@ usage_case() {  # usage_case <label> [args...]
   check "$label: exactly one box titled dovra" [ "$(head -n1 "$work/box.txt")" = 1 ]
   check "$label: the box shows the usage text" cmp -s <(tail -n +2 "$work/box.txt") "$expected"
   check "$label: the program ends once the box is closed" timeout 15 tail --pid="$pid" -f /dev/null
+  local status=0
+  wait "$pid" || status=$?
+  check "$label: exit status 87, the command line was wrong" [ "$status" = 87 ]
   check "$label: no end-of-session request" [ "$(queries)" = "$before" ]
+}
+
+# A scheduled task without the user signed in, or a service, runs dovra on a
+# window station no one sees: a box there would wait for ever.
+unseen_case() {  # unseen_case <label> [args...]
+  local label=$1 before
+  shift
+  before=$(queries)
+  check "$label, where no one sees it: no box, exit status 87 at once" \
+    [ "$("$run" "$probe" unseen 10000 "$(winpath "$dovra")" "$@" | tr -d '\r')" = "exit 87" ]
+  check "$label, where no one sees it: no end-of-session request" [ "$(queries)" = "$before" ]
 }
 
 request_case() {  # request_case <option> <shutdown|reboot>
@@ -45,6 +59,8 @@ request_case() {  # request_case <option> <shutdown|reboot>
 start_witness
 usage_case "no argument"
 usage_case "/x" /x
+unseen_case "/x" /x
+unseen_case "no argument"
 request_case /s shutdown
 request_case /L shutdown
 request_case /p shutdown

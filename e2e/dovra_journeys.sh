@@ -11,13 +11,14 @@ AdjustTokenPrivileges(token1, 0, count 1 SeShutdownPrivilege attributes 2, 16, p
 CloseHandle(token1) = TRUE'
 
 # The expected log of one option on one platform: the platform is asked for
-# all but log off, and only NT takes the privilege step.
-expected() {  # expected <platform> <flags>
+# all but log off, and only NT takes the privilege step. Every request is a
+# planned one (SHTDN_REASON_FLAG_PLANNED, major and minor "other").
+expected() {  # expected <platform> <flags> [<answer>]
   if [ "$2" != 0x0 ]; then
     echo "GetVersionExA(size 148) = TRUE platform $1"
     [ "$1" != 2 ] || echo "$privilege"
   fi
-  echo "ExitWindowsEx($2, 0x0) = TRUE"
+  echo "ExitWindowsEx($2, 0x80000000) = ${3:-TRUE}"
 }
 
 # Warm the prefix up first, so the first journey's time is its own.
@@ -31,8 +32,16 @@ for platform in 2 1; do
     journey_begin
     record_start "platform $platform" "$dovra" "$option"
     record_wait 20
-    [ "$recorded_status" = 0 ] || echo "dovra $option ended with status $recorded_status"
+    check "dovra $option on platform $platform: exit status 0, Windows took it" [ "$recorded_status" = 0 ]
     journey_end "dovra $option on platform $platform: $what" "$(expected "$platform" "$flags")"
   done
 done
+
+# Windows refuses (here with access denied, as for a session that may not
+# end Windows): the exit status is Windows' error code.
+journey_begin
+record_start "$(printf '%s\n' 'platform 2' 'exit-error 5')" "$dovra" /r
+record_wait 20
+check "dovra /r refused with 5: exit status 5" [ "$recorded_status" = 5 ]
+journey_end "dovra /r refused with 5" "$(expected 2 0x2 'FALSE error 5')"
 finish

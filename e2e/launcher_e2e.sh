@@ -59,15 +59,30 @@ look cancelled window 5000
 check "cancel: the launcher stays docked as it was" cmp -s "$work/first" "$work/cancelled"
 check "cancel: no end-of-session request" [ "$(queries)" = "$before" ]
 
-# 4. Restart, then Enter.
+# 4. Restart, then Enter. Wine asks the programs in the order of their
+# process ids and stops at the witness's refusal: the launcher was asked
+# before it, heard the end of the session and went with it; or it was never
+# asked, and waits hidden for an end that does not come. Then the end called
+# off brings it back as it was.
 look again_restart click 2 15000
 check "restart again: the count starts at 9 anew" [ "$(field again_restart message)" = 9秒後に再起動します ]
 check "Enter: the dialog takes the key" "$run" "$lprobe" answer enter
 check "Enter: the witness sees WM_QUERYENDSESSION" query_after "$before"
-check "Enter: the launcher ends" timeout 15 tail --pid="$launcher_pid" -f /dev/null
 line=$(grep -o 'cmdline L"[^"]*wineboot.exe[^"]*"' "$work/trace" | head -n1)
 check "Enter: wineboot --end-session without --shutdown" \
   bash -c '[[ $1 == *--end-session* && $1 != *--shutdown* ]]' _ "$line"
+if timeout 3 tail --pid="$launcher_pid" -f /dev/null; then
+  echo "(Wine asked the launcher before the witness: it went with the end of the session)"
+else
+  echo "(Wine asked the witness before the launcher)"
+  check "Enter: the launcher waits hidden for the end of the session" "$run" "$lprobe" hidden 5000
+  "$run" "$lprobe" endsession cancelled >/dev/null
+  look called_off window 5000
+  check "Enter: the end called off, the launcher is back docked as it was" \
+    cmp -s <(grep -v '^window ' "$work/first") <(grep -v '^window ' "$work/called_off")
+  "$run" "$lprobe" close
+  check "Enter: the launcher then closes" timeout 15 tail --pid="$launcher_pid" -f /dev/null
+fi
 
 # 5. The keyboard and a screen reader, with always-on-top stored on.
 "$run" "$lprobe" forget

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # VuriRivu.exe as built, run with its system calls recorded and driven as a
-# user would: a click on a button, then OK, Cancel or nothing; or the
-# session ending under it.
+# user would: a click on a button, then OK, Cancel or nothing; Windows
+# ending the session after the request, calling it off or refusing it; or
+# the session ending under it. No request reaches Windows here, so the
+# script tells the launcher what Windows would (launcher_probe endsession).
 #   launcher_journeys.sh <VuriRivu.exe> <record.exe> <launcher_probe.exe>
 launcher=$1 record=$2 lprobe=$3
 source "$(dirname "$0")/lib.sh"
@@ -15,30 +17,40 @@ calls='platform 2
 removable E
 lock-fails 2'
 
-# The launcher asks for the platform once while it loads.
-load='GetVersionExA(size 148) = TRUE platform 2'
+# The launcher registers for Restart Manager's restarts, then asks for the
+# platform once while it loads.
+load='RegisterApplicationRestart(null, 0x3) = S_OK
+GetVersionExA(size 148) = TRUE platform 2'
 
-# The scan of C: to Z: ejecting E:, whose lock fails <n> times before it holds.
-ejection() {  # ejection <n>
-  local letter attempt
+# The scan of C: to Z: ejecting E:, whose lock fails <n> times before it
+# holds, through the volume handle the recorder hands out (volume1 for the
+# first one opened); with "read-only", E: refuses to open for writing first.
+ejection() {  # ejection <n> [<volume> [read-only]]
+  local letter attempt volume=${2:-volume1}
   for letter in C D E F G H I J K L M N O P Q R S T U V W X Y Z; do
     case $letter in
       C) echo 'GetDriveTypeW("C:\") = 3' ;;
       E)
         echo 'GetDriveTypeW("E:\") = 2'
         echo 'GetDriveTypeA("E:\") = 2'
-        echo 'CreateFileA("\\.\E:", 0xC0000000, 3, null, 3, 0x0, null) -> volume1'
+        if [ "${3:-}" = read-only ]; then
+          echo 'CreateFileA("\\.\E:", 0xC0000000, 3, null, 3, 0x0, null) = INVALID_HANDLE_VALUE error 19'
+          echo "CreateFileA(\"\\\\.\\E:\", 0x80000000, 3, null, 3, 0x0, null) -> $volume"
+        else
+          echo "CreateFileA(\"\\\\.\\E:\", 0xC0000000, 3, null, 3, 0x0, null) -> $volume"
+        fi
+        # Half a second between two attempts, none after the last.
         for ((attempt = 0; attempt < $1 && attempt < 21; attempt++)); do
-          echo 'DeviceIoControl(volume1, 0x90018, null, 0, null, 0, null) = FALSE error 5'
-          echo 'Sleep(500)'
+          echo "DeviceIoControl($volume, 0x90018, null, 0, null, 0, null) = FALSE error 5"
+          [ "$attempt" = 20 ] || echo 'Sleep(500)'
         done
         if [ "$1" -lt 21 ]; then
-          echo 'DeviceIoControl(volume1, 0x90018, null, 0, null, 0, null) = TRUE'
-          echo 'DeviceIoControl(volume1, 0x90020, null, 0, null, 0, null) = TRUE'
-          echo 'DeviceIoControl(volume1, 0x2D4804, [00 00 00 00], 4, null, 0, null) = TRUE'
-          echo 'DeviceIoControl(volume1, 0x2D4808, null, 0, null, 0, null) = TRUE'
+          echo "DeviceIoControl($volume, 0x90018, null, 0, null, 0, null) = TRUE"
+          echo "DeviceIoControl($volume, 0x90020, null, 0, null, 0, null) = TRUE"
+          echo "DeviceIoControl($volume, 0x2D4804, [00 00 00 00], 4, null, 0, null) = TRUE"
+          echo "DeviceIoControl($volume, 0x2D4808, null, 0, null, 0, null) = TRUE"
         fi
-        echo 'CloseHandle(volume1) = TRUE'
+        echo "CloseHandle($volume) = TRUE"
         ;;
       *) echo "GetDriveTypeW(\"$letter:\\\") = 1" ;;
     esac
@@ -60,12 +72,14 @@ capabilities() {  # capabilities classic|modern-hibernate|none
   esac
 }
 
+# Each request with its planned reason (SHTDN_REASON_FLAG_PLANNED, major
+# and minor "other").
 request() {  # request shutdown|poweroff|logoff|restart|standby
   case $1 in
-    shutdown) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x1, 0x0) = TRUE' ;;
-    poweroff) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x8, 0x0) = TRUE' ;;
-    logoff) echo 'ExitWindowsEx(0x0, 0x0) = TRUE' ;;
-    restart) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x2, 0x0) = TRUE' ;;
+    shutdown) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x1, 0x80000000) = TRUE' ;;
+    poweroff) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x8, 0x80000000) = TRUE' ;;
+    logoff) echo 'ExitWindowsEx(0x0, 0x80000000) = TRUE' ;;
+    restart) printf '%s\n%s\n' "$privilege" 'ExitWindowsEx(0x2, 0x80000000) = TRUE' ;;
     standby) printf '%s\n%s\n%s\n' "$(capabilities classic)" "$privilege" 'SetSuspendState(0, 0, 0) = TRUE' ;;
   esac
 }
@@ -81,12 +95,15 @@ start() {  # start <Powerdown> <AutoEject> [<script>]
 # Clicks button <i> and waits for the countdown dialog.
 click() { lp click "$1" 15000 || echo "no countdown dialog after a click on button $1"; }
 
-# Waits for the launcher to end by itself; it stays after a standby, so it
-# is then closed once the request is in the log.
+# Once the request is in the log, Windows ends the session and the launcher
+# ends with it; after a standby it stays, and is closed.
 ends() {  # ends <mode>
+  logged 20 "$(request "$1" | tail -n1)" || echo "no $1 request"
   if [ "$1" = standby ]; then
-    logged 20 'SetSuspendState(0, 0, 0) = TRUE' || true
     lp close
+  else
+    lp hidden 5000 || echo "the launcher did not hide to wait for the end of the session"
+    lp endsession || echo "the launcher did not take the end of the session"
   fi
   record_wait 30
   [ "$recorded_status" = 0 ] || echo "the launcher ended with status $recorded_status"
@@ -184,6 +201,59 @@ lp answer ok
 ends standby
 journey_end "launcher standby, capabilities unreadable: the suspend call" \
   "$(echo "$load"; echo 'GetPwrCapabilities(ptr) = FALSE'; echo "$privilege"; echo 'SetSuspendState(0, 0, 0) = TRUE')"
+
+# Windows calls the end off after the launcher's yes: the launcher is back in
+# its corner, and the end of the session that comes later ejects again.
+journey_begin
+start False True
+click 0
+lp answer ok
+logged 20 "$(request shutdown | tail -n1)" || echo "no shutdown request"
+lp hidden 5000 || echo "the launcher did not hide to wait for the end of the session"
+lp endsession cancelled >/dev/null || echo "the launcher did not hear the end called off"
+lp window 5000 || echo "the launcher is not back after the end was called off"
+lp endsession || echo "the launcher did not take the end of the session"
+record_wait 20
+journey_end "launcher shutdown called off, then the session ends: back docked, ejects again" "$(
+  echo "$load"; ejection 2; request shutdown
+  echo 'ShutdownBlockReasonCreate(own window, "リムーバブルメディアを取り出しています…") = TRUE'
+  ejection 0 volume2
+  echo 'ShutdownBlockReasonDestroy(own window) = TRUE'
+)"
+
+# Windows refuses the request at once: its words over the backdrop, and the
+# launcher stays.
+journey_begin
+start False True "$(printf '%s\n' "$calls" 'exit-error 5')"
+click 2
+lp answer ok
+"$run" "$lprobe" box 15000 >"$work/refused" || true
+check "refused: the box is titled VuriRivu" grep -qx 'title VuriRivu' "$work/refused"
+check "refused: the system's text, then (5)" bash -c 'grep -qE "^box .+\(5\)$" "$1" && ! grep -q 不明 "$1"' _ "$work/refused"
+lp gone 5000 || echo "the backdrop stayed"
+lp window 5000 || echo "the launcher is gone after the refusal"
+lp close
+record_wait 15
+journey_end "launcher restart refused with 5: a box, and the launcher stays" \
+  "$(echo "$load"; ejection 2; echo "$privilege"; echo 'ExitWindowsEx(0x2, 0x80000000) = FALSE error 5')"
+
+# A card with its lock switch on: opened for reading, and ejected all the same.
+journey_begin
+start False True "$(printf '%s\n' "$calls" 'write-protected yes')"
+click 1
+lp answer ok
+ends logoff
+journey_end "launcher log off, E: write-protected: ejected through a handle for reading" \
+  "$(echo "$load"; ejection 2 volume1 read-only; request logoff)"
+
+# An installer's Restart Manager closes the launcher while the session goes
+# on: no ejection.
+journey_begin
+start False True
+lp endsession closeapp >/dev/null || echo "the launcher did not take Restart Manager's close"
+record_wait 20
+[ "$recorded_status" = 0 ] || echo "the launcher ended with status $recorded_status"
+journey_end "launcher closed for an installer: no ejection" "$load"
 
 # Windows ends the session: the launcher ejects, saying why it waits.
 for eject in True False; do

@@ -12,9 +12,16 @@
 //                                     its OK caption, its message and the backdrop
 //   launcher_probe answer enter|ok|cancel  types Enter into the dialog, or
 //                                     clicks its OK or Cancel button
-//   launcher_probe endsession         tells the docked launcher the session
-//                                     ends, as Windows does: WM_QUERYENDSESSION,
-//                                     then WM_ENDSESSION with TRUE
+//   launcher_probe endsession [cancelled|closeapp]
+//                                     tells the launcher, docked or hidden, the
+//                                     session ends, as Windows does:
+//                                     WM_QUERYENDSESSION, then WM_ENDSESSION
+//                                     with TRUE; or that it was called off
+//                                     (WM_ENDSESSION with FALSE); or that Restart
+//                                     Manager closes it for an installer
+//                                     (ENDSESSION_CLOSEAPP)
+//   launcher_probe hidden <ms>        waits until the launcher's window is
+//                                     there but hidden
 //   launcher_probe close              asks the docked launcher to close
 //   launcher_probe gone <ms>          waits until neither dialog nor backdrop
 //                                     is on screen
@@ -133,6 +140,23 @@ HWND WaitFor(const wchar_t* className, DWORD waitMs) {
   for (;;) {
     if (const HWND hwnd = VisibleProgramWindow(className)) return hwnd;
     if (GetTickCount() - start > waitMs) return nullptr;
+    Sleep(kPollMs);
+  }
+}
+
+// The launcher's window, shown or not.
+HWND ProgramWindow(const wchar_t* className) {
+  const auto found =
+      TopLevelWindows([className](HWND hwnd) { return ClassOf(hwnd) == className && BelongsToProgram(hwnd); });
+  return found.empty() ? nullptr : found.front();
+}
+
+int Hidden(DWORD waitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const HWND launcher = ProgramWindow(kLauncherClass);
+    if (launcher && !IsWindowVisible(launcher)) return 0;
+    if (GetTickCount() - start > waitMs) return 1;
     Sleep(kPollMs);
   }
 }
@@ -329,13 +353,16 @@ int Store(const std::vector<std::wstring>& pairs) {
 }
 
 // The two messages every top-level window gets when Windows ends the session.
-int EndSession() {
-  const HWND launcher = WaitForDocked(5000);
+int EndSession(const std::wstring& how) {
+  if (!how.empty() && how != L"cancelled" && how != L"closeapp") return 2;
+  const HWND launcher = ProgramWindow(kLauncherClass);
   if (!launcher) return 1;
+  const LPARAM why = how == L"closeapp" ? ENDSESSION_CLOSEAPP : 0;
   DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 30000, &answer)) return 1;
+  if (!SendMessageTimeoutW(launcher, WM_QUERYENDSESSION, 0, why, SMTO_NORMAL, 30000, &answer)) return 1;
   Print(L"query " + std::to_wstring(answer));
-  if (!SendMessageTimeoutW(launcher, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 60000, nullptr)) return 1;
+  const WPARAM ends = how == L"cancelled" ? FALSE : TRUE;
+  if (!SendMessageTimeoutW(launcher, WM_ENDSESSION, ends, why, SMTO_NORMAL, 60000, nullptr)) return 1;
   return 0;
 }
 
@@ -566,7 +593,9 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 2 && command == L"settings") return Settings(args[1]);
   if (args.size() == 1 && command == L"forget") return Forget();
   if (args.size() >= 2 && command == L"store") return Store({args.begin() + 1, args.end()});
-  if (args.size() == 1 && command == L"endsession") return EndSession();
+  if ((args.size() == 1 || args.size() == 2) && command == L"endsession")
+    return EndSession(args.size() == 2 ? args[1] : L"");
+  if (args.size() == 2 && command == L"hidden") return Hidden(Number(args[1]));
   if (args.size() == 1 && command == L"close") return Close();
   if (args.size() == 1 && command == L"names") return Names();
   if (args.size() == 1 && command == L"cover") return Cover();
@@ -578,7 +607,8 @@ int wmain(int argc, wchar_t** argv) {
   fwprintf(
       stderr,
       L"usage: launcher_probe window <ms> | workarea | click <i> <ms> | answer enter|ok|cancel | gone <ms>"
-      L" | box <ms> | settings <section> | forget | store <name=value>... | endsession | close | names | cover"
+      L" | box <ms> | settings <section> | forget | store <name=value>... | endsession [cancelled|closeapp]"
+      L" | hidden <ms> | close | names | cover"
       L" | keys <key>... | focus | menu <ms> | buttonrect <i>\n");
   return 2;
 }

@@ -54,7 +54,7 @@ check "accepted: no error box" same "$(p box 0 none | head -n1)" 0
 close
 journey_end "Velmar: a request with message, time-out and both check boxes is accepted" "$nt
 $privilege
-InitiateSystemShutdownW(\"srv1\", \"$message\", 45, 1, 1) = TRUE"
+InitiateSystemShutdownExW(\"srv1\", \"$message\", 45, 1, 1, 0x80000000) = TRUE"
 
 journey_begin
 start 'platform 2'
@@ -63,7 +63,7 @@ p buttons '1 0 1' 10000 >/dev/null || echo "Execute did not stay disabled after 
 close
 journey_end "Velmar: a machine name outside the code page arrives intact" "$nt
 $privilege
-InitiateSystemShutdownW(\"srv-é서버\", \"$message\", 45, 0, 0) = TRUE"
+InitiateSystemShutdownExW(\"srv-é서버\", \"$message\", 45, 0, 0, 0x80000000) = TRUE"
 
 journey_begin
 start 'platform 2
@@ -76,7 +76,7 @@ p buttons '1 1 1' 10000 >/dev/null || echo "Execute is not usable again after th
 close
 journey_end "Velmar: a request refused with 53" "$nt
 $privilege
-InitiateSystemShutdownW(\"srv2\", \"$message\", 45, 0, 0) = FALSE error 53"
+InitiateSystemShutdownExW(\"srv2\", \"$message\", 45, 0, 0, 0x80000000) = FALSE error 53"
 
 journey_begin
 start 'platform 2
@@ -90,7 +90,7 @@ check "abort refused 1116: the system's text, then (1116)" same "$(sed -n 3p "$w
 close
 journey_end "Velmar: Abort refused with 1116" "$nt
 $privilege
-InitiateSystemShutdownW(\"srv3\", \"$message\", 45, 0, 0) = TRUE
+InitiateSystemShutdownExW(\"srv3\", \"$message\", 45, 0, 0, 0x80000000) = TRUE
 $(sed 's/token1/token2/' <<<"$privilege")
 AbortSystemShutdownW(\"srv3\") = FALSE error 1116"
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ErrorText.h"
 #include "core/SessionEnd.h"
 #include "launcher/Backdrop.h"
 #include "launcher/CountdownDialog.h"
@@ -10,6 +11,7 @@
 #include "launcher/StripLayout.h"
 #include "launcher/StripResources.h"
 #include "launcher/StripTexts.h"
+#include "platform/CriticalErrorBoxes.h"
 #include "platform/Standby.h"
 #include "platform/SystemServices.h"
 #include "ui/MessageBox.h"
@@ -207,14 +209,14 @@ bool ButtonStrip::OnCommand(int id, int code, HWND control) {
 }
 
 // A left click, or the keyboard on a focused button: the session ends once
-// the countdown confirms it. The strip goes with a confirmed end, except
-// after standby, so that it is still docked when the machine resumes.
+// the countdown confirms it. The strip goes with the end of the session,
+// except after standby, so that it is still docked when the machine resumes.
 void ButtonStrip::OnButtonClick(int index) {
   const std::optional<SessionEndMode> mode = ModeOfButton(index, settings_.powerOff);
   if (!mode) return;
   const HWND focus = GetFocus();
   if (EndSessionAfterCountdown(*mode) && *mode != SessionEndMode::Standby) {
-    Close(ui::CloseReason::Code);
+    AwaitSessionEnd();
   } else if (focus && IsChild(Handle(), focus)) {
     // Cancelled (or back from standby): the keyboard is where it was.
     SetFocus(focus);
@@ -227,7 +229,8 @@ void ButtonStrip::OnButtonClick(int index) {
 // this function. Once it has been painted the countdown asks over it, in
 // the middle of the strip's monitor. On a go-ahead the media go out, when
 // asked, and the mode's request is made while the backdrop still covers the
-// screen. True when the request was made.
+// screen. True when Windows accepted the request; a refusal is shown over
+// the backdrop with Windows' own words for it.
 bool ButtonStrip::EndSessionAfterCountdown(SessionEndMode mode) {
   Backdrop backdrop(services_.capture);
   // A screen that cannot be captured shows nothing and ends nothing.
@@ -239,20 +242,53 @@ bool ButtonStrip::EndSessionAfterCountdown(SessionEndMode mode) {
   // nothing more is done then.
   if (!goAhead || !backdrop.IsLoaded()) return false;
   EjectMediaIfAsked(false);
-  if (const std::optional<std::uint32_t> flags = core::ExitFlagsOf(mode)) {
-    core::EndSession(services_.session, *flags);
-  } else {
-    EnterStandby(backdrop.Handle());
+  const std::optional<std::uint32_t> flags = core::ExitFlagsOf(mode);
+  const core::RequestAnswer answer =
+      flags ? core::EndSession(services_.session, *flags) : EnterStandby(backdrop.Handle());
+  if (!answer.accepted) {
+    const auto code = static_cast<std::int32_t>(answer.errorCode);
+    ui::ShowMessage(core::ErrorText(code, core::SystemErrorText(answer.errorCode)),
+                    MB_OK | MB_ICONEXCLAMATION, backdrop.Handle());
   }
-  return true;
+  return answer.accepted;
 }
+
+// Windows took the request, but the end of the session may still not come:
+// a program with unsaved work, the user on Windows' own "programs are
+// preventing" screen, or a policy can stop it. Windows tells the strip only
+// when it had asked the strip already (WM_ENDSESSION with FALSE); when a
+// program asked before it refuses, the strip hears nothing at all. So it
+// hides and waits: the end of the session closes it, and the end called off,
+// or a wait in which no end came, brings it back, docked. It never stays
+// hidden holding the program's single-instance lock.
+void ButtonStrip::AwaitSessionEnd() {
+  awaitingSessionEnd_ = true;
+  ShowWindow(Handle(), SW_HIDE);
+  sessionEndWait_.Start();
+}
+
+void ButtonStrip::ReturnAsTheSessionGoesOn() {
+  if (!awaitingSessionEnd_) return;
+  awaitingSessionEnd_ = false;
+  sessionEndWait_.Stop();
+  ApplySettings();
+  // Back where the user left it, without taking the focus from their work.
+  ShowWindow(Handle(), SW_SHOWNA);
+}
+
+void ButtonStrip::OnTimer(UINT_PTR id) {
+  if (id == sessionEndWait_.Id()) ReturnAsTheSessionGoesOn();
+}
+
+void ButtonStrip::OnSessionEndCancelled() { ReturnAsTheSessionGoesOn(); }
 
 // Standby the way this machine has it. A Modern Standby machine sleeps once
 // its displays are off, as with its power button: the strip's own window
 // asks for that, no other program's. A machine without standby says so over
-// the backdrop.
-void ButtonStrip::EnterStandby(HWND backdrop) {
-  switch (platform::Standby(services_.session, services_.power)) {
+// the backdrop. The suspend call's answer is the request's.
+core::RequestAnswer ButtonStrip::EnterStandby(HWND backdrop) {
+  const platform::StandbyOutcome standby = platform::Standby(services_.session, services_.power);
+  switch (standby.way) {
     case platform::StandbyWay::TurnDisplaysOff:
       DefWindowProcW(Handle(), WM_SYSCOMMAND, SC_MONITORPOWER, kDisplaysOff);
       break;
@@ -262,6 +298,7 @@ void ButtonStrip::EnterStandby(HWND backdrop) {
     case platform::StandbyWay::Suspend:
       break;
   }
+  return standby.answer;
 }
 
 // The one place the ejection is decided, for a confirmed countdown and for
@@ -271,12 +308,18 @@ void ButtonStrip::EnterStandby(HWND backdrop) {
 void ButtonStrip::EjectMediaIfAsked(bool sessionEnding) {
   if (!settings_.autoEject) return;
   if (sessionEnding) ShutdownBlockReasonCreate(Handle(), kEjectingReason);
-  EjectRemovableMedia(services_.system, services_.volumes);
+  {
+    const platform::NoCriticalErrorBoxes quiet;
+    EjectRemovableMedia(services_.system, services_.volumes);
+  }
   if (sessionEnding) ShutdownBlockReasonDestroy(Handle());
 }
 
+// An installer's Restart Manager closes programs while the session goes on:
+// the user's media stay in. The end of a session the strip asked for finds
+// them out already, when they were to go.
 bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
-  if (reason == ui::CloseReason::SessionEnding) EjectMediaIfAsked(true);
+  if (reason == ui::CloseReason::SessionEnding && !awaitingSessionEnd_) EjectMediaIfAsked(true);
   return true;
 }
 

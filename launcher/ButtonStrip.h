@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "core/RequestAnswer.h"
 #include "launcher/LauncherServices.h"
 #include "launcher/SessionEndMode.h"
 #include "launcher/StripMenu.h"
@@ -15,6 +16,7 @@
 #include "ui/Controls.h"
 #include "ui/PictureButton.h"
 #include "ui/PopupMenu.h"
+#include "ui/Timer.h"
 #include "ui/ToolTip.h"
 #include "ui/Window.h"
 
@@ -27,15 +29,23 @@ class ButtonStrip : public ui::Window {
   static constexpr int kFirstButtonId = 100;
   static constexpr int kFocusSinkId = 110;
   static constexpr UINT kFirstMenuId = 1000;
+  // How long the strip waits, hidden, for the end of the session Windows
+  // accepted, before it takes the end for called off. Windows waits about
+  // five seconds for each program that does not answer; a program that
+  // refuses without being asked first leaves the strip hearing nothing.
+  static constexpr UINT kSessionEndWaitMs = 30000;
 
-  explicit ButtonStrip(LauncherServices services)
-      : services_(std::move(services)), windowSettings_(services_.settings, kSettingsSection) {}
+  explicit ButtonStrip(LauncherServices services, UINT sessionEndWaitMs = kSessionEndWaitMs)
+      : services_(std::move(services)),
+        windowSettings_(services_.settings, kSettingsSection),
+        sessionEndWait_(*this, sessionEndWaitMs) {}
 
   // Loads the window, shows it without waiting and docks it.
   void Show();
 
   // What the window holds, for tests.
   const StripSettings& Settings() const { return settings_; }
+  bool AwaitsSessionEnd() const { return awaitingSessionEnd_; }
   const ui::PopupMenu& PopupMenu() const { return menu_; }
   const ui::PictureButton& Button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
   HWND FocusSinkHandle() const { return focusSink_.Handle(); }
@@ -47,6 +57,8 @@ class ButtonStrip : public ui::Window {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnCloseRequest(ui::CloseReason reason) override;
   void OnUnload() override;
+  void OnTimer(UINT_PTR id) override;
+  void OnSessionEndCancelled() override;
   void OnDpiChanged(const RECT& suggested) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -62,7 +74,9 @@ class ButtonStrip : public ui::Window {
   void OnButtonMouseUp();
   void OnButtonClick(int index);
   bool EndSessionAfterCountdown(SessionEndMode mode);
-  void EnterStandby(HWND backdrop);
+  core::RequestAnswer EnterStandby(HWND backdrop);
+  void AwaitSessionEnd();
+  void ReturnAsTheSessionGoesOn();
   void EjectMediaIfAsked(bool sessionEnding);
 
   LauncherServices services_;
@@ -70,6 +84,8 @@ class ButtonStrip : public ui::Window {
   StripSettings settings_;
   MenuState menuState_;
   bool loaded_ = false;
+  bool awaitingSessionEnd_ = false;
+  ui::Timer sessionEndWait_;
 
   std::array<ui::PictureButton, 4> buttons_;
   ui::PictureBox focusSink_;

@@ -344,6 +344,34 @@ TEST_F(ButtonStripTest, TheEndOfTheSessionWithoutAutoEjectTouchesNoDrive) {
   EXPECT_THAT(system.log.Lines(), testing::Not(testing::Contains("DriveType(E)")));
 }
 
+// An installer's or an update's Restart Manager closes the strip while the
+// session goes on: the user's media stay where they are.
+TEST_F(ButtonStripTest, ClosedForAnInstallerItEjectsNothing) {
+  system.driveTypes[L'E'] = platform::kDriveRemovable;
+  volumes.driveTypes['E'] = 2;
+  Put(L"AutoEject", L"True");
+  strip->Show();
+  EXPECT_EQ(SendMessageW(strip->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+  SendMessageW(strip->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_TRUE(volumes.log.Lines().empty());
+  EXPECT_THAT(system.log.Lines(), testing::Not(testing::Contains("DriveType(E)")));
+}
+
+// Another program's end of the session called off is no concern of a strip
+// that asked for none: it stays as it was.
+TEST_F(ButtonStripTest, AnEndOfTheSessionCalledOffLeavesADockedStripAsItWas) {
+  strip->Show();
+  const RECT before = Outer();
+  store.log.Clear();
+  SendMessageW(strip->Handle(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(IsWindowVisible(strip->Handle()));
+  const RECT after = Outer();
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_TRUE(store.log.Lines().empty());
+}
+
 TEST_F(ButtonStripTest, ButtonsCarryTheirTooltipsAndTheHandPointer) {
   strip->Show();
   for (int i = 0; i < 4; ++i)

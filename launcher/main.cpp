@@ -40,6 +40,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ui::EndAtOnceOnTerminate();
   const ui::SingleInstance instance(L"VuriRivu");
   if (instance.AnotherIsRunning()) return 0;
+  // Where the user lets Windows restart programs, an installer's or an
+  // update's restart brings the strip back: started afresh, with no command
+  // line, and not after a crash or a hang.
+  RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
 
   settings::RegistrySettingsStore store(ui::ProgramTitle());
   launcher::ButtonStrip strip(launcher::LauncherServices{

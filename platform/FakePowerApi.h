@@ -12,6 +12,7 @@ class FakePowerApi : public platform::PowerApi {
   CallLog log;
   bool powrprofPresent = true;
   bool suspendSucceeds = true;
+  std::uint32_t refusalCode = 50;  // the error code of a refused suspend
   // What the machine says it can do; nullopt: the question cannot be answered.
   std::optional<platform::SleepStates> sleepStates = platform::SleepStates{true, false};
 
@@ -20,14 +21,20 @@ class FakePowerApi : public platform::PowerApi {
     return powrprofPresent ? sleepStates : std::nullopt;
   }
 
-  std::optional<bool> SetSuspendState(bool hibernate, bool forceCritical, bool disableWakeEvent) override {
+  std::optional<core::RequestAnswer> SetSuspendState(bool hibernate, bool forceCritical,
+                                                     bool disableWakeEvent) override {
     log.Add("SetSuspendState", hibernate ? 1 : 0, forceCritical ? 1 : 0, disableWakeEvent ? 1 : 0);
     if (!powrprofPresent) return std::nullopt;
-    return suspendSucceeds;
+    return Answer();
   }
-  bool SetSystemPowerState(bool suspend, bool force) override {
+  core::RequestAnswer SetSystemPowerState(bool suspend, bool force) override {
     log.Add("SetSystemPowerState", suspend ? 1 : 0, force ? 1 : 0);
-    return suspendSucceeds;
+    return Answer();
+  }
+
+ private:
+  core::RequestAnswer Answer() const {
+    return suspendSucceeds ? core::RequestAnswer{} : core::RequestAnswer::Refused(refusalCode);
   }
 };
 

@@ -5,6 +5,8 @@
 // them.
 #include <optional>
 
+#include "core/RequestAnswer.h"
+
 namespace platform {
 
 // What Windows says the machine's standby can be.
@@ -19,10 +21,12 @@ class PowerApi {
   // GetPwrCapabilities of powrprof.dll, asked anew each time; nullopt when it
   // cannot be read.
   virtual std::optional<SleepStates> SleepCapabilities() = 0;
-  // SetSuspendState of powrprof.dll; nullopt when the library or the function is missing.
-  virtual std::optional<bool> SetSuspendState(bool hibernate, bool forceCritical, bool disableWakeEvent) = 0;
+  // SetSuspendState of powrprof.dll, which returns once the machine has
+  // resumed, or refused; nullopt when the library or the function is missing.
+  virtual std::optional<core::RequestAnswer> SetSuspendState(bool hibernate, bool forceCritical,
+                                                             bool disableWakeEvent) = 0;
   // SetSystemPowerState of kernel32, the older way to suspend.
-  virtual bool SetSystemPowerState(bool suspend, bool force) = 0;
+  virtual core::RequestAnswer SetSystemPowerState(bool suspend, bool force) = 0;
 };
 
 // The process-wide real implementation (Windows builds only).

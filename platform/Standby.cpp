@@ -4,13 +4,13 @@
 
 namespace platform {
 
-StandbyWay Standby(core::SessionApi& session, PowerApi& power) {
+StandbyOutcome Standby(core::SessionApi& session, PowerApi& power) {
   const std::optional<SleepStates> states = power.SleepCapabilities();
   if (states && !states->classicSleep)
-    return states->modernStandby ? StandbyWay::TurnDisplaysOff : StandbyWay::None;
+    return {states->modernStandby ? StandbyWay::TurnDisplaysOff : StandbyWay::None, {}};
   if (core::IsWindowsNT(session)) session.EnableShutdownPrivilege();
-  if (!power.SetSuspendState(false, false, false).has_value()) power.SetSystemPowerState(true, false);
-  return StandbyWay::Suspend;
+  const std::optional<core::RequestAnswer> suspended = power.SetSuspendState(false, false, false);
+  return {StandbyWay::Suspend, suspended ? *suspended : power.SetSystemPowerState(true, false)};
 }
 
 }  // namespace platform

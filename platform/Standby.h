@@ -19,12 +19,19 @@ enum class StandbyWay {
   None,
 };
 
+struct StandbyOutcome {
+  StandbyWay way = StandbyWay::Suspend;
+  // The suspend call's answer; accepted for the other ways, which ask Windows
+  // for nothing here.
+  core::RequestAnswer answer;
+};
+
 // Finds the way and, where it is the suspend call, makes it: Windows NT
 // suspends a process only with the shutdown privilege; powrprof's
 // SetSuspendState is asked first, kernel32's older SetSystemPowerState only
 // where powrprof or its function is missing, not after a refusal. The other
 // ways are left to the caller, who has a window to turn the displays off
 // with or to tell the user from.
-StandbyWay Standby(core::SessionApi& session, PowerApi& power);
+StandbyOutcome Standby(core::SessionApi& session, PowerApi& power);
 
 }  // namespace platform

@@ -20,34 +20,36 @@ class StandbyTest : public testing::Test {
 };
 
 TEST_F(StandbyTest, OnNTEnablesThePrivilegeThenSuspendsAndEndsNoSession) {
-  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  const platform::StandbyOutcome outcome = platform::Standby(session, power);
+  EXPECT_EQ(outcome.way, StandbyWay::Suspend);
+  EXPECT_TRUE(outcome.answer.accepted);
   EXPECT_THAT(session.log.Lines(), ElementsAre("PlatformId()", "EnableShutdownPrivilege()"));
   EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
 }
 
 TEST_F(StandbyTest, AModernStandbyMachineHasItsDisplaysTurnedOffNeverSuspended) {
   power.sleepStates = SleepStates{false, true};
-  EXPECT_EQ(platform::Standby(session, power), StandbyWay::TurnDisplaysOff);
+  EXPECT_EQ(platform::Standby(session, power).way, StandbyWay::TurnDisplaysOff);
   EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()"));
   EXPECT_THAT(session.log.Lines(), IsEmpty());
 }
 
 TEST_F(StandbyTest, ClassicSleepWinsWhereTheMachineReportsBoth) {
   power.sleepStates = SleepStates{true, true};
-  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  EXPECT_EQ(platform::Standby(session, power).way, StandbyWay::Suspend);
   EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
 }
 
 TEST_F(StandbyTest, AMachineWithoutStandbyIsAskedForNothing) {
   power.sleepStates = SleepStates{false, false};
-  EXPECT_EQ(platform::Standby(session, power), StandbyWay::None);
+  EXPECT_EQ(platform::Standby(session, power).way, StandbyWay::None);
   EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()"));
   EXPECT_THAT(session.log.Lines(), IsEmpty());
 }
 
 TEST_F(StandbyTest, UnreadableCapabilitiesSuspendAsEver) {
   power.sleepStates = std::nullopt;
-  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  EXPECT_EQ(platform::Standby(session, power).way, StandbyWay::Suspend);
   EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
 }
 
@@ -60,15 +62,25 @@ TEST_F(StandbyTest, OutsideNTSuspendsWithoutThePrivilege) {
 
 TEST_F(StandbyTest, FallsBackToTheOldCallWithoutPowrprof) {
   power.powrprofPresent = false;
-  EXPECT_EQ(platform::Standby(session, power), StandbyWay::Suspend);
+  EXPECT_EQ(platform::Standby(session, power).way, StandbyWay::Suspend);
   EXPECT_THAT(power.log.Lines(),
               ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)", "SetSystemPowerState(1, 0)"));
 }
 
-TEST_F(StandbyTest, AFailedSuspendIsNotRepeatedTheOldWay) {
+TEST_F(StandbyTest, AFailedSuspendIsNotRepeatedTheOldWayAndSaysWhy) {
   power.suspendSucceeds = false;
-  platform::Standby(session, power);
+  const platform::StandbyOutcome outcome = platform::Standby(session, power);
   EXPECT_THAT(power.log.Lines(), ElementsAre("SleepCapabilities()", "SetSuspendState(0, 0, 0)"));
+  EXPECT_FALSE(outcome.answer.accepted);
+  EXPECT_EQ(outcome.answer.errorCode, power.refusalCode);
+}
+
+TEST_F(StandbyTest, TheOldCallsRefusalIsTheAnswerWithoutPowrprof) {
+  power.powrprofPresent = false;
+  power.suspendSucceeds = false;
+  const platform::StandbyOutcome outcome = platform::Standby(session, power);
+  EXPECT_FALSE(outcome.answer.accepted);
+  EXPECT_EQ(outcome.answer.errorCode, power.refusalCode);
 }
 
 }  // namespace

@@ -6,6 +6,11 @@
 namespace platform {
 namespace {
 
+// The error code is read straight after the call, before anything can replace it.
+core::RequestAnswer AnswerOf(bool accepted) {
+  return accepted ? core::RequestAnswer{} : core::RequestAnswer::Refused(GetLastError());
+}
+
 class Win32PowerApi : public PowerApi {
  public:
   std::optional<SleepStates> SleepCapabilities() override {
@@ -20,20 +25,22 @@ class Win32PowerApi : public PowerApi {
     return SleepStates{capabilities.SystemS1 || capabilities.SystemS2 || capabilities.SystemS3,
                        modernStandby};
   }
-  std::optional<bool> SetSuspendState(bool hibernate, bool forceCritical, bool disableWakeEvent) override {
+  std::optional<core::RequestAnswer> SetSuspendState(bool hibernate, bool forceCritical,
+                                                     bool disableWakeEvent) override {
     using SetSuspendStateFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
     const core::SystemLibrary powrprof(L"powrprof.dll");
     const auto function = powrprof.Find<SetSuspendStateFunction>("SetSuspendState");
     if (function == nullptr) return std::nullopt;
-    return function(hibernate, forceCritical, disableWakeEvent) != FALSE;
+    return AnswerOf(function(hibernate, forceCritical, disableWakeEvent) != FALSE);
   }
-  bool SetSystemPowerState(bool suspend, bool force) override {
+  core::RequestAnswer SetSystemPowerState(bool suspend, bool force) override {
     // Looked up as well: later systems may drop this old export, and the
     // program must still start there.
     using SetSystemPowerStateFunction = BOOL(WINAPI*)(BOOL, BOOL);
     const core::SystemLibrary kernel32(L"kernel32.dll");
     const auto function = kernel32.Find<SetSystemPowerStateFunction>("SetSystemPowerState");
-    return function != nullptr && function(suspend, force) != FALSE;
+    if (function == nullptr) return core::RequestAnswer::Refused(ERROR_PROC_NOT_FOUND);
+    return AnswerOf(function(suspend, force) != FALSE);
   }
 };
 

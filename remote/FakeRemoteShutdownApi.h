@@ -18,9 +18,9 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
   static std::string Machine(const std::wstring& machine) {
     return machine.empty() ? "local" : "\"" + Utf8(machine) + "\"";
   }
-  remote::RemoteAnswer Answer(bool accepts) {
+  core::RequestAnswer Answer(bool accepts) {
     if (duringRequest) duringRequest();
-    return accepts ? remote::RemoteAnswer{} : remote::RemoteAnswer{false, errorCode};
+    return accepts ? core::RequestAnswer{} : core::RequestAnswer::Refused(errorCode);
   }
 
  public:
@@ -38,14 +38,14 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
   // at the caller's state there, or raises an error from the call.
   std::function<void()> duringRequest;
 
-  remote::RemoteAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,
-                                     std::uint32_t timeOutSeconds, bool closeApplications,
-                                     bool restart) override {
+  core::RequestAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,
+                                    std::uint32_t timeOutSeconds, bool closeApplications,
+                                    bool restart) override {
     log.Add("ShutDown", Machine(machine), "\"" + Utf8(message) + "\"", timeOutSeconds,
             closeApplications ? "close apps" : "keep apps", restart ? "restart" : "stay off");
     return Answer(shutDownAccepts);
   }
-  remote::RemoteAnswer AbortShutDown(const std::wstring& machine) override {
+  core::RequestAnswer AbortShutDown(const std::wstring& machine) override {
     log.Add("AbortShutDown", Machine(machine));
     return Answer(abortAccepts);
   }

@@ -7,25 +7,21 @@
 #include <cstdint>
 #include <string>
 
-namespace remote {
+#include "core/RequestAnswer.h"
 
-// Windows' answer to a request: accepted, or refused with the error code it
-// gave at the refusal (0 when it gave none).
-struct RemoteAnswer {
-  bool accepted = true;
-  std::uint32_t errorCode = 0;
-};
+namespace remote {
 
 class RemoteShutdownApi {
  public:
   virtual ~RemoteShutdownApi() = default;
   // Asks the machine to shut down, or to restart, after showing the message
   // (none when empty) for timeOutSeconds, closing applications without asking
-  // them or not.
-  virtual RemoteAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,
-                                     std::uint32_t timeOutSeconds, bool closeApplications, bool restart) = 0;
+  // them or not; the request is a planned one (core/SessionEnd.h).
+  virtual core::RequestAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,
+                                            std::uint32_t timeOutSeconds, bool closeApplications,
+                                            bool restart) = 0;
   // Aborts the shut-down pending on the machine.
-  virtual RemoteAnswer AbortShutDown(const std::wstring& machine) = 0;
+  virtual core::RequestAnswer AbortShutDown(const std::wstring& machine) = 0;
   // The system's one-line text for an error code in the user's language;
   // empty when the system has none.
   virtual std::wstring SystemText(std::uint32_t code) = 0;

@@ -1,7 +1,7 @@
 #include "remote/ShutdownRequest.h"
 
+#include "core/ErrorText.h"
 #include "core/SessionEnd.h"
-#include "remote/ErrorText.h"
 
 namespace remote {
 
@@ -20,7 +20,7 @@ bool ShutdownRequest::Abort(std::wstring machine) {
   return Finish(remote_.AbortShutDown(machine));
 }
 
-bool ShutdownRequest::Finish(RemoteAnswer answer) {
+bool ShutdownRequest::Finish(core::RequestAnswer answer) {
   lastError_ = answer.accepted ? std::wstring() : ErrorTextFor(answer.errorCode);
   return answer.accepted;
 }
@@ -28,7 +28,7 @@ bool ShutdownRequest::Finish(RemoteAnswer answer) {
 std::wstring ShutdownRequest::ErrorTextFor(std::uint32_t code) {
   // Code 0 would fetch the system's text for success.
   const auto signedCode = static_cast<std::int32_t>(code);
-  return ErrorText(signedCode, code == 0 ? std::wstring() : remote_.SystemText(code));
+  return core::ErrorText(signedCode, code == 0 ? std::wstring() : remote_.SystemText(code));
 }
 
 }  // namespace remote

@@ -28,7 +28,7 @@ class ShutdownRequest {
 
  private:
   std::wstring ErrorTextFor(std::uint32_t code);
-  bool Finish(RemoteAnswer answer);
+  bool Finish(core::RequestAnswer answer);
 
   core::SessionApi& session_;
   RemoteShutdownApi& remote_;

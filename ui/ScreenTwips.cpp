@@ -1,6 +1,7 @@
 #include "ui/ScreenTwips.h"
 
 #include "ui/Handles.h"
+#include "ui/Window.h"
 
 namespace ui {
 
@@ -33,8 +34,6 @@ RECT TwipsToPixels(const TwipsRect& rect, int pixelsPerInch) {
 
 namespace {
 
-constexpr wchar_t kDpiProperty[] = L"ui.PixelsPerInch";
-
 // GetDpiForWindow is Windows 10's: looked up, never imported, so the
 // programs still start on Windows 7.
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -49,18 +48,13 @@ GetDpiForWindowFunction WindowDpiQuery() {
 int DpiOf(HWND window) {
   const HWND topLevel = window ? GetAncestor(window, GA_ROOT) : nullptr;
   if (topLevel) {
-    if (const auto remembered = reinterpret_cast<INT_PTR>(GetPropW(topLevel, kDpiProperty))) {
-      return static_cast<int>(remembered);
-    }
+    if (const Window* shown = Window::FromHandle(topLevel); shown && shown->MovedToDpi() != 0)
+      return shown->MovedToDpi();
     if (const auto query = WindowDpiQuery()) {
       if (const UINT dpi = query(topLevel)) return static_cast<int>(dpi);
     }
   }
   return ScreenPixelsPerInch().x;
-}
-
-void RememberDpi(HWND topLevel, int pixelsPerInch) {
-  SetPropW(topLevel, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(pixelsPerInch)));
 }
 
 }  // namespace ui

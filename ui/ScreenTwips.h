@@ -25,10 +25,8 @@ RECT TwipsToPixels(const TwipsRect& rect);
 RECT TwipsToPixels(const TwipsRect& rect, int pixelsPerInch);
 
 // The pixels per inch a window is shown at: the resolution its top-level
-// window was last moved to (WM_DPICHANGED), else what Windows says of its
-// monitor (Windows 10 on), else the screen's.
+// window was last moved to (ui::Window::MovedToDpi), else what Windows says
+// of its monitor (Windows 10 on), else the screen's.
 int DpiOf(HWND window);
-// Notes the resolution a top-level window is now shown at.
-void RememberDpi(HWND topLevel, int pixelsPerInch);
 
 }  // namespace ui

@@ -7,7 +7,6 @@
 #include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
 #include "ui/PendingError.h"
-#include "ui/ScreenTwips.h"
 
 namespace ui {
 namespace {
@@ -172,10 +171,14 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The programs never stand in the way of the end of the session.
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) Close(CloseReason::SessionEnding);
+      if (!wParam) {
+        OnSessionEndCancelled();
+      } else {
+        Close((lParam & ENDSESSION_CLOSEAPP) ? CloseReason::RestartManager : CloseReason::SessionEnding);
+      }
       return 0;
     case WM_DPICHANGED:
-      RememberDpi(hwnd_, LOWORD(wParam));
+      movedToDpi_ = LOWORD(wParam);
       OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:

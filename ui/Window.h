@@ -15,9 +15,10 @@
 
 namespace ui {
 
-// Why a window is asked to close: by the user, by the program itself, or
-// because the session is ending.
-enum class CloseReason { User, Code, SessionEnding };
+// Why a window is asked to close: by the user, by the program itself,
+// because the session is ending, or because Windows' Restart Manager closes
+// programs for an installer or an update while the session goes on.
+enum class CloseReason { User, Code, SessionEnding, RestartManager };
 
 struct WindowParams {
   const wchar_t* className = nullptr;  // registered with the first window of that name
@@ -57,6 +58,10 @@ class Window {
   // ends the program's message loop.
   void MakeMainWindow() { mainWindow_ = true; }
 
+  // The resolution the window was last moved to (WM_DPICHANGED); 0 while it
+  // stands where it was created.
+  int MovedToDpi() const { return movedToDpi_; }
+
   // The ui window an HWND belongs to (its GWLP_USERDATA), or null for any
   // other window.
   static Window* FromHandle(HWND hwnd);
@@ -92,6 +97,9 @@ class Window {
   // new one): it takes the place Windows suggests; a window with controls
   // places and scales them again.
   virtual void OnDpiChanged(const RECT& suggested);
+  // An end of the session that Windows had asked this window about was
+  // called off (WM_ENDSESSION with FALSE).
+  virtual void OnSessionEndCancelled() {}
 
   // The pointer over a control shows this cursor (unless the program is busy).
   void SetControlCursor(HWND control, HCURSOR cursor) { controlCursors_[control] = cursor; }
@@ -117,6 +125,7 @@ class Window {
   HWND owner_ = nullptr;          // as given to Create
   HWND disabledOwner_ = nullptr;  // the owner ShowModal disabled, until it gets it back
   bool mainWindow_ = false;
+  int movedToDpi_ = 0;
 };
 
 }  // namespace ui

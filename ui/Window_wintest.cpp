@@ -23,6 +23,7 @@ class Probe : public ui::Window {
   HWND handleSeenAtCreate = nullptr;
   std::vector<ui::CloseReason> closeRequests;
   int unloads = 0;
+  int endsCalledOff = 0;
   bool* destroyed = nullptr;
 
   ~Probe() override {
@@ -50,6 +51,7 @@ class Probe : public ui::Window {
     return !refuseClose;
   }
   void OnUnload() override { ++unloads; }
+  void OnSessionEndCancelled() override { ++endsCalledOff; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kFail) throw std::runtime_error("handler failed");
     return ui::Window::HandleMessage(message, wParam, lParam);
@@ -168,14 +170,54 @@ TEST(Window, TheEndOfTheSessionIsNeverRefusedAndClosesWithReasonTwo) {
   probe.refuseClose = true;
   EXPECT_EQ(SendMessageW(probe.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_TRUE(probe.closeRequests.empty());
-  // Another program refused: the session goes on, and so does the window.
+  // Another program refused: the session goes on, and so does the window,
+  // which hears that the end was called off.
   SendMessageW(probe.Handle(), WM_ENDSESSION, FALSE, 0);
   EXPECT_TRUE(probe.IsLoaded());
   EXPECT_TRUE(probe.closeRequests.empty());
+  EXPECT_EQ(probe.endsCalledOff, 1);
   probe.refuseClose = false;
   SendMessageW(probe.Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(probe.IsLoaded());
   EXPECT_THAT(probe.closeRequests, testing::ElementsAre(ui::CloseReason::SessionEnding));
+}
+
+// Restart Manager closes programs for an installer or an update, and says so
+// in lParam: the session goes on.
+TEST(Window, ClosedForAnInstallerItIsNoEndOfTheSession) {
+  Probe probe;
+  probe.Load();
+  EXPECT_EQ(SendMessageW(probe.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+  SendMessageW(probe.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_THAT(probe.closeRequests, testing::ElementsAre(ui::CloseReason::RestartManager));
+  EXPECT_EQ(probe.endsCalledOff, 0);
+}
+
+BOOL CALLBACK CountProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+int PropertiesOf(HWND window) {
+  int properties = 0;
+  EnumPropsExW(window, CountProperty, reinterpret_cast<LPARAM>(&properties));
+  return properties;
+}
+
+// A window keeps the resolution it was moved to itself: no window property
+// (and global atom) per move, which a weeks-long run would pile up.
+TEST(Window, ItKeepsTheResolutionItWasMovedToWithoutAWindowProperty) {
+  Probe probe;
+  probe.Load();
+  EXPECT_EQ(probe.MovedToDpi(), 0);
+  // Wine keeps properties of its own on a window.
+  const int properties = PropertiesOf(probe.Handle());
+  for (const int dpi : {144, 192, 96}) {
+    RECT suggested{0, 0, 100, 50};
+    SendMessageW(probe.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(probe.MovedToDpi(), dpi);
+  }
+  EXPECT_EQ(PropertiesOf(probe.Handle()), properties);
 }
 
 TEST(Window, TheProgramEndsWithItsMainWindowAndWithNoOther) {

@@ -9,7 +9,9 @@
 //   platform <n>          dwPlatformId that GetVersionExA reports (default 2)
 //   removable <letter>    that drive is removable, C: is fixed, no other exists
 //   lock-fails <n>        the volume lock fails this many times, then succeeds
-//   shutdown-error <n>    InitiateSystemShutdown fails with this error code
+//   write-protected yes   the removable drive refuses to open for writing
+//   exit-error <n>        ExitWindowsEx fails with this error code
+//   shutdown-error <n>    InitiateSystemShutdownEx fails with this error code
 //   abort-error <n>       AbortSystemShutdown fails with this error code
 //   sleep <kind>          what GetPwrCapabilities reports: classic (S3, the
 //                         default), modern (Modern Standby, no S1-S3),
@@ -28,6 +30,8 @@ struct Script {
   DWORD platform = VER_PLATFORM_WIN32_NT;
   char removable = 0;
   int lockFails = 0;
+  bool writeProtected = false;
+  DWORD exitError = 0;
   DWORD shutdownError = 0;
   DWORD abortError = 0;
   std::string sleep = "classic";
@@ -104,7 +108,12 @@ BOOL Answer(const std::string& call, BOOL result, DWORD error = 0) {
 }
 
 BOOL WINAPI FakeExitWindowsEx(UINT flags, DWORD reason) {
-  return Answer("ExitWindowsEx(" + Hex(flags) + ", " + Hex(reason) + ")", TRUE);
+  return Answer("ExitWindowsEx(" + Hex(flags) + ", " + Hex(reason) + ")", script.exitError == 0, script.exitError);
+}
+
+HRESULT WINAPI FakeRegisterApplicationRestart(PCWSTR commandLine, DWORD flags) {
+  Log("RegisterApplicationRestart(" + Utf8(commandLine) + ", " + Hex(flags) + ") = S_OK");
+  return S_OK;
 }
 
 BOOLEAN WINAPI FakeSetSuspendState(BOOLEAN hibernate, BOOLEAN force, BOOLEAN wakeupEventsDisabled) {
@@ -158,30 +167,15 @@ BOOL WINAPI FakeShutdownBlockReasonDestroy(HWND window) {
   return Answer("ShutdownBlockReasonDestroy(" + WindowName(window) + ")", TRUE);
 }
 
-std::string ShutdownArguments(const std::string& machine, const std::string& message, DWORD timeout,
-                              BOOL force, BOOL reboot) {
-  return "(" + machine + ", " + message + ", " + std::to_string(timeout) + ", " + std::to_string(force) + ", " +
-         std::to_string(reboot) + ")";
-}
-
-BOOL WINAPI FakeInitiateSystemShutdownW(LPWSTR machine, LPWSTR message, DWORD timeout, BOOL force,
-                                        BOOL reboot) {
-  return Answer("InitiateSystemShutdownW" + ShutdownArguments(Utf8(machine), Utf8(message), timeout, force, reboot),
+BOOL WINAPI FakeInitiateSystemShutdownExW(LPWSTR machine, LPWSTR message, DWORD timeout, BOOL force, BOOL reboot,
+                                          DWORD reason) {
+  return Answer("InitiateSystemShutdownExW(" + Utf8(machine) + ", " + Utf8(message) + ", " + std::to_string(timeout) +
+                    ", " + std::to_string(force) + ", " + std::to_string(reboot) + ", " + Hex(reason) + ")",
                 script.shutdownError == 0, script.shutdownError);
-}
-
-BOOL WINAPI FakeInitiateSystemShutdownA(LPSTR machine, LPSTR message, DWORD timeout, BOOL force, BOOL reboot) {
-  return Answer(
-      "InitiateSystemShutdownA" + ShutdownArguments(Quoted(machine), Quoted(message), timeout, force, reboot),
-      script.shutdownError == 0, script.shutdownError);
 }
 
 BOOL WINAPI FakeAbortSystemShutdownW(LPWSTR machine) {
   return Answer("AbortSystemShutdownW(" + Utf8(machine) + ")", script.abortError == 0, script.abortError);
-}
-
-BOOL WINAPI FakeAbortSystemShutdownA(LPSTR machine) {
-  return Answer("AbortSystemShutdownA(" + Quoted(machine) + ")", script.abortError == 0, script.abortError);
 }
 
 BOOL WINAPI FakeGetVersionExA(LPOSVERSIONINFOA info) {
@@ -255,6 +249,11 @@ HANDLE WINAPI FakeCreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY
                            Pointer(security) + ", " + std::to_string(disposition) + ", " + Hex(flags) + ", " +
                            Pointer(templateFile) + ")";
   if (std::strlen(name) == 6 && name[5] == ':' && DriveTypeOf(name[4]) == DRIVE_REMOVABLE) {
+    if (script.writeProtected && (access & GENERIC_WRITE)) {
+      Log(call + " = INVALID_HANDLE_VALUE error 19");
+      SetLastError(ERROR_WRITE_PROTECT);
+      return INVALID_HANDLE_VALUE;
+    }
     const auto volume = reinterpret_cast<HANDLE>(++nextVolume);
     Log(call + " -> " + HandleName(volume));
     SetLastError(ERROR_SUCCESS);
@@ -297,15 +296,14 @@ FARPROC To(Function function) {
 
 const Redirect kRedirects[] = {
     {"ExitWindowsEx", To(FakeExitWindowsEx)},
+    {"RegisterApplicationRestart", To(FakeRegisterApplicationRestart)},
     {"SetSuspendState", To(FakeSetSuspendState)},
     {"SetSystemPowerState", To(FakeSetSystemPowerState)},
     {"GetPwrCapabilities", To(FakeGetPwrCapabilities)},
     {"DefWindowProcW", To(FakeDefWindowProcW)},
     {"ShutdownBlockReasonCreate", To(FakeShutdownBlockReasonCreate)},
     {"ShutdownBlockReasonDestroy", To(FakeShutdownBlockReasonDestroy)},
-    {"InitiateSystemShutdownA", To(FakeInitiateSystemShutdownA)},
-    {"InitiateSystemShutdownW", To(FakeInitiateSystemShutdownW)},
-    {"AbortSystemShutdownA", To(FakeAbortSystemShutdownA)},
+    {"InitiateSystemShutdownExW", To(FakeInitiateSystemShutdownExW)},
     {"AbortSystemShutdownW", To(FakeAbortSystemShutdownW)},
     {"GetVersionExA", To(FakeGetVersionExA)},
     {"OpenProcessToken", To(FakeOpenProcessToken)},
@@ -373,6 +371,8 @@ void ReadScript(const std::wstring& path) {
     if (k == "platform") script.platform = strtoul(value, nullptr, 10);
     if (k == "removable") script.removable = static_cast<char>(toupper(static_cast<unsigned char>(value[0])));
     if (k == "lock-fails") script.lockFails = atoi(value);
+    if (k == "write-protected") script.writeProtected = strcmp(value, "yes") == 0;
+    if (k == "exit-error") script.exitError = strtoul(value, nullptr, 10);
     if (k == "shutdown-error") script.shutdownError = strtoul(value, nullptr, 10);
     if (k == "abort-error") script.abortError = strtoul(value, nullptr, 10);
     if (k == "sleep") script.sleep = value;

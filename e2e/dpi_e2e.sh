@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The launcher and Velmar as built, at 96, 144 and 192 dots per inch (the
-# LogPixels of a Wine prefix of each resolution's own): every size in twips
-# becomes pixels at the display's resolution, to the pixel, and each button
-# shows its picture as drawn for that scale.
+# The launcher and Velmar as built, at 96, 144, 192, 240 and 288 dots per
+# inch (the LogPixels of a Wine prefix of each resolution's own): every size
+# in twips becomes pixels at the display's resolution, to the pixel, and each
+# button shows its picture as drawn for that scale.
 #   dpi_e2e.sh <VuriRivu.exe> <Velmar.exe> <launcher_probe.exe> <velmar_probe.exe>
 launcher=$1 velmar=$2 lprobe=$3 vprobe=$4
 source "$(dirname "$0")/lib.sh"
@@ -49,8 +49,10 @@ at_dpi() {  # at_dpi <dpi> <width> <height> <velmar width> <velmar height> <pict
 }
 
 # Three small buttons: 1260 x 420 twips. Velmar: 6345 x 3300 twips.
-# The pictures: drawn for 100 %, 150 % and 200 %.
+# The pictures: drawn for 100 %, 150 %, 200 %, 250 % and 300 %.
 at_dpi 96 84 28 423 220 ''
 at_dpi 144 126 42 635 330 -150
 at_dpi 192 168 56 846 440 -200
+at_dpi 240 210 70 1058 550 -250
+at_dpi 288 252 84 1269 660 -300
 finish

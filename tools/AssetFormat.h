@@ -6,11 +6,11 @@
 // starts with the kind of file to make:
 //
 //   kind bmp             # a button picture at 100 %, and drawn again at 125,
-//                        # 150 and 200 %, each in as few bits per pixel as
-//                        # hold its colours exactly
-//   kind ico             # an icon of 16, 20, 24, 32, 40, 48, 64 and 256 pixels,
-//                        # 32 bits per pixel with alpha
-//   kind cur             # a cursor of the same eight sizes
+//                        # 150, 200, 250 and 300 %, each in as few bits per
+//                        # pixel as hold its colours exactly
+//   kind ico             # an icon of 16, 20, 24, 32, 40, 48, 64, 80, 96 and
+//                        # 256 pixels, 32 bits per pixel with alpha
+//   kind cur             # a cursor of the same ten sizes
 //
 // then declares the paints (any character but a space or '#'), for a button
 // picture the key colour its painter makes see-through, and for a cursor the
@@ -43,20 +43,22 @@
 // size from the grid of that size if it has one, otherwise from its drawing.
 // Every mistake is an AssetError naming the line it was found on.
 #include <cstdint>
+#include <iterator>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tools/Drawing.h"
+#include "ui/PictureScale.h"
 
 namespace assetgen {
 
-// The sides of the images in every icon and cursor: the small-icon and
-// large-icon sizes at 100 to 200 %, the large ones of Explorer's views, and
-// 256 for its largest view.
-inline constexpr int kIconSides[] = {16, 20, 24, 32, 40, 48, 64, 256};
+// The sides of the images in every icon and cursor, the ones the programs
+// load (ui/PictureScale.h).
+using ui::kIconSides;
 
 // Images this large or larger are stored as PNG, which Windows reads in icons
 // and cursors since Vista; smaller ones as 32-bit DIBs. Measured on the
@@ -68,7 +70,8 @@ inline constexpr int kIconSides[] = {16, 20, 24, 32, 40, 48, 64, 256};
 inline constexpr int kPngFromSide = 20;
 
 // The scales, in per cent, of the button pictures beyond their 100 % picture.
-inline constexpr int kButtonScales[] = {125, 150, 200};
+inline constexpr std::span<const int> kButtonScales{std::begin(ui::kPictureScales) + 1,
+                                                    std::end(ui::kPictureScales)};
 
 enum class Kind { kBitmap, kIcon, kCursor };
 

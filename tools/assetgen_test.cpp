@@ -347,7 +347,8 @@ TEST(Cursor, EverySizeHoldsTheHotSpotUnderTheSamePoint) {
   EXPECT_EQ(U16(cur, 2), 2u);
   std::vector<Entry> entries = Entries(cur);
   ASSERT_EQ(entries.size(), std::size(assetgen::kIconSides));
-  const unsigned want[][2] = {{2, 1}, {3, 1}, {4, 1}, {5, 2}, {6, 3}, {8, 3}, {11, 5}, {44, 20}};
+  const unsigned want[][2] = {{2, 1}, {3, 1},  {4, 1},  {5, 2},  {6, 3},
+                              {8, 3}, {11, 5}, {13, 6}, {16, 7}, {44, 20}};
   for (std::size_t i = 0; i < entries.size(); ++i) {
     EXPECT_EQ(entries[i].planesOrHotX, want[i][0]) << entries[i].side;
     EXPECT_EQ(entries[i].bitsOrHotY, want[i][1]) << entries[i].side;

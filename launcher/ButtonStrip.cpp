@@ -16,7 +16,6 @@
 #include "platform/SystemServices.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
-#include "ui/ScreenTwips.h"
 
 namespace launcher {
 namespace {
@@ -27,8 +26,7 @@ constexpr LPARAM kDisplaysOff = 2;
 // beyond the client area, and under the large ones, which are brought in
 // front of it.
 constexpr ui::TwipsRect kFocusSinkPlace{1725, 0, 390, 315};
-// The window is made with room for a client area, so that its frame can be
-// measured; the layout gives it its size before it is shown.
+// The layout gives the window its size before it is shown.
 constexpr SIZE kSizeBeforeLayout{100, 40};
 
 HCURSOR HandCursor() {
@@ -110,6 +108,9 @@ void ButtonStrip::Load() {
 void ButtonStrip::OnDpiChanged(const RECT&) { ApplySettings(); }
 
 void ButtonStrip::ApplySettings() {
+  // The large buttons' captions grow with the user's text size; the small
+  // buttons show their pictures alone and keep their size.
+  ScaleWithText(settings_.largeButtons);
   buttons_[kStandbyButton].SetVisible(settings_.standbyButton);
   const auto layout = LayOutButtons(settings_.largeButtons, settings_.standbyButton);
   for (int i = 0; i < kButtonCount; ++i) {
@@ -123,23 +124,21 @@ void ButtonStrip::ApplySettings() {
     button.BringToFront();
   }
 
-  // The frame is measured as it is, in pixels; the client area follows the
-  // buttons in twips. Converting the client size and the docked edges (not
-  // the outer size) keeps the client area and the work-area edges exact.
-  RECT outer;
-  RECT client;
-  GetWindowRect(Handle(), &outer);
-  GetClientRect(Handle(), &client);
+  // The client area follows the buttons in twips, the frame is Windows' at
+  // the strip's resolution. Converting the client size and the docked edges
+  // (not the outer size) keeps the client area and the work-area edges exact.
   const ui::TwipsRect first = layout[0].bounds;
-  const Size clientTwips = OuterSize(VisibleButtonCount(layout), {first.width, first.height}, {0, 0});
-  const int dpi = ui::DpiOf(Handle());
-  const int width = (outer.right - outer.left - client.right) + ui::TwipsToPixels(clientTwips.width, dpi);
-  const int height = (outer.bottom - outer.top - client.bottom) + ui::TwipsToPixels(clientTwips.height, dpi);
+  const Size clientTwips =
+      launcher::OuterSize(VisibleButtonCount(layout), {first.width, first.height}, {0, 0});
+  const RECT client = Pixels({0, 0, clientTwips.width, clientTwips.height});
 
   StayOnTop(settings_.topMost);
 
-  const Point corner = DockPosition(settings_.corner, services_.system.DesktopWorkArea(), {width, height});
-  SetWindowPos(Handle(), nullptr, corner.left, corner.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const platform::WorkArea area = services_.system.DesktopWorkArea();
+  FitClient({client.right, client.bottom}, [this, &area](SIZE outer) {
+    const Point corner = DockPosition(settings_.corner, area, {outer.cx, outer.cy});
+    return POINT{corner.left, corner.top};
+  });
 
   WriteStripSettings(windowSettings_, settings_);
 }
@@ -327,8 +326,13 @@ bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
 void ButtonStrip::OnUnload() { loaded_ = false; }
 
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The work area or the display may have changed: dock again.
-  if (message == WM_SETTINGCHANGE && loaded_) ApplySettings();
+  // The work area, the display or the text size may have changed: dock
+  // again, once the toolkit has taken a new text size.
+  if (message == WM_SETTINGCHANGE) {
+    const LRESULT result = ui::Window::HandleMessage(message, wParam, lParam);
+    if (loaded_) ApplySettings();
+    return result;
+  }
   // Shift+F10 or the menu key on a focused button (a mouse's right click has
   // opened the menu on its way down already).
   if (message == WM_CONTEXTMENU && lParam == -1 && OpenMenuFromKeyboard()) return 0;

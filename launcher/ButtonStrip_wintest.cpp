@@ -21,9 +21,11 @@
 #include "platform/FakeSystemServices.h"
 #include "settings/FakeSettingsStore.h"
 #include "ui/Handles.h"
+#include "ui/LayoutProbe.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/PendingError.h"
+#include "ui/Resolution.h"
 #include "ui/ScreenTwips.h"
 
 // Sizes compare by their two lengths.
@@ -370,6 +372,55 @@ TEST_F(ButtonStripTest, AnEndOfTheSessionCalledOffLeavesADockedStripAsItWas) {
   const RECT after = Outer();
   EXPECT_TRUE(EqualRect(&before, &after));
   EXPECT_TRUE(store.log.Lines().empty());
+}
+
+// Large buttons carry captions: at the user's text sizes of 100, 150 and
+// 200 % they grow with the font, and every caption fits below its picture,
+// also after a change of text size while the strip runs. Small buttons show
+// pictures alone and keep their size.
+TEST_F(ButtonStripTest, LargeButtonsGrowWithTheTextSizeAndSmallOnesKeepTheirs) {
+  const auto captionsFit = [this] {
+    for (int i = 0; i < 4; ++i) {
+      const HWND button = strip->Button(i).Handle();
+      RECT face;
+      GetClientRect(button, &face);
+      const SIZE caption =
+          testing_support::TextExtent(button, launcher::kButtonTags[static_cast<std::size_t>(i)]);
+      // The large pictures are 32 pixels at 96 dpi; 2 pixels lie between
+      // picture and caption; the frame takes 2 on each side.
+      const int picture = 32 * ui::SystemDpi() / 96;
+      if (caption.cx > face.right - 4 || picture + 2 + caption.cy > face.bottom - 4) return false;
+    }
+    return true;
+  };
+  Put(L"LageButton", L"True");
+  Put(L"Standby", L"True");
+  for (const int percent : {100, 150, 200}) {
+    SCOPED_TRACE(percent);
+    const testing_support::TextSize textSize(percent);
+    strip = NewStrip();
+    strip->Show();
+    EXPECT_TRUE(captionsFit());
+    const ui::TextScale scale =
+        ui::TextScaleFor(ui::MessageFontAtDpi(ui::SystemDpi()).lfHeight, ui::SystemDpi());
+    EXPECT_EQ(Client(), ClientOf(ui::ScaledTwips(3840, scale), ui::ScaledTwips(960, scale)));
+    strip->Close();
+  }
+
+  strip = NewStrip();
+  strip->Show();
+  {
+    const testing_support::TextSize larger(200);
+    testing_support::TextSize::Announce(strip->Handle());
+    EXPECT_TRUE(captionsFit()) << "after a change of text size";
+    EXPECT_GT(Client().cy, ClientOf(3840, 960).cy);
+    EXPECT_EQ(Outer().left, Area().left) << "docked in its corner again";
+
+    Choose(6);  // small buttons
+    EXPECT_EQ(Client(), ClientOf(1680, 420)) << "pictures only: the size does not follow the text";
+  }
+  testing_support::TextSize::Announce(strip->Handle());
+  EXPECT_EQ(Client(), ClientOf(1680, 420));
 }
 
 TEST_F(ButtonStripTest, ButtonsCarryTheirTooltipsAndTheHandPointer) {

@@ -1,8 +1,9 @@
 #include "launcher/CountdownDialog.h"
 
+#include <algorithm>
+
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
-#include "ui/ScreenTwips.h"
 
 namespace launcher {
 namespace {
@@ -10,10 +11,9 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// The client area and the controls, in twips. The three lamps stand on one
-// spot; one at a time shows.
-constexpr int kClientWidth = 3435;
-constexpr int kClientHeight = 1320;
+// The client area and the controls, in twips, grown with the user's text
+// size. The three lamps stand on one spot; one at a time shows.
+constexpr ui::TwipsSize kClientSize{3435, 1320};
 constexpr ui::TwipsRect kLampPlace{150, 150, 480, 480};
 constexpr ui::TwipsRect kMessagePlace{750, 300, 2655, 315};
 constexpr ui::TwipsRect kOkPlace{360, 810, 1300, 315};
@@ -22,15 +22,6 @@ constexpr ui::TwipsRect kCancelPlace{1800, 810, 1300, 315};
 // The signal icons are resources 300 (green lit), 301 (yellow) and 302 (red);
 // see res/signals.rc.in.
 constexpr int kSignalIconResource0 = 300;
-
-HICON SignalIcon(int lamp, int pixelsPerInch) {
-  // Loaded at the size the image shows, so the picture drawn for that size is
-  // shown pixel for pixel. Shared icons live as long as the program.
-  const int size = ui::TwipsToPixels(kLampPlace.width, pixelsPerInch);
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                       MAKEINTRESOURCEW(kSignalIconResource0 + lamp), IMAGE_ICON, size, size,
-                                       LR_SHARED));
-}
 
 }  // namespace
 
@@ -48,24 +39,52 @@ bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ui::Scr
 
 void CountdownDialog::Load(HWND owner, const ui::ScreenRect& monitor) {
   if (IsLoaded()) return;
-  RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   ui::WindowParams params;
   params.className = kClassName;
   params.caption = ui::ProgramTitle();
   params.style = kStyle;
   params.exStyle = kExStyle;
   params.owner = owner;
-  params.width = frame.right - frame.left;
-  params.height = frame.bottom - frame.top;
-  // In the middle of the monitor, where the backdrop leaves nothing else to look at.
-  const ui::ScreenRect place = ui::CentredIn(monitor, params.width, params.height);
-  params.left = place.left;
-  params.top = place.top;
+  params.clientTwips = kClientSize;
+  params.scalesWithText = true;
+  // Made on the monitor, so at its resolution; then in its middle, where the
+  // backdrop leaves nothing else to look at.
+  const ui::ScreenRect middle = ui::CentredIn(monitor, 0, 0);
+  params.left = middle.left;
+  params.top = middle.top;
   Create(params);
+  FitMessage();
+  FitClientTwips([&monitor](SIZE outer) {
+    const ui::ScreenRect place = ui::CentredIn(monitor, outer.cx, outer.cy);
+    return POINT{place.left, place.top};
+  });
 
   // Above every window, the backdrop's full-screen picture included.
   StayOnTop(true);
+}
+
+// The mode's message at its longest, in the dialog's font, can take more room
+// than its place gives: standby's does in a Japanese font. The place, and
+// the dialog, then grow by what the text lacks, so it is never cut; at a
+// change of resolution or text size the font changes, and so may that.
+void CountdownDialog::FitMessage() {
+  // One pixel spare: the conversion to twips rounds.
+  const int textPixels =
+      message_.MeasureText(NextCountdownStep(kCountdownStart, captions_.suffix).label).cx + 1;
+  const int needed = ui::TwipsBeforeScale(ui::PixelsToTwips(textPixels, Dpi()), CurrentTextScale());
+  const int extra = std::max(0, needed - kMessagePlace.width);
+  message_.Move({kMessagePlace.left, kMessagePlace.top, kMessagePlace.width + extra, kMessagePlace.height});
+  SetClientTwips({kClientSize.width + extra, kClientSize.height});
+}
+
+void CountdownDialog::OnDpiChanged(const RECT& suggested) {
+  FitMessage();
+  DialogWindow::OnDpiChanged(suggested);
+}
+
+void CountdownDialog::OnTextSizeChanged() {
+  FitMessage();
+  DialogWindow::OnTextSizeChanged();
 }
 
 void CountdownDialog::OnCreate() {
@@ -75,33 +94,7 @@ void CountdownDialog::OnCreate() {
   message_.Create(window, kMessageId, L"", kMessagePlace);
   cancel_.Create(window, kCancelId, L"キャンセル", kCancelPlace);
   for (int i = 0; i < static_cast<int>(lamps_.size()); ++i)
-    lamps_[i].Create(window, kFirstLampId + i, SignalIcon(i, ui::DpiOf(window)), kLampPlace);
-}
-
-void CountdownDialog::OnDpiChanged(const RECT& suggested) {
-  ui::Window::OnDpiChanged(suggested);
-  ok_.Rescale(kOkPlace);
-  message_.Rescale(kMessagePlace);
-  cancel_.Rescale(kCancelPlace);
-  for (int i = 0; i < static_cast<int>(lamps_.size()); ++i) {
-    lamps_[i].Rescale(kLampPlace);
-    lamps_[i].SetIcon(SignalIcon(i, ui::DpiOf(Handle())));
-  }
-}
-
-LRESULT CountdownDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    // The dialog keys ask the window for its default button, as they would ask
-    // a dialog: Enter presses OK wherever the focus is.
-    case DM_GETDEFID:
-      return MAKELRESULT(kOkId, DC_HASDEFID);
-    // Like a dialog, the focus goes to OK on opening and back to where it was
-    // when the dialog is activated again.
-    case WM_ACTIVATE:
-      KeepFocusAcrossActivation(wParam, ok_.Handle());
-      return 0;
-  }
-  return ui::Window::HandleMessage(message, wParam, lParam);
+    lamps_[i].Create(window, kFirstLampId + i, kSignalIconResource0 + i, kLampPlace);
 }
 
 bool CountdownDialog::OnCommand(int id, int code, HWND) {

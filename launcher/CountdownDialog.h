@@ -12,13 +12,13 @@
 #include "launcher/Countdown.h"
 #include "launcher/SessionEndMode.h"
 #include "ui/Controls.h"
+#include "ui/DialogWindow.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/Timer.h"
-#include "ui/Window.h"
 
 namespace launcher {
 
-class CountdownDialog : public ui::Window {
+class CountdownDialog : public ui::DialogWindow {
  public:
   static constexpr const wchar_t* kClassName = L"VuriRivu.frmMsg";
   // The dialog keys send Enter as IDOK and Escape as IDCANCEL.
@@ -28,21 +28,24 @@ class CountdownDialog : public ui::Window {
   static constexpr int kFirstLampId = 110;  // lamps_(i) is kFirstLampId + i
   static constexpr UINT kCountIntervalMs = 1000;
 
+  CountdownDialog() : DialogWindow(kOkId) {}
+
   // Shows the dialog modally over <owner> (none: over nothing) for the
   // session-end mode, centred on the monitor given (the primary one when none
-  // is); true to go ahead, false to stop.
+  // is), at that monitor's resolution; true to go ahead, false to stop.
   bool Ask(SessionEndMode mode, HWND owner = nullptr, std::optional<ui::ScreenRect> monitor = std::nullopt);
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
   void OnUnload() override;
   void OnDpiChanged(const RECT& suggested) override;
+  void OnTextSizeChanged() override;
 
  private:
   void Load(HWND owner, const ui::ScreenRect& monitor);
+  void FitMessage();
   void OnCountTick();
   void Answer(bool goAhead);
 

@@ -9,6 +9,8 @@
 
 #include "core/CallLog.h"
 #include "launcher/CountdownDialogProbe.h"
+#include "ui/LayoutProbe.h"
+#include "ui/Resolution.h"
 #include "ui/ScreenTwips.h"
 
 namespace {
@@ -241,38 +243,128 @@ TEST_F(CountdownDialogTest, ControlsSitAtTheirTwipsPlacesWithTheirIcons) {
   EXPECT_NE(icons[1], icons[2]);
 }
 
-// Moved to a screen of twice the resolution: the dialog takes the place
-// Windows suggests, its controls stand at their twips places there, and the
-// lamps show the icon drawn for that size.
-TEST_F(CountdownDialogTest, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndScalesItsControls) {
-  const int dpi = 2 * ui::ScreenPixelsPerInch().x;
-  RECT suggested{20, 30, 20 + 480, 30 + 240};
-  RECT outer{}, ok{}, image{};
-  SIZE icon{};
+SIZE IconSize(HICON icon) {
+  ICONINFO info{};
+  GetIconInfo(icon, &info);
+  BITMAP colour{};
+  GetObjectW(info.hbmColor, sizeof colour, &colour);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return {colour.bmWidth, colour.bmHeight};
+}
+
+// Moved to screens of 1.5 and 2 times the resolution, as after a change of
+// the display's scale during a weeks-long run: the dialog stands where
+// Windows suggests, its client area is its twips at the new resolution, its
+// controls stand at their twips places inside it in the message font of
+// that resolution, and the lamps show the icons drawn for that size.
+TEST_F(CountdownDialogTest, OnAScreenOfAnotherResolutionEverythingIsAtThatResolution) {
+  const int system = ui::SystemDpi();
+  struct Seen {
+    int dpi;
+    RECT outer, client, ok, cancel, image;
+    LONG fontHeight;
+    SIZE icon;
+    HICON lamp;
+  };
+  std::vector<Seen> seen;
+  const RECT suggested{20, 30, 20 + 480, 30 + 240};
   CountdownWatcher watcher([&](HWND dialog) {
-    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    GetWindowRect(dialog, &outer);
-    ok = ClientPlace(DialogControl(dialog, CountdownDialog::kOkId));
-    const HWND lamp = DialogControl(dialog, CountdownDialog::kFirstLampId);
-    image = ClientPlace(lamp);
-    ICONINFO info{};
-    GetIconInfo(reinterpret_cast<HICON>(SendMessageW(lamp, STM_GETICON, 0, 0)), &info);
-    BITMAP colour{};
-    GetObjectW(info.hbmColor, sizeof colour, &colour);
-    icon = {colour.bmWidth, colour.bmHeight};
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    for (const int dpi : {system * 3 / 2, system * 2}) {
+      RECT place = suggested;
+      SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+      Seen now{dpi, {}, {}, {}, {}, {}, 0, {}, nullptr};
+      GetWindowRect(dialog, &now.outer);
+      GetClientRect(dialog, &now.client);
+      now.ok = ClientPlace(DialogControl(dialog, CountdownDialog::kOkId));
+      now.cancel = ClientPlace(DialogControl(dialog, CountdownDialog::kCancelId));
+      const HWND lamp = DialogControl(dialog, CountdownDialog::kFirstLampId);
+      now.image = ClientPlace(lamp);
+      now.fontHeight = testing_support::FontOf(DialogControl(dialog, CountdownDialog::kMessageId)).lfHeight;
+      now.lamp = reinterpret_cast<HICON>(SendMessageW(lamp, STM_GETICON, 0, 0));
+      now.icon = IconSize(now.lamp);
+      seen.push_back(now);
+    }
     PressKey(VK_ESCAPE);
   });
   Fresh()->Ask(Mode::Shutdown);
 
-  EXPECT_TRUE(EqualRect(&outer, &suggested));
-  const RECT okThere = ui::TwipsToPixels({360, 810, 1300, 315}, dpi);
-  EXPECT_TRUE(EqualRect(&ok, &okThere));
-  const RECT imageThere = ui::TwipsToPixels({150, 150, 480, 480}, dpi);
-  EXPECT_TRUE(EqualRect(&image, &imageThere));
-  EXPECT_EQ(icon.cx, ui::TwipsToPixels(480, dpi));
-  EXPECT_EQ(icon.cy, ui::TwipsToPixels(480, dpi));
+  ASSERT_EQ(seen.size(), 2u);
+  for (const Seen& at : seen) {
+    SCOPED_TRACE(at.dpi);
+    EXPECT_EQ(at.outer.left, suggested.left);
+    EXPECT_EQ(at.outer.top, suggested.top);
+    EXPECT_EQ(at.client.right, ui::TwipsToPixels(3435, at.dpi));
+    EXPECT_EQ(at.client.bottom, ui::TwipsToPixels(1320, at.dpi));
+    const RECT okThere = ui::TwipsToPixels({360, 810, 1300, 315}, at.dpi);
+    EXPECT_TRUE(EqualRect(&at.ok, &okThere));
+    EXPECT_LE(at.cancel.right, at.client.right);
+    EXPECT_LE(at.cancel.bottom, at.client.bottom);
+    const RECT imageThere = ui::TwipsToPixels({150, 150, 480, 480}, at.dpi);
+    EXPECT_TRUE(EqualRect(&at.image, &imageThere));
+    EXPECT_EQ(at.fontHeight, ui::MessageFontAtDpi(at.dpi).lfHeight);
+    EXPECT_EQ(at.icon.cx, ui::TwipsToPixels(480, at.dpi))
+        << "the image drawn for that size, not a stretched one";
+    EXPECT_EQ(at.icon.cy, ui::TwipsToPixels(480, at.dpi));
+  }
+  EXPECT_NE(seen[0].lamp, seen[1].lamp) << "each resolution has its own icon";
+}
+
+// Every text of the dialog, in its own font, within its control: the
+// longest of the captions (standby's) at the user's text sizes of 100, 150
+// and 200 %, the layout grown with the font. Standby's message is longer
+// than its place in a Japanese font: the place, and the dialog, grow by what
+// it lacks. Shut down's fits, and its places are as given
+// (ItsControlsStandAtTheirTwipsPlaces above).
+std::vector<std::wstring> TextsCut(HWND dialog) {
+  std::vector<std::wstring> cut;
+  for (const HWND control : testing_support::ChildControls(dialog)) {
+    const std::wstring text = testing_support::TextOf(control);
+    if (!testing_support::TextFits(control, text)) cut.push_back(text);
+  }
+  return cut;
+}
+
+TEST_F(CountdownDialogTest, EveryTextFitsAtEveryTextSize) {
+  for (const int percent : {100, 150, 200}) {
+    SCOPED_TRACE(percent);
+    const testing_support::TextSize textSize(percent);
+    std::vector<std::wstring> cut{L"<never shown>"};
+    RECT client{};
+    CountdownWatcher watcher([&](HWND dialog) {
+      cut = TextsCut(dialog);
+      GetClientRect(dialog, &client);
+      PressKey(VK_ESCAPE);
+    });
+    Fresh()->Ask(Mode::Standby);
+    EXPECT_THAT(cut, testing::IsEmpty());
+    EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(1320 * percent / 100)) << "the layout grows with the text";
+    // Standby's message needs more room than its place gives at any size.
+    EXPECT_GT(client.right, ui::TwipsToPixelsX(3435 * percent / 100));
+  }
+}
+
+// The user changes the text size while the dialog counts: Windows tells
+// every window, and the dialog lays itself out again in the new font.
+TEST_F(CountdownDialogTest, AChangeOfTextSizeWhileItShowsLaysItOutAgain) {
+  std::vector<std::wstring> cut{L"<never shown>"};
+  LONG before = 0, after = 0;
+  RECT client{};
+  CountdownWatcher watcher([&](HWND dialog) {
+    before = testing_support::FontOf(DialogControl(dialog, CountdownDialog::kOkId)).lfHeight;
+    const testing_support::TextSize larger(175);
+    testing_support::TextSize::Announce(dialog);
+    after = testing_support::FontOf(DialogControl(dialog, CountdownDialog::kOkId)).lfHeight;
+    cut = TextsCut(dialog);
+    GetClientRect(dialog, &client);
+    PressKey(VK_ESCAPE);
+  });
+  Fresh()->Ask(Mode::Logoff);
+  EXPECT_EQ(after, -MulDiv(9 * 175, ui::SystemDpi(), 72 * 100));
+  EXPECT_NE(before, after);
+  EXPECT_THAT(cut, testing::IsEmpty());
+  EXPECT_EQ(client.bottom,
+            ui::TwipsToPixelsY(ui::ScaledTwips(1320, ui::TextScaleFor(after, ui::SystemDpi()))));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "remote/MachineHistory.h"
 #include "ui/BusyCursor.h"
 #include "ui/ScreenGeometry.h"
-#include "ui/ScreenTwips.h"
 
 namespace remote {
 namespace {
@@ -23,7 +22,8 @@ constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;
 
 }  // namespace
 
-ConsoleWindow::ConsoleWindow(ConsoleServices services) : services_(std::move(services)) {
+ConsoleWindow::ConsoleWindow(ConsoleServices services)
+    : DialogWindow(kExecuteId), services_(std::move(services)) {
   if (!services_.messageBox) {
     services_.messageBox = [](HWND owner, const std::wstring& text, const std::wstring& title, UINT flags) {
       return MessageBoxW(owner, text.c_str(), title.c_str(), flags);
@@ -32,23 +32,25 @@ ConsoleWindow::ConsoleWindow(ConsoleServices services) : services_(std::move(ser
 }
 
 void ConsoleWindow::Load() {
-  RECT frame{0, 0, ui::TwipsToPixelsX(kClientWidth), ui::TwipsToPixelsY(kClientHeight)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
   ui::WindowParams params;
   params.className = L"VelmarFrmDown";
   params.style = kStyle;
   params.exStyle = kExStyle;
-  params.width = width;
-  params.height = height;
-  // Centred on the primary screen in twips, as the window has always been placed.
-  const ui::ScreenRect screen{0, 0, ui::PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)),
-                              ui::PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN))};
-  const ui::ScreenRect place = ui::CentredIn(screen, ui::PixelsToTwipsX(width), ui::PixelsToTwipsY(height));
-  params.left = ui::TwipsToPixelsX(place.left);
-  params.top = ui::TwipsToPixelsY(place.top);
+  params.clientTwips = ui::TwipsSize{kClientWidth, kClientHeight};
+  params.scalesWithText = true;
+  // Made on the primary screen, at its resolution, then centred on it in
+  // twips, as the window has always been placed.
+  params.left = 0;
+  params.top = 0;
   Create(params);
+  const int dpi = Dpi();
+  FitClientTwips([dpi](SIZE outer) {
+    const ui::ScreenRect screen{0, 0, ui::PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi),
+                                ui::PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi)};
+    const ui::ScreenRect place =
+        ui::CentredIn(screen, ui::PixelsToTwips(outer.cx, dpi), ui::PixelsToTwips(outer.cy, dpi));
+    return POINT{ui::TwipsToPixels(place.left, dpi), ui::TwipsToPixels(place.top, dpi)};
+  });
 
   machine_.SetText(L"");
   const ConsoleState state = LoadConsoleState(services_.store);
@@ -95,26 +97,6 @@ void ConsoleWindow::OnCreate() {
   close_.Create(window, kCloseId, caption(kCloseId), Place(kCloseId));
 }
 
-void ConsoleWindow::OnDpiChanged(const RECT& suggested) {
-  ui::Window::OnDpiChanged(suggested);
-  const std::pair<const ui::Control*, ControlId> controls[] = {{&machineLabel_, kMachineLabelId},
-                                                               {&machine_, kMachineId},
-                                                               {&clear_, kClearId},
-                                                               {&messageFrame_, kMessageFrameId},
-                                                               {&messageLabel_, kMessageLabelId},
-                                                               {&message_, kMessageId},
-                                                               {&timeLabel_, kTimeLabelId},
-                                                               {&timeOut_, kTimeOutId},
-                                                               {&timeOutLabel_, kTimeOutLabelId},
-                                                               {&optionsFrame_, kOptionsFrameId},
-                                                               {&forceClose_, kForceCloseId},
-                                                               {&restart_, kRestartId},
-                                                               {&abort_, kAbortId},
-                                                               {&execute_, kExecuteId},
-                                                               {&close_, kCloseId}};
-  for (const auto& [control, id] : controls) control->Rescale(Place(id));
-}
-
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_HSCROLL:
@@ -124,30 +106,8 @@ LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
       }
       break;
-    // The dialog keys ask these of the window, as they would ask a dialog:
-    // the default button (Enter does nothing while Execute is disabled)...
-    case DM_GETDEFID:
-      return MAKELRESULT(kExecuteId, DC_HASDEFID);
-    // ...and the focus moves, including the one of a label's or a frame's
-    // access key, which goes on to the next control that takes the focus.
-    case WM_ACTIVATE:
-      // The first control in the tab order that takes the focus: the machine
-      // box (the label before it takes none).
-      KeepFocusAcrossActivation(wParam, GetNextDlgTabItem(Handle(), nullptr, FALSE));
-      return 0;
-    case WM_NEXTDLGCTL:
-      if (LOWORD(lParam)) {
-        SetFocus(reinterpret_cast<HWND>(wParam));
-      } else {
-        MoveFocusPast(GetFocus(), wParam != 0);
-      }
-      return 0;
   }
-  return ui::Window::HandleMessage(message, wParam, lParam);
-}
-
-void ConsoleWindow::MoveFocusPast(HWND control, bool backwards) {
-  if (const HWND next = GetNextDlgTabItem(Handle(), control, backwards)) SetFocus(next);
+  return ui::DialogWindow::HandleMessage(message, wParam, lParam);
 }
 
 bool ConsoleWindow::OnCommand(int id, int code, HWND) {

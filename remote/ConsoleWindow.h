@@ -17,7 +17,7 @@
 #include "remote/ShutdownRequest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Controls.h"
-#include "ui/Window.h"
+#include "ui/DialogWindow.h"
 
 namespace remote {
 
@@ -33,7 +33,7 @@ struct ConsoleServices {
   MessageBoxFunction messageBox;  // empty: the system's message box
 };
 
-class ConsoleWindow : public ui::Window {
+class ConsoleWindow : public ui::DialogWindow {
  public:
   explicit ConsoleWindow(ConsoleServices services);
 
@@ -47,7 +47,6 @@ class ConsoleWindow : public ui::Window {
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnUnload() override;
-  void OnDpiChanged(const RECT& suggested) override;
 
  private:
   void OnExecute();
@@ -58,7 +57,6 @@ class ConsoleWindow : public ui::Window {
   // was accepted, and only its abort or closing the window remain.
   enum class ButtonState { Ready, Busy, Requested };
   void SetButtonState(ButtonState state);
-  void MoveFocusPast(HWND control, bool backwards);
 
   ShutdownRequest& Request();
   std::vector<std::wstring> History() const;

@@ -16,7 +16,9 @@
 #include "settings/RegistrySettingsStore.h"
 #include "settings/ScratchApplication.h"
 #include "ui/BusyCursor.h"
+#include "ui/LayoutProbe.h"
 #include "ui/MessageLoop.h"
+#include "ui/Resolution.h"
 #include "ui/ScreenTwips.h"
 
 using ::testing::ElementsAre;
@@ -183,31 +185,93 @@ TEST_F(ConsoleWindow, EmptyStoreGivesEmptyInputsAndZeroSeconds) {
   EXPECT_FALSE(Checked(remote::kRestartId));
 }
 
-// Moved to a screen of twice the resolution: the window takes the place
-// Windows suggests and every control stands at its twips place at that
+// Moved to screens of 1.5 and 2 times the resolution, as from a laptop's
+// panel to a monitor of another scale: the window stands where Windows
+// suggests, its client area is its twips at the new resolution, every
+// control stands at its twips place inside it, in the message font of that
 // resolution.
-TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionItTakesTheSuggestedPlaceAndScalesItsControls) {
+TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionEverythingIsAtThatResolution) {
   Load();
-  const int dpi = 2 * ui::ScreenPixelsPerInch().x;
-  RECT suggested{30, 40, 30 + 900, 40 + 500};
-  SendMessageW(console->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  RECT outer;
-  GetWindowRect(console->Handle(), &outer);
-  EXPECT_TRUE(EqualRect(&outer, &suggested));
-  for (const auto& params : remote::kConsoleControls) {
-    SCOPED_TRACE(params.id);
-    const ui::TwipsRect place = InWindow(params);
-    const RECT r = PlaceOf(params.id);
-    EXPECT_EQ(r.left, ui::TwipsToPixels(place.left, dpi));
-    EXPECT_EQ(r.top, ui::TwipsToPixels(place.top, dpi));
-    EXPECT_EQ(r.right, ui::TwipsToPixels(place.left + place.width, dpi));
+  const int system = ui::SystemDpi();
+  for (const int dpi : {system * 3 / 2, system * 2}) {
+    SCOPED_TRACE(dpi);
+    RECT suggested{30, 40, 30 + 900, 40 + 500};
+    SendMessageW(console->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT outer, client;
+    GetWindowRect(console->Handle(), &outer);
+    GetClientRect(console->Handle(), &client);
+    EXPECT_EQ(outer.left, suggested.left);
+    EXPECT_EQ(outer.top, suggested.top);
+    EXPECT_EQ(client.right, ui::TwipsToPixels(remote::kClientWidth, dpi));
+    EXPECT_EQ(client.bottom, ui::TwipsToPixels(remote::kClientHeight, dpi));
+    for (const auto& params : remote::kConsoleControls) {
+      SCOPED_TRACE(params.id);
+      const ui::TwipsRect place = InWindow(params);
+      const RECT r = PlaceOf(params.id);
+      EXPECT_EQ(r.left, ui::TwipsToPixels(place.left, dpi));
+      EXPECT_EQ(r.top, ui::TwipsToPixels(place.top, dpi));
+      EXPECT_EQ(r.right, ui::TwipsToPixels(place.left + place.width, dpi));
+      EXPECT_LE(r.right, client.right);
+      // The scroll bar draws no text.
+      if (params.id != remote::kTimeOutId) {
+        EXPECT_EQ(testing_support::FontOf(Control(params.id)).lfHeight, ui::MessageFontAtDpi(dpi).lfHeight);
+      }
+    }
   }
-  // The text at the new resolution: the font twice as tall.
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(remote::kCloseId), WM_GETFONT, 0, 0));
-  LOGFONTW now{}, before{};
-  GetObjectW(font, sizeof now, &now);
-  GetObjectW(ui::DefaultFont(), sizeof before, &before);
-  EXPECT_EQ(now.lfHeight, 2 * before.lfHeight);
+}
+
+// Every label's, button's, check box's and frame's text, in its own font,
+// within its control, the time-out at its longest ("300秒"), at the user's
+// text sizes of 100, 150 and 200 %: the layout grows with the font.
+std::vector<std::wstring> TextsCut(HWND window) {
+  std::vector<std::wstring> cut;
+  for (const HWND control : testing_support::ChildControls(window)) {
+    const std::wstring text = testing_support::TextOf(control);
+    if (!testing_support::TextFits(control, text)) cut.push_back(text);
+  }
+  return cut;
+}
+
+TEST_F(ConsoleWindow, EveryTextFitsAtEveryTextSize) {
+  Prepare(L"frmDown", {{L"TimeOut", L"300"}});
+  for (const int percent : {100, 150, 200}) {
+    SCOPED_TRACE(percent);
+    const testing_support::TextSize textSize(percent);
+    Load();
+    EXPECT_EQ(Text(remote::kTimeOutLabelId), L"300秒");
+    EXPECT_THAT(TextsCut(console->Handle()), IsEmpty());
+    RECT client;
+    GetClientRect(console->Handle(), &client);
+    const ui::TextScale scale =
+        ui::TextScaleFor(testing_support::FontOf(Control(remote::kExecuteId)).lfHeight, ui::SystemDpi());
+    EXPECT_EQ(scale.Enlarges(), percent > 100);
+    EXPECT_EQ(client.right, ui::TwipsToPixelsX(ui::ScaledTwips(remote::kClientWidth, scale)));
+    EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(ui::ScaledTwips(remote::kClientHeight, scale)));
+    console->Close();
+  }
+}
+
+// The user changes the text size while the window is open: it lays itself
+// out again in the new font, keeping its place.
+TEST_F(ConsoleWindow, AChangeOfTextSizeWhileItIsOpenLaysItOutAgain) {
+  Load();
+  RECT before;
+  GetWindowRect(console->Handle(), &before);
+  const testing_support::TextSize larger(150);
+  testing_support::TextSize::Announce(console->Handle());
+  RECT after, client;
+  GetWindowRect(console->Handle(), &after);
+  GetClientRect(console->Handle(), &client);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+  const LONG height = testing_support::FontOf(Control(remote::kExecuteId)).lfHeight;
+  EXPECT_EQ(height, -MulDiv(27, ui::SystemDpi(), 144)) << "13.5 points, 9 at 150 %";
+  const ui::TextScale scale = ui::TextScaleFor(height, ui::SystemDpi());
+  EXPECT_EQ(client.right, ui::TwipsToPixelsX(ui::ScaledTwips(remote::kClientWidth, scale)));
+  EXPECT_THAT(TextsCut(console->Handle()), IsEmpty());
+  const RECT abort = PlaceOf(remote::kAbortId);
+  EXPECT_EQ(abort.left, ui::TwipsToPixelsX(ui::ScaledTwips(3525, scale))) << "placed again from its twips";
 }
 
 TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {

@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include <map>
-
 #include "core/Win32Error.h"
 #include "ui/Handles.h"
-#include "ui/ScreenTwips.h"
+#include "ui/PictureScale.h"
+#include "ui/Resolution.h"
 #include "ui/ScrollStep.h"
+#include "ui/Window.h"
 
 namespace ui {
 namespace {
@@ -36,35 +36,40 @@ ScrollRequest RequestOf(WORD code) {
 
 }  // namespace
 
-HFONT DefaultFont(int pixelsPerInch) {
-  // The system gives its message font for the screen's resolution; another
-  // resolution scales its height. One font per resolution, kept for good.
-  static std::map<int, UniqueFont> fonts;
-  const int screen = ScreenPixelsPerInch().y;
-  const int dpi = pixelsPerInch ? pixelsPerInch : screen;
-  UniqueFont& font = fonts[dpi];
-  if (!font) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screen);
-    font.reset(CreateFontIndirectW(&metrics.lfMessageFont));
-  }
-  return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+Control::~Control() {
+  if (window_) window_->Forget(*this);
 }
 
 void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                           DWORD exStyle, int id, const TwipsRect& bounds) {
   if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
-  const int dpi = DpiOf(parent);
-  const RECT r = TwipsToPixels(bounds, dpi);
+  window_ = Window::FromHandle(GetAncestor(parent, GA_ROOT));
+  place_ = bounds;
+  const RECT r = PixelPlace(bounds);
   // Controls may overlap; each paints only where no sibling lies in front.
   hwnd_ =
       CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
                       r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(dpi)), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(HostFont()), FALSE);
+  if (window_) window_->Adopt(*this);
+}
+
+RECT Control::PixelPlace(const TwipsRect& place) const {
+  if (window_) return window_->Pixels(place);
+  const PixelRect r = TwipsToPixels(place, SystemDpi(), TextScale{});
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+HFONT Control::HostFont() const {
+  return window_ ? window_->Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void Control::Refit() {
+  const RECT r = PixelPlace(place_);
+  MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(HostFont()), TRUE);
 }
 
 int Control::Id() const { return GetDlgCtrlID(hwnd_); }
@@ -81,17 +86,22 @@ void Control::SetEnabled(bool enabled) const { EnableWindow(hwnd_, enabled); }
 bool Control::IsEnabled() const { return IsWindowEnabled(hwnd_); }
 void Control::SetVisible(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
 
-void Control::Move(const TwipsRect& bounds) const {
-  const RECT r = TwipsToPixels(bounds, DpiOf(hwnd_));
+void Control::Move(const TwipsRect& bounds) {
+  place_ = bounds;
+  const RECT r = PixelPlace(bounds);
   MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-void Control::Rescale(const TwipsRect& bounds) const {
-  Move(bounds);
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(DpiOf(hwnd_))), TRUE);
-}
-
 void Control::Focus() const { SetFocus(hwnd_); }
+
+SIZE Control::MeasureText(const std::wstring& text) const {
+  SIZE size{0, 0};
+  const WindowDc dc(hwnd_);
+  if (!dc.get()) return size;
+  const SelectedObject font(dc.get(), HostFont());
+  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size;
+}
 
 void Control::BringToFront() const {
   SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -205,13 +215,28 @@ bool ScrollBar::Scroll(WPARAM request) const {
   return true;
 }
 
-void Image::Create(HWND parent, int id, HICON icon, const TwipsRect& bounds) {
-  CreateChild(parent, WC_STATICW, L"", SS_ICON | SS_REALSIZECONTROL, 0, id, bounds);
-  SetIcon(icon);
+void Image::Create(HWND parent, int id, int iconResource, const TwipsRect& bounds) {
+  // Kept at the size of its place and centred in it: a place that grew with
+  // the text size shows the icon drawn for the resolution, not a stretched one.
+  CreateChild(parent, WC_STATICW, L"", SS_ICON | SS_REALSIZECONTROL | SS_CENTERIMAGE, 0, id, bounds);
+  iconResource_ = iconResource;
+  LoadIcon();
 }
 
-void Image::SetIcon(HICON icon) const {
-  SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+void Image::Refit() {
+  Control::Refit();
+  LoadIcon();
+}
+
+void Image::LoadIcon() {
+  const int dpi = HostWindow() ? HostWindow()->Dpi() : SystemDpi();
+  const int side = IconSideFitting(TwipsToPixels(Place().width, dpi));
+  // Not shared: Windows would hand back the first size loaded whatever size is asked.
+  UniqueIcon icon(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource_), IMAGE_ICON, side, side, 0)));
+  if (!icon) throw core::Win32Error{"LoadImageW", GetLastError()};
+  SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+  icon_ = std::move(icon);
 }
 
 void PictureBox::Create(HWND parent, int id, const TwipsRect& bounds) {

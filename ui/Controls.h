@@ -2,21 +2,27 @@
 // The standard controls the programs' windows are made of: thin, non-owning
 // handles on child windows (a child dies with its parent). Places and sizes
 // are twips in the parent's client area; notifications reach the parent's
-// OnCommand, WM_HSCROLL and WM_DRAWITEM as usual.
+// OnCommand, WM_HSCROLL and WM_DRAWITEM as usual. Each control keeps its
+// place in twips, and its window places it again at every change of
+// resolution or text size (ui/Window.h), with its font, picture and icon.
 #include <windows.h>
 
 #include <string>
 
+#include "ui/Handles.h"
 #include "ui/Twips.h"
 
 namespace ui {
 
-// The font of the programs' controls: the system's message font, at the
-// given resolution (the screen's when none is given).
-HFONT DefaultFont(int pixelsPerInch = 0);
+class Window;
 
 class Control {
  public:
+  Control() = default;
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
   HWND Handle() const { return hwnd_; }
   int Id() const;
   void SetText(const std::wstring& text) const;
@@ -24,21 +30,34 @@ class Control {
   void SetEnabled(bool enabled) const;
   bool IsEnabled() const;
   void SetVisible(bool visible) const;
-  // Places are converted at the resolution the control's window is shown at.
-  void Move(const TwipsRect& bounds) const;
-  // After the window moved to a screen of another resolution: the place and
-  // the font at the new one.
-  void Rescale(const TwipsRect& bounds) const;
+  // Its place from now on, at the window's resolution and text scale.
+  void Move(const TwipsRect& bounds);
+  const TwipsRect& Place() const { return place_; }
   void Focus() const;
   // Puts the control above its siblings, where it covers what it overlaps.
   void BringToFront() const;
+  // How large a text is in the control's font, in pixels.
+  SIZE MeasureText(const std::wstring& text) const;
+
+  // At the window's resolution and text size of now: its place, its font
+  // and, for a control that shows one, its picture or icon.
+  virtual void Refit();
+  // The window went, and the control with it.
+  void LoseWindow() { window_ = nullptr; }
 
  protected:
   void CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                    DWORD exStyle, int id, const TwipsRect& bounds);
+  // The window the control is on, or null when it is on none of the toolkit's.
+  const Window* HostWindow() const { return window_; }
+  // The place in pixels at the window's resolution and text scale.
+  RECT PixelPlace(const TwipsRect& place) const;
+  HFONT HostFont() const;
 
  private:
   HWND hwnd_ = nullptr;
+  Window* window_ = nullptr;
+  TwipsRect place_;
 };
 
 class Label : public Control {
@@ -106,11 +125,19 @@ class ScrollBar : public Control {
   int largeChange_ = 1;
 };
 
-// An icon shown at its place.
+// An icon from one of the program's resources, in the middle of its place:
+// the image drawn for the window's resolution, never stretched. The icon is
+// the control's, loaded anew at a change of resolution.
 class Image : public Control {
  public:
-  void Create(HWND parent, int id, HICON icon, const TwipsRect& bounds);
-  void SetIcon(HICON icon) const;
+  void Create(HWND parent, int id, int iconResource, const TwipsRect& bounds);
+  HICON Icon() const { return icon_.get(); }
+  void Refit() override;
+
+ private:
+  void LoadIcon();
+  int iconResource_ = 0;
+  UniqueIcon icon_;
 };
 
 // A plain box that can hold the keyboard focus.

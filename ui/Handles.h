@@ -44,6 +44,9 @@ struct MenuCloser {
 struct MemoryDcCloser {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
+struct IconCloser {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 
 using UniqueKernelHandle = Unique<HANDLE, KernelHandleCloser>;
 using UniqueBitmap = Unique<HBITMAP, GdiObjectCloser>;
@@ -51,6 +54,7 @@ using UniqueFont = Unique<HFONT, GdiObjectCloser>;
 using UniqueBrush = Unique<HBRUSH, GdiObjectCloser>;
 using UniqueMenu = Unique<HMENU, MenuCloser>;
 using UniqueMemoryDc = Unique<HDC, MemoryDcCloser>;
+using UniqueIcon = Unique<HICON, IconCloser>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {

@@ -6,6 +6,7 @@
 #include "ui/PendingError.h"
 #include "ui/PictureScale.h"
 #include "ui/ScreenTwips.h"
+#include "ui/Window.h"
 
 namespace ui {
 namespace {
@@ -51,7 +52,8 @@ void PictureButton::Create(HWND parent, int id, const TwipsRect& bounds) {
 }
 
 void PictureButton::SetPicture(int bitmapResource) {
-  const int scaled = ScaledPictureResource(bitmapResource, DpiOf(Handle()));
+  const int scaled =
+      ScaledPictureResource(bitmapResource, HostWindow() ? HostWindow()->Dpi() : DpiOf(Handle()));
   if (bitmapResource == pictureResource_ && scaled == loadedResource_ && pictures_) return;
   const Unique<HBITMAP, GdiObjectCloser> bitmap(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(scaled), IMAGE_BITMAP, 0, 0, 0)));
@@ -68,6 +70,11 @@ void PictureButton::SetPicture(int bitmapResource) {
   loadedResource_ = scaled;
   pictureSize_ = {info.bmWidth, info.bmHeight};
   InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void PictureButton::Refit() {
+  Control::Refit();
+  if (pictureResource_) SetPicture(pictureResource_);
 }
 
 void PictureButton::ShowCaption(bool shown) {
@@ -87,7 +94,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
 
   const std::wstring caption = captionShown_ ? Text() : std::wstring();
   RECT textBox{0, 0, 0, 0};
-  const SelectedObject font(dc, DefaultFont(DpiOf(Handle())));
+  const SelectedObject font(dc, HostFont());
   if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &textBox, DT_CALCRECT | DT_SINGLELINE);
   const int textHeight = caption.empty() ? 0 : textBox.bottom - textBox.top;
   const int blockHeight = pictureSize_.cy + (caption.empty() ? 0 : kCaptionGap + textHeight);

@@ -40,6 +40,8 @@ class PictureButton : public Control {
   void ShowCaption(bool shown);
   bool CaptionShown() const { return captionShown_; }
   void Draw(const DRAWITEMSTRUCT& item) const;
+  // The picture drawn for the window's new resolution too.
+  void Refit() override;
 
   // Mouse down runs before the button reacts; mouse up after it, so a click
   // has been delivered by then.

@@ -1,6 +1,8 @@
 #pragma once
-// Twips on this screen: conversions with the pixels per inch that the screen
-// really has (LOGPIXELSX and LOGPIXELSY), not an assumed 96.
+// Twips at the system's resolution: conversions with the pixels per inch
+// the screen had when the program started (LOGPIXELSX and LOGPIXELSY), not
+// an assumed 96, for what stands where Windows gives no resolution of its
+// own. A window's places use the window's own resolution (ui/Window.h).
 #include <windows.h>
 
 #include "ui/Twips.h"
@@ -24,9 +26,9 @@ int PixelsToTwipsY(int pixels);
 RECT TwipsToPixels(const TwipsRect& rect);
 RECT TwipsToPixels(const TwipsRect& rect, int pixelsPerInch);
 
-// The pixels per inch a window is shown at: the resolution its top-level
-// window was last moved to (ui::Window::MovedToDpi), else what Windows says
-// of its monitor (Windows 10 on), else the screen's.
+// The pixels per inch a window is shown at: its top-level window's own
+// resolution where it is one of the toolkit's, else what Windows says of it
+// (Windows 10 on), else the system's.
 int DpiOf(HWND window);
 
 }  // namespace ui

@@ -23,4 +23,29 @@ int PixelsToTwips(int pixels, int pixelsPerInch) {
   return ScaleRounded(pixels, kTwipsPerInch, pixelsPerInch);
 }
 
+TextScale TextScaleFor(int fontHeight, int pixelsPerInch) {
+  constexpr int kPointsPerInch = 72;
+  const int standard =
+      ScaleRounded(kStandardMessageFontPoints, pixelsPerInch > 0 ? pixelsPerInch : 0, kPointsPerInch);
+  const int height = fontHeight < 0 ? -fontHeight : fontHeight;
+  if (standard <= 0 || height <= standard) return {};
+  return {height, standard};
+}
+
+int ScaledTwips(int twips, TextScale scale) {
+  if (!scale.Enlarges()) return twips;
+  return ScaleRounded(twips, scale.fontHeight, scale.standardHeight);
+}
+
+int TwipsBeforeScale(int twips, TextScale scale) {
+  if (!scale.Enlarges()) return twips;
+  const std::int64_t product = static_cast<std::int64_t>(twips) * scale.standardHeight;
+  return static_cast<int>((product + scale.fontHeight - 1) / scale.fontHeight);
+}
+
+PixelRect TwipsToPixels(const TwipsRect& place, int pixelsPerInch, TextScale scale) {
+  const auto edge = [&](int twips) { return TwipsToPixels(ScaledTwips(twips, scale), pixelsPerInch); };
+  return {edge(place.left), edge(place.top), edge(place.left + place.width), edge(place.top + place.height)};
+}
+
 }  // namespace ui

@@ -40,4 +40,34 @@ TEST(Twips, NoResolutionGivesZero) {
   EXPECT_EQ(ui::PixelsToTwips(10, -1), 0);
 }
 
+// The user's text size: the message font against Windows' standard 9 points
+// at the same resolution.
+TEST(TextScale, GrowsWithALargerMessageFontAndNeverShrinks) {
+  EXPECT_FALSE(ui::TextScaleFor(-12, 96).Enlarges()) << "9 points at 96 dpi: 100 %";
+  EXPECT_FALSE(ui::TextScaleFor(-24, 192).Enlarges()) << "9 points at 192 dpi";
+  EXPECT_FALSE(ui::TextScaleFor(-11, 96).Enlarges()) << "a smaller font keeps every place";
+  EXPECT_EQ(ui::TextScaleFor(-18, 96), (ui::TextScale{18, 12})) << "150 %";
+  EXPECT_EQ(ui::TextScaleFor(27, 144), (ui::TextScale{27, 18})) << "either sign of lfHeight";
+  EXPECT_FALSE(ui::TextScaleFor(-18, 0).Enlarges()) << "no resolution";
+}
+
+TEST(TextScale, ScalesTwipsAndKeepsSharedEdgesShared) {
+  const ui::TextScale standard = ui::TextScaleFor(-12, 96);
+  EXPECT_EQ(ui::ScaledTwips(2655, standard), 2655);
+  EXPECT_EQ(ui::TwipsToPixels({750, 300, 2655, 315}, 96, standard), (ui::PixelRect{50, 20, 227, 41}))
+      << "the standard size converts as plain twips do";
+
+  const ui::TextScale large{27, 12};  // 225 %
+  EXPECT_EQ(ui::ScaledTwips(2655, large), 5974);
+  EXPECT_EQ(ui::ScaledTwips(-100, large), -225);
+  const ui::PixelRect left = ui::TwipsToPixels({0, 0, 975, 960}, 144, large);
+  const ui::PixelRect right = ui::TwipsToPixels({975, 0, 975, 960}, 144, large);
+  EXPECT_EQ(left.right, right.left);
+  EXPECT_EQ(right.right, ui::TwipsToPixels(ui::ScaledTwips(1950, large), 144));
+
+  EXPECT_EQ(ui::TwipsBeforeScale(5974, large), 2656) << "rounded up: the scaled length holds the text";
+  EXPECT_GE(ui::ScaledTwips(ui::TwipsBeforeScale(1001, large), large), 1001);
+  EXPECT_EQ(ui::TwipsBeforeScale(2655, standard), 2655);
+}
+
 }  // namespace

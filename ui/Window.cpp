@@ -6,7 +6,9 @@
 
 #include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
+#include "ui/Controls.h"
 #include "ui/PendingError.h"
+#include "ui/Resolution.h"
 
 namespace ui {
 namespace {
@@ -35,6 +37,14 @@ LRESULT AnswerAfterError(UINT message) { return message == WM_CREATE ? -1 : 0; }
 
 bool IsUsableTabStop(HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); }
 
+// WM_GETDPISCALEDSIZE, which Windows 10 sends (1703 on); newer than the
+// headers' Windows.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+TextScale TextScaleAt(int dpi, bool scalesWithText) {
+  return scalesWithText ? TextScaleFor(MessageFontAtDpi(dpi).lfHeight, dpi) : TextScale{};
+}
+
 }  // namespace
 
 Window::~Window() {
@@ -55,12 +65,96 @@ void Window::Create(const WindowParams& params) {
   if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
   RegisterClassOnce(params.className, &Window::WindowProc);
   owner_ = params.owner;
-  const HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style,
-                                    params.left, params.top, params.width, params.height, params.owner,
-                                    nullptr, GetModuleHandleW(nullptr), this);
+  style_ = params.style;
+  exStyle_ = params.exStyle;
+  clientTwips_ = params.clientTwips;
+  scalesWithText_ = params.scalesWithText;
+  // A window with its client area in twips is made small where it is to
+  // stand, so that it is made at that monitor's resolution, then takes its
+  // size at that resolution.
+  const bool sizedByTwips = clientTwips_ && params.width == CW_USEDEFAULT;
+  const HWND hwnd =
+      CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.left,
+                      params.top, sizedByTwips ? 1 : params.width, sizedByTwips ? 1 : params.height,
+                      params.owner, nullptr, GetModuleHandleW(nullptr), this);
   const DWORD error = GetLastError();
   RethrowPendingError();
   if (!hwnd) throw core::Win32Error{"CreateWindowExW", error};
+  if (clientTwips_) FitClientTwips([&params](SIZE) { return POINT{params.left, params.top}; });
+}
+
+TextScale Window::CurrentTextScale() const {
+  if (!scalesWithText_) return {};
+  MakeFont();
+  return TextScaleFor(fontHeight_, dpi_);
+}
+
+HFONT Window::Font() const {
+  MakeFont();
+  return font_ ? font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// Made on first use: a window without text (the backdrop) never asks for one.
+void Window::MakeFont() const {
+  if (font_) return;
+  const LOGFONTW message = MessageFontAtDpi(dpi_);
+  font_.reset(CreateFontIndirectW(&message));
+  fontHeight_ = message.lfHeight;
+}
+
+RECT Window::Pixels(const TwipsRect& place) const {
+  const PixelRect r = TwipsToPixels(place, dpi_, CurrentTextScale());
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void Window::ScaleWithText(bool on) {
+  if (on == scalesWithText_) return;
+  scalesWithText_ = on;
+  for (Control* control : controls_) control->Refit();
+}
+
+void Window::Adopt(Control& control) { controls_.push_back(&control); }
+
+void Window::Forget(const Control& control) { std::erase(controls_, &control); }
+
+void Window::Refit() {
+  // No font yet, and so no control: the first use makes it as it is now.
+  if (!font_) return;
+  // The controls hold the old font until each has the new one.
+  const UniqueFont previous = std::exchange(font_, UniqueFont{});
+  MakeFont();
+  for (Control* control : controls_) control->Refit();
+}
+
+SIZE Window::OuterSizeAt(int dpi, TextScale scale) const {
+  if (!clientTwips_) return {0, 0};
+  const PixelRect client = TwipsToPixels({0, 0, clientTwips_->width, clientTwips_->height}, dpi, scale);
+  return OuterSizeAtDpi({client.right, client.bottom}, style_, exStyle_, dpi);
+}
+
+SIZE Window::ClientTwipsInPixels() const {
+  if (!clientTwips_) return {0, 0};
+  const RECT client = Pixels({0, 0, clientTwips_->width, clientTwips_->height});
+  return {client.right, client.bottom};
+}
+
+SIZE Window::FitClientTwips(const std::function<POINT(SIZE outer)>& place) {
+  return FitClient(ClientTwipsInPixels(), place);
+}
+
+SIZE Window::FitClient(SIZE client, const std::function<POINT(SIZE outer)>& place) {
+  SIZE outer = OuterSizeAtDpi(client, style_, exStyle_, dpi_);
+  POINT at = place(outer);
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT got{};
+  GetClientRect(hwnd_, &got);
+  if (got.right != client.cx || got.bottom != client.cy) {
+    outer.cx += client.cx - got.right;
+    outer.cy += client.cy - got.bottom;
+    at = place(outer);
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return outer;
 }
 
 bool Window::Close(CloseReason reason) {
@@ -111,6 +205,9 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self = static_cast<Window*>(create->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    // The resolution of the monitor the window is made on, for the controls
+    // its creation makes.
+    self->dpi_ = DpiWindowsGives(hwnd);
   } else {
     self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
@@ -139,6 +236,9 @@ void Window::Detach() {
   destroying_ = false;
   controlCursors_.clear();
   tabOrder_.clear();
+  // The controls died with the window.
+  for (Control* control : controls_) control->LoseWindow();
+  controls_.clear();
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -178,9 +278,26 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_DPICHANGED:
-      movedToDpi_ = LOWORD(wParam);
+      dpi_ = LOWORD(wParam);
+      Refit();
       OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return 0;
+    // Asked before the move, where Windows has it: the size at the new
+    // resolution, so that the place it suggests is the window's own.
+    case kGetDpiScaledSize:
+      if (clientTwips_) {
+        const int dpi = static_cast<int>(wParam);
+        *reinterpret_cast<SIZE*>(lParam) = OuterSizeAt(dpi, TextScaleAt(dpi, scalesWithText_));
+        return TRUE;
+      }
+      break;
+    // The user's text size changes the message font.
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETNONCLIENTMETRICS) {
+        Refit();
+        OnTextSizeChanged();
+      }
+      break;
     case WM_DESTROY:
       if (mainWindow_) PostQuitMessage(0);
       OnUnload();
@@ -196,17 +313,19 @@ bool Window::PreTranslateMessage(MSG& message) {
 }
 
 void Window::OnDpiChanged(const RECT& suggested) {
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!clientTwips_) {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  FitClientTwips([&suggested](SIZE) { return POINT{suggested.left, suggested.top}; });
 }
 
-void Window::KeepFocusAcrossActivation(WPARAM activation, HWND first) {
-  if (LOWORD(activation) == WA_INACTIVE) {
-    const HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-  } else {
-    SetFocus(lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : first);
-  }
+void Window::OnTextSizeChanged() {
+  if (!clientTwips_) return;
+  RECT outer{};
+  GetWindowRect(hwnd_, &outer);
+  FitClientTwips([&outer](SIZE) { return POINT{outer.left, outer.top}; });
 }
 
 bool Window::MoveFocusInTabOrder(bool backwards) {

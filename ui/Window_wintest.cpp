@@ -11,6 +11,7 @@
 #include "core/Win32Error.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageLoop.h"
+#include "ui/Resolution.h"
 
 namespace {
 
@@ -209,13 +210,13 @@ int PropertiesOf(HWND window) {
 TEST(Window, ItKeepsTheResolutionItWasMovedToWithoutAWindowProperty) {
   Probe probe;
   probe.Load();
-  EXPECT_EQ(probe.MovedToDpi(), 0);
+  EXPECT_EQ(probe.Dpi(), ui::SystemDpi()) << "made where Windows gives the system's";
   // Wine keeps properties of its own on a window.
   const int properties = PropertiesOf(probe.Handle());
   for (const int dpi : {144, 192, 96}) {
     RECT suggested{0, 0, 100, 50};
     SendMessageW(probe.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(probe.MovedToDpi(), dpi);
+    EXPECT_EQ(probe.Dpi(), dpi);
   }
   EXPECT_EQ(PropertiesOf(probe.Handle()), properties);
 }

@@ -13,6 +13,9 @@
 //                                      presses and releases the right button
 //   tour_probe escape                  presses Escape
 //   tour_probe close <class>           asks the window to close
+//   tour_probe textsize <percent>      the user's text size: the message font
+//                                      at that size of its standard 9 points,
+//                                      kept in the prefix
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -154,6 +157,20 @@ int Close(const wchar_t* className) {
   return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
 }
 
+int TextSize(int percent) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  metrics.lfMessageFont.lfHeight = -MulDiv(9 * percent, dpi, 72 * 100);
+  return SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics,
+                               SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)
+             ? 0
+             : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -170,6 +187,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"rclick" && args.size() == 3) return RightClick(args[1].c_str(), number(2));
   if (command == L"escape" && args.size() == 1) return Escape();
   if (command == L"close" && args.size() == 2) return Close(args[1].c_str());
+  if (command == L"textsize" && args.size() == 2) return TextSize(number(1));
   fwprintf(stderr, L"usage: see the head of tour_probe.cpp\n");
   return 2;
 }

@@ -316,15 +316,6 @@ TEST_F(CountdownDialogTest, OnAScreenOfAnotherResolutionEverythingIsAtThatResolu
 // than its place in a Japanese font: the place, and the dialog, grow by what
 // it lacks. Shut down's fits, and its places are as given
 // (ItsControlsStandAtTheirTwipsPlaces above).
-std::vector<std::wstring> TextsCut(HWND dialog) {
-  std::vector<std::wstring> cut;
-  for (const HWND control : testing_support::ChildControls(dialog)) {
-    const std::wstring text = testing_support::TextOf(control);
-    if (!testing_support::TextFits(control, text)) cut.push_back(text);
-  }
-  return cut;
-}
-
 TEST_F(CountdownDialogTest, EveryTextFitsAtEveryTextSize) {
   for (const int percent : {100, 150, 200}) {
     SCOPED_TRACE(percent);
@@ -332,7 +323,7 @@ TEST_F(CountdownDialogTest, EveryTextFitsAtEveryTextSize) {
     std::vector<std::wstring> cut{L"<never shown>"};
     RECT client{};
     CountdownWatcher watcher([&](HWND dialog) {
-      cut = TextsCut(dialog);
+      cut = testing_support::TextsCut(dialog);
       GetClientRect(dialog, &client);
       PressKey(VK_ESCAPE);
     });
@@ -355,7 +346,7 @@ TEST_F(CountdownDialogTest, AChangeOfTextSizeWhileItShowsLaysItOutAgain) {
     const testing_support::TextSize larger(175);
     testing_support::TextSize::Announce(dialog);
     after = testing_support::FontOf(DialogControl(dialog, CountdownDialog::kOkId)).lfHeight;
-    cut = TextsCut(dialog);
+    cut = testing_support::TextsCut(dialog);
     GetClientRect(dialog, &client);
     PressKey(VK_ESCAPE);
   });

@@ -224,14 +224,6 @@ TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionEverythingIsAtThatResolution) 
 // Every label's, button's, check box's and frame's text, in its own font,
 // within its control, the time-out at its longest ("300秒"), at the user's
 // text sizes of 100, 150 and 200 %: the layout grows with the font.
-std::vector<std::wstring> TextsCut(HWND window) {
-  std::vector<std::wstring> cut;
-  for (const HWND control : testing_support::ChildControls(window)) {
-    const std::wstring text = testing_support::TextOf(control);
-    if (!testing_support::TextFits(control, text)) cut.push_back(text);
-  }
-  return cut;
-}
 
 TEST_F(ConsoleWindow, EveryTextFitsAtEveryTextSize) {
   Prepare(L"frmDown", {{L"TimeOut", L"300"}});
@@ -240,7 +232,7 @@ TEST_F(ConsoleWindow, EveryTextFitsAtEveryTextSize) {
     const testing_support::TextSize textSize(percent);
     Load();
     EXPECT_EQ(Text(remote::kTimeOutLabelId), L"300秒");
-    EXPECT_THAT(TextsCut(console->Handle()), IsEmpty());
+    EXPECT_THAT(testing_support::TextsCut(console->Handle()), IsEmpty());
     RECT client;
     GetClientRect(console->Handle(), &client);
     const ui::TextScale scale =
@@ -269,7 +261,7 @@ TEST_F(ConsoleWindow, AChangeOfTextSizeWhileItIsOpenLaysItOutAgain) {
   EXPECT_EQ(height, -MulDiv(27, ui::SystemDpi(), 144)) << "13.5 points, 9 at 150 %";
   const ui::TextScale scale = ui::TextScaleFor(height, ui::SystemDpi());
   EXPECT_EQ(client.right, ui::TwipsToPixelsX(ui::ScaledTwips(remote::kClientWidth, scale)));
-  EXPECT_THAT(TextsCut(console->Handle()), IsEmpty());
+  EXPECT_THAT(testing_support::TextsCut(console->Handle()), IsEmpty());
   const RECT abort = PlaceOf(remote::kAbortId);
   EXPECT_EQ(abort.left, ui::TwipsToPixelsX(ui::ScaledTwips(3525, scale))) << "placed again from its twips";
 }

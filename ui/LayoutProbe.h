@@ -94,6 +94,16 @@ inline bool TextFits(HWND control, const std::wstring& text) {
   return needed.cx <= room && needed.cy <= height;
 }
 
+// The texts of a window's controls that do not fit their control.
+inline std::vector<std::wstring> TextsCut(HWND window) {
+  std::vector<std::wstring> cut;
+  for (const HWND control : ChildControls(window)) {
+    const std::wstring text = TextOf(control);
+    if (!TextFits(control, text)) cut.push_back(text);
+  }
+  return cut;
+}
+
 // The user's text size for one test: the message font that tall, in pixels
 // at the system's resolution, then the one before. Windows made afterwards
 // take it; windows already there hear of it as Windows tells them

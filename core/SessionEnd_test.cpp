@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/FakeSessionApi.h"
 
 using ::testing::ElementsAre;
@@ -10,13 +12,27 @@ using testing_support::FakeSessionApi;
 
 namespace {
 
-TEST(ExitFlagsOf, EachModeThatEndsTheSessionHasItsFlagWordAndStandbyNone) {
+// What each way of ending asks of Windows: four different exits (the
+// constants are Windows' EWX_ values, checked where Windows' headers are),
+// only logging off without the shutdown privilege, and nothing at all for
+// standby, which leaves the session as it is.
+TEST(ExitFlagsOf, FourDifferentExitsLogOffWithoutThePrivilegeAndStandbyNone) {
   using core::SessionEndMode;
-  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Shutdown), core::kExitShutdown);
-  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Logoff), core::kExitLogoff);
-  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Restart), core::kExitReboot);
-  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::PowerOff), core::kExitPowerOff);
+  std::set<std::uint32_t> exits;
+  for (const SessionEndMode mode : {SessionEndMode::Shutdown, SessionEndMode::Logoff, SessionEndMode::Restart,
+                                    SessionEndMode::PowerOff}) {
+    const std::optional<std::uint32_t> flags = core::ExitFlagsOf(mode);
+    ASSERT_TRUE(flags.has_value());
+    exits.insert(*flags);
+    FakeSessionApi api;
+    core::EndSession(api, *flags);
+    const bool privileged = api.log.Lines().size() == 3;
+    EXPECT_EQ(privileged, mode != SessionEndMode::Logoff) << static_cast<int>(mode);
+  }
+  EXPECT_EQ(exits.size(), 4u);
   EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Standby), std::nullopt);
+  EXPECT_EQ(core::ExitFlagsOf(SessionEndMode::Restart), core::kExitReboot)
+      << "restart is the one that reboots";
 }
 
 TEST(IsWindowsNT, TrueOnlyForPlatformTwo) {

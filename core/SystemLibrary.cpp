@@ -40,14 +40,10 @@ void SearchLibrariesInSystemDirectoryOnly() {
 
 SystemLibrary::SystemLibrary(const wchar_t* fileName) : module_(LoadFromSystemDirectory(fileName)) {}
 
-SystemLibrary::~SystemLibrary() {
-  if (module_ != nullptr) FreeLibrary(static_cast<HMODULE>(module_));
-}
-
-void* SystemLibrary::ExportAddress(void* module, const char* name) {
+void* SystemLibrary::ExportAddress(HMODULE module, const char* name) {
   if (module == nullptr) return nullptr;
   // GetProcAddress hands back a generic pointer; each caller names the documented signature.
-  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
+  return reinterpret_cast<void*>(GetProcAddress(module, name));
 }
 
 }  // namespace core

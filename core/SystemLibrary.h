@@ -3,6 +3,7 @@
 // folder or the current one: users run the programs from wherever they
 // unpacked them, often the Downloads folder, where a web page can drop a DLL
 // named like one of Windows' without asking. Windows builds only.
+#include "core/WindowsHandles.h"
 
 namespace core {
 
@@ -17,20 +18,17 @@ void SearchLibrariesInSystemDirectoryOnly();
 class SystemLibrary {
  public:
   explicit SystemLibrary(const wchar_t* fileName);
-  ~SystemLibrary();
-  SystemLibrary(const SystemLibrary&) = delete;
-  SystemLibrary& operator=(const SystemLibrary&) = delete;
 
   // The library's export of that name as a function of the given type, or
   // nullptr where the library or the export is missing.
   template <typename Function>
   Function Find(const char* name) const {
-    return reinterpret_cast<Function>(ExportAddress(module_, name));
+    return reinterpret_cast<Function>(ExportAddress(module_.get(), name));
   }
 
  private:
-  static void* ExportAddress(void* module, const char* name);
-  void* module_;
+  static void* ExportAddress(HMODULE module, const char* name);
+  UniqueModule module_;
 };
 
 }  // namespace core

@@ -4,6 +4,8 @@
 
 namespace core {
 
+void ThrowWin32Error(const char* call, std::uint32_t code) { throw Win32Error{call, code}; }
+
 std::wstring Win32ErrorText(const Win32Error& error) {
   std::wstring text = WidenAscii(error.call);
   text += L" (";

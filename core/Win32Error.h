@@ -16,6 +16,10 @@ struct Win32Error {
   std::uint32_t code;
 };
 
+// Throws the failure of a call with the code it left (read at once after the
+// call), or one the program names for a call it did not make.
+[[noreturn]] void ThrowWin32Error(const char* call, std::uint32_t code);
+
 // The call and the code as a user is shown them: "CreateWindowExW (1406)".
 std::wstring Win32ErrorText(const Win32Error& error);
 

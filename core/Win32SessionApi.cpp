@@ -2,6 +2,7 @@
 
 #include "core/SessionApi.h"
 #include "core/SessionEnd.h"
+#include "core/WindowsHandles.h"
 
 namespace core {
 namespace {
@@ -23,8 +24,8 @@ class Win32SessionApi final : public SessionApi {
 
   void EnableShutdownPrivilege() override {
     // A failed step leaves zeros behind and the later calls fail quietly.
-    HANDLE token = nullptr;
-    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token);
+    UniqueHandle token;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put());
     LUID luid{};
     LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid);
     TOKEN_PRIVILEGES wanted{};
@@ -33,8 +34,7 @@ class Win32SessionApi final : public SessionApi {
     wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     TOKEN_PRIVILEGES previous{};
     DWORD returned = 0;
-    AdjustTokenPrivileges(token, FALSE, &wanted, sizeof previous, &previous, &returned);
-    if (token != nullptr) CloseHandle(token);
+    AdjustTokenPrivileges(token.get(), FALSE, &wanted, sizeof previous, &previous, &returned);
   }
 
   RequestAnswer RequestExit(std::uint32_t flags) override {

@@ -1,5 +1,6 @@
 #include "launcher/Backdrop.h"
 
+#include "core/Unique.h"
 #include "launcher/Darken.h"
 
 namespace launcher {
@@ -56,13 +57,13 @@ LRESULT Backdrop::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Backdrop::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(Handle(), &paint);
+  const core::ScopeExit endPaint([this, &paint] { EndPaint(Handle(), &paint); });
   const ui::UniqueMemoryDc memory(dc && picture_.bitmap ? CreateCompatibleDC(dc) : nullptr);
   if (memory) {
-    const ui::SelectedObject from(memory.get(), picture_.bitmap.get());
+    const auto from = ui::SelectedObject(memory.get(), picture_.bitmap.get());
     const RECT& r = paint.rcPaint;
     BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
   }
-  EndPaint(Handle(), &paint);
 }
 
 // The picture, the size of every monitor, goes with the window, however it

@@ -79,12 +79,13 @@ Screen ReadScreen() {
   screen.width = GetSystemMetrics(SM_CXSCREEN);
   screen.height = GetSystemMetrics(SM_CYSCREEN);
   screen.pixels.resize(static_cast<std::size_t>(screen.width) * screen.height);
-  const ui::WindowDc source(nullptr);
-  const ui::UniqueMemoryDc copy(CreateCompatibleDC(source.get()));
-  const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(source.get(), screen.width, screen.height));
+  const ui::UniqueWindowDc screenDc = ui::WindowDc(nullptr);
+  const HDC source = screenDc.get().dc;
+  const ui::UniqueMemoryDc copy(CreateCompatibleDC(source));
+  const ui::UniqueBitmap bitmap(CreateCompatibleBitmap(source, screen.width, screen.height));
   {
-    const ui::SelectedObject selected(copy.get(), bitmap.get());
-    BitBlt(copy.get(), 0, 0, screen.width, screen.height, source.get(), 0, 0, SRCCOPY);
+    const auto selected = ui::SelectedObject(copy.get(), bitmap.get());
+    BitBlt(copy.get(), 0, 0, screen.width, screen.height, source, 0, 0, SRCCOPY);
   }
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

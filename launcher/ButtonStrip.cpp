@@ -4,6 +4,7 @@
 
 #include "core/ErrorText.h"
 #include "core/SessionEnd.h"
+#include "core/Unique.h"
 #include "launcher/Backdrop.h"
 #include "launcher/CountdownDialog.h"
 #include "launcher/MediaEjector.h"
@@ -307,11 +308,11 @@ core::RequestAnswer ButtonStrip::EnterStandby(HWND backdrop) {
 void ButtonStrip::EjectMediaIfAsked(bool sessionEnding) {
   if (!settings_.autoEject) return;
   if (sessionEnding) ShutdownBlockReasonCreate(Handle(), kEjectingReason);
-  {
-    const platform::NoCriticalErrorBoxes quiet;
-    EjectRemovableMedia(services_.system, services_.volumes);
-  }
-  if (sessionEnding) ShutdownBlockReasonDestroy(Handle());
+  const core::ScopeExit withdrawReason([this, sessionEnding] {
+    if (sessionEnding) ShutdownBlockReasonDestroy(Handle());
+  });
+  const platform::NoCriticalErrorBoxes quiet;
+  EjectRemovableMedia(services_.system, services_.volumes);
 }
 
 // An installer's Restart Manager closes programs while the session goes on:

@@ -486,13 +486,13 @@ TEST_F(ButtonStripTest, PicturesAreDrawnWithPureBlueTransparent) {
     const ui::PictureButton& button = strip->Button(i);
     RECT r;
     GetClientRect(button.Handle(), &r);
-    const ui::WindowDc screen(nullptr);
-    const ui::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    const ui::UniqueWindowDc screen = ui::WindowDc(nullptr);
+    const ui::UniqueMemoryDc dc(CreateCompatibleDC(screen.get().dc));
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* pixels = nullptr;
     const ui::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    const ui::SelectedObject selected(dc.get(), bitmap.get());
+    const auto selected = ui::SelectedObject(dc.get(), bitmap.get());
     DRAWITEMSTRUCT item{
         ODT_BUTTON, static_cast<UINT>(button.Id()), 0, ODA_DRAWENTIRE, 0, button.Handle(), dc.get(), r, 0};
     button.Draw(item);

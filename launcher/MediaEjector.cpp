@@ -1,6 +1,7 @@
 #include "launcher/MediaEjector.h"
 
 #include "core/Text.h"
+#include "core/Unique.h"
 
 namespace launcher {
 namespace {
@@ -14,25 +15,6 @@ void Record(EjectFailure& failure, std::uint32_t number) {
   failure.number = number;
   failure.message = EjectMessage(number);
 }
-
-// Closes the volume however EjectDrive leaves, and ignores the answer: there
-// is nothing left to do for a handle that will not close.
-class VolumeCloser {
- public:
-  VolumeCloser(VolumeApi& api, VolumeHandle volume) : api_(api), volume_(volume) {}
-  ~VolumeCloser() {
-    try {
-      api_.Close(volume_);
-    } catch (...) {
-    }
-  }
-  VolumeCloser(const VolumeCloser&) = delete;
-  VolumeCloser& operator=(const VolumeCloser&) = delete;
-
- private:
-  VolumeApi& api_;
-  VolumeHandle volume_;
-};
 
 }  // namespace
 
@@ -73,7 +55,14 @@ EjectFailure EjectDrive(VolumeApi& api, std::wstring_view drive) {
   EjectFailure failure;
   const VolumeHandle volume = OpenDriveVolume(api, drive, failure);
   if (volume != kInvalidVolume) {
-    const VolumeCloser closer(api, volume);
+    // Closed however EjectDrive leaves, the answer ignored: there is nothing
+    // left to do for a handle that will not close.
+    const core::ScopeExit close([&api, volume] {
+      try {
+        api.Close(volume);
+      } catch (...) {
+      }
+    });
     // Each step only once all before it succeeded; the eject's own answer changes nothing.
     if (LockDriveVolume(api, volume, failure) && DismountDriveVolume(api, volume, failure) &&
         SetMediaRemoval(api, volume, false, failure)) {

@@ -40,20 +40,21 @@ class Win32ScreenCapture : public ScreenCapture {
     ScreenPicture picture;
     picture.place = place;
     // The screen's DC spans every monitor, in virtual-screen coordinates.
-    const ui::WindowDc screen(nullptr);
-    if (!screen.get()) return std::nullopt;
+    const ui::UniqueWindowDc screenDc = ui::WindowDc(nullptr);
+    if (!screenDc) return std::nullopt;
+    const HDC screen = screenDc.get().dc;
     BITMAPINFO info{};
     info.bmiHeader = {
         sizeof(BITMAPINFOHEADER), picture.Width(), -picture.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    picture.bitmap.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const ui::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    picture.bitmap.reset(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const ui::UniqueMemoryDc memory(CreateCompatibleDC(screen));
     if (!picture.bitmap || !memory) return std::nullopt;
     picture.bits = static_cast<std::uint32_t*>(bits);
     {
-      const ui::SelectedObject into(memory.get(), picture.bitmap.get());
+      const auto into = ui::SelectedObject(memory.get(), picture.bitmap.get());
       // CAPTUREBLT: layered windows too, as the user sees them.
-      BitBlt(memory.get(), 0, 0, picture.Width(), picture.Height(), screen.get(), picture.place.left,
+      BitBlt(memory.get(), 0, 0, picture.Width(), picture.Height(), screen, picture.place.left,
              picture.place.top, SRCCOPY | CAPTUREBLT);
     }
     GdiFlush();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -14,32 +16,54 @@ using launcher::MenuState;
 using launcher::MenuStateAtLoad;
 using launcher::StripSettings;
 
-TEST(MenuItems, CaptionsAndKindsInOrder) {
+// The item a user reads a caption on.
+int ItemCaptioned(std::wstring_view caption) {
   const auto& items = launcher::MenuItems();
-  const wchar_t* captions[] = {L"左上",
-                               L"右上",
-                               L"右下",
-                               L"左下",
-                               L"-",
-                               L"常に手前",
-                               L"大きいボタン",
-                               L"終了で電源断",
-                               L"スタンバイボタン",
-                               L"-",
-                               L"MO自動排出",
-                               L"-",
-                               L"VuriRivuを終了"};
-  for (std::size_t k = 0; k < items.size(); ++k) EXPECT_EQ(std::wstring(items[k].caption), captions[k]) << k;
-  EXPECT_EQ(items[2].kind, MenuItemKind::Corner);
-  EXPECT_EQ(items[9].kind, MenuItemKind::Separator);
-  EXPECT_EQ(items[7].kind, MenuItemKind::NtOnlyCheck);
-  EXPECT_EQ(items[10].kind, MenuItemKind::NtOnlyCheck);
-  EXPECT_EQ(items[8].kind, MenuItemKind::Check);
-  EXPECT_EQ(items[12].kind, MenuItemKind::Quit);
+  for (std::size_t k = 0; k < items.size(); ++k)
+    if (items[k].caption == caption) return static_cast<int>(k);
+  ADD_FAILURE() << "no item " << testing::PrintToString(std::wstring(caption));
+  return -1;
+}
+
+// Each item, found by the caption the user reads, does what it says; the
+// separators part the corners, the options and the quit as the user sees them.
+TEST(MenuItems, EachCaptionDoesWhatItSays) {
+  const std::pair<const wchar_t*, Corner> corners[] = {{L"左上", Corner::TopLeft},
+                                                       {L"右上", Corner::TopRight},
+                                                       {L"右下", Corner::BottomRight},
+                                                       {L"左下", Corner::BottomLeft}};
+  const std::pair<const wchar_t*, bool StripSettings::*> options[] = {
+      {L"常に手前", &StripSettings::topMost},
+      {L"大きいボタン", &StripSettings::largeButtons},
+      {L"終了で電源断", &StripSettings::powerOff},
+      {L"スタンバイボタン", &StripSettings::standbyButton},
+      {L"MO自動排出", &StripSettings::autoEject}};
+  StripSettings s;
+  MenuState state = MenuStateAtLoad(s, true);
+  for (const auto& [caption, corner] : corners) {
+    EXPECT_EQ(ChooseMenuItem(ItemCaptioned(caption), state, s), MenuOutcome::ApplySettings);
+    EXPECT_EQ(s.corner, corner) << testing::PrintToString(std::wstring(caption));
+  }
+  for (const auto& [caption, setting] : options) {
+    const StripSettings before = s;
+    EXPECT_EQ(ChooseMenuItem(ItemCaptioned(caption), state, s), MenuOutcome::ApplySettings);
+    StripSettings expected = before;
+    expected.*setting = true;
+    EXPECT_EQ(s, expected) << testing::PrintToString(std::wstring(caption)) << " turns its setting on alone";
+  }
+  EXPECT_EQ(ChooseMenuItem(ItemCaptioned(L"VuriRivuを終了"), state, s), MenuOutcome::Quit);
+
+  const auto& items = launcher::MenuItems();
+  ASSERT_EQ(items.size(), 13u);
+  for (const int separator : {4, 9, 11}) {
+    EXPECT_EQ(std::wstring(items[static_cast<std::size_t>(separator)].caption), L"-");
+    EXPECT_EQ(items[static_cast<std::size_t>(separator)].kind, MenuItemKind::Separator);
+  }
 }
 
 TEST(MenuStateAtLoad, ChecksFollowTheSettings) {
-  const StripSettings s{Corner::BottomRight, true, false, true, false, true};
+  const StripSettings s{
+      .corner = Corner::BottomRight, .topMost = true, .powerOff = true, .standbyButton = true};
   const MenuState state = MenuStateAtLoad(s, true);
   const bool expected[] = {false, false, true,  false, false, true, false,
                            true,  true,  false, false, false, false};
@@ -50,7 +74,7 @@ TEST(MenuStateAtLoad, ChecksFollowTheSettings) {
 }
 
 TEST(MenuStateAtLoad, OffWindowsNtThePowerAndEjectItemsAreDisabledAndClear) {
-  const StripSettings s{Corner::TopLeft, false, false, true, true, false};
+  const StripSettings s{.powerOff = true, .autoEject = true};
   const MenuState state = MenuStateAtLoad(s, false);
   EXPECT_FALSE(state.enabled[7]);
   EXPECT_FALSE(state.enabled[10]);
@@ -86,22 +110,26 @@ TEST(ChooseMenuItem, ACheckItemInvertsItsMarkAndSetting) {
   EXPECT_TRUE(s.standbyButton);
   EXPECT_EQ(ChooseMenuItem(10, state, s), MenuOutcome::ApplySettings);
   EXPECT_TRUE(s.autoEject);
-  EXPECT_EQ(s, (StripSettings{Corner::TopLeft, true, true, true, true, true}));
+  EXPECT_EQ(s, (StripSettings{.topMost = true,
+                              .largeButtons = true,
+                              .powerOff = true,
+                              .autoEject = true,
+                              .standbyButton = true}));
   EXPECT_EQ(ChooseMenuItem(5, state, s), MenuOutcome::ApplySettings);
   EXPECT_FALSE(s.topMost || state.checked[5]);
 }
 
 TEST(ChooseMenuItem, QuitQuitsAndChangesNothing) {
-  StripSettings s{Corner::TopRight, true, false, false, false, false};
+  StripSettings s{.corner = Corner::TopRight, .topMost = true};
   MenuState state = MenuStateAtLoad(s, true);
   const MenuState before = state;
   EXPECT_EQ(ChooseMenuItem(12, state, s), MenuOutcome::Quit);
   EXPECT_EQ(state, before);
-  EXPECT_EQ(s, (StripSettings{Corner::TopRight, true, false, false, false, false}));
+  EXPECT_EQ(s, (StripSettings{.corner = Corner::TopRight, .topMost = true}));
 }
 
 TEST(ChooseMenuItem, SeparatorsDisabledItemsAndStrangeIndexesDoNothing) {
-  StripSettings s{Corner::TopLeft, false, false, true, true, false};
+  StripSettings s{.powerOff = true, .autoEject = true};
   MenuState state = MenuStateAtLoad(s, false);
   const MenuState before = state;
   for (int k : {4, 9, 11, 7, 10, -1, 13}) EXPECT_EQ(ChooseMenuItem(k, state, s), MenuOutcome::Nothing) << k;

@@ -36,8 +36,11 @@ TEST(ReadStripSettings, ReadsWhatWasStored) {
   store.Put(L"Powerdown", L"False");
   store.Put(L"AutoEject", L"-1");
   store.Put(L"Standby", L"TRUE");
-  EXPECT_EQ(launcher::ReadStripSettings(store.helper),
-            (StripSettings{launcher::Corner::BottomRight, true, true, false, true, true}));
+  EXPECT_EQ(launcher::ReadStripSettings(store.helper), (StripSettings{.corner = launcher::Corner::BottomRight,
+                                                                      .topMost = true,
+                                                                      .largeButtons = true,
+                                                                      .autoEject = true,
+                                                                      .standbyButton = true}));
 }
 
 TEST(ReadStripSettings, ACornerThatIsNoneOfTheFourReadsAsTopLeft) {
@@ -71,8 +74,10 @@ TEST(WriteStripSettings, WritesAllSixInOrder) {
                           "Write(frmShutDown, AutoEject, False)", "Write(frmShutDown, Standby, True)"));
   EXPECT_EQ(store.Get(L"Pos"), L"3");
   EXPECT_EQ(store.Get(L"LageButton"), L"False");
-  EXPECT_EQ(launcher::ReadStripSettings(store.helper),
-            (StripSettings{launcher::Corner::BottomLeft, true, false, true, false, true}));
+  EXPECT_EQ(
+      launcher::ReadStripSettings(store.helper),
+      (StripSettings{
+          .corner = launcher::Corner::BottomLeft, .topMost = true, .powerOff = true, .standbyButton = true}));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 #include "ui/Handles.h"
 #include "ui/PictureScale.h"
 #include "ui/Resolution.h"
@@ -42,16 +42,17 @@ Control::~Control() {
 
 void Control::CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style,
                           DWORD exStyle, int id, const TwipsRect& bounds) {
-  if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
+  // One object, one control: a second would be out of the window's reach.
+  if (hwnd_) core::ThrowWin32Error("CreateWindowExW", ERROR_ALREADY_INITIALIZED);
   window_ = Window::FromHandle(GetAncestor(parent, GA_ROOT));
   place_ = bounds;
   const RECT r = PixelPlace(bounds);
   // Controls may overlap; each paints only where no sibling lies in front.
-  hwnd_ =
+  hwnd_ = core::CheckedCall(
       CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
                       r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr),
+      "CreateWindowExW");
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(HostFont()), FALSE);
   if (window_) window_->Adopt(*this);
 }
@@ -96,10 +97,10 @@ void Control::Focus() const { SetFocus(hwnd_); }
 
 SIZE Control::MeasureText(const std::wstring& text) const {
   SIZE size{0, 0};
-  const WindowDc dc(hwnd_);
-  if (!dc.get()) return size;
-  const SelectedObject font(dc.get(), HostFont());
-  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  const UniqueWindowDc dc = WindowDc(hwnd_);
+  if (!dc) return size;
+  const auto font = SelectedObject(dc.get().dc, HostFont());
+  GetTextExtentPoint32W(dc.get().dc, text.c_str(), static_cast<int>(text.size()), &size);
   return size;
 }
 
@@ -232,9 +233,10 @@ void Image::LoadIcon() {
   const int dpi = HostWindow() ? HostWindow()->Dpi() : SystemDpi();
   const int side = IconSideFitting(TwipsToPixels(Place().width, dpi));
   // Not shared: Windows would hand back the first size loaded whatever size is asked.
-  UniqueIcon icon(static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource_), IMAGE_ICON, side, side, 0)));
-  if (!icon) throw core::Win32Error{"LoadImageW", GetLastError()};
+  UniqueIcon icon(core::CheckedCall(
+      static_cast<HICON>(
+          LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource_), IMAGE_ICON, side, side, 0)),
+      "LoadImageW"));
   SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
   icon_ = std::move(icon);
 }

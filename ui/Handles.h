@@ -1,88 +1,50 @@
 #pragma once
-// Move-only owners of Windows handles and GDI objects: each closes its handle
-// exactly once, in its destructor, with the call that matches how it was made.
+// The owners of the toolkit's GDI objects, menus, image lists, icons and
+// windows (core/Unique.h), and the scopes of the pairs of calls around a
+// drawing: a window's device context got and given back, an object
+// selected into a device context and the one before put back.
 #include <windows.h>
+// commctrl.h after windows.h: it needs its types.
+#include <commctrl.h>
 
-#include <utility>
+#include "core/Unique.h"
 
 namespace ui {
 
-template <typename T, typename Closer>
-class Unique {
- public:
-  Unique() = default;
-  explicit Unique(T value) : value_(value) {}
-  ~Unique() { reset(); }
-  Unique(Unique&& other) noexcept : value_(std::exchange(other.value_, T{})) {}
-  Unique& operator=(Unique&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.value_, T{}));
-    return *this;
-  }
-  Unique(const Unique&) = delete;
-  Unique& operator=(const Unique&) = delete;
+using UniqueBitmap = core::Unique<core::NullIsEmpty<HBITMAP, &DeleteObject>>;
+using UniqueFont = core::Unique<core::NullIsEmpty<HFONT, &DeleteObject>>;
+using UniqueBrush = core::Unique<core::NullIsEmpty<HBRUSH, &DeleteObject>>;
+using UniqueMenu = core::Unique<core::NullIsEmpty<HMENU, &DestroyMenu>>;
+using UniqueMemoryDc = core::Unique<core::NullIsEmpty<HDC, &DeleteDC>>;
+using UniqueIcon = core::Unique<core::NullIsEmpty<HICON, &DestroyIcon>>;
+using UniqueImageList = core::Unique<core::NullIsEmpty<HIMAGELIST, &ImageList_Destroy>>;
+// A window the object made and that goes with it (one that is no ui::Window).
+using UniqueWindow = core::Unique<core::NullIsEmpty<HWND, &DestroyWindow>>;
 
-  T get() const { return value_; }
-  explicit operator bool() const { return value_ != T{}; }
-  void reset(T value = T{}) {
-    if (value_ != T{}) Closer{}(value_);
-    value_ = value;
-  }
+// A window's device context from GetDC, given back with ReleaseDC to the
+// same window.
+struct WindowDcHandle {
+  HWND window = nullptr;
+  HDC dc = nullptr;
+  friend bool operator==(const WindowDcHandle&, const WindowDcHandle&) = default;
+};
+struct WindowDcTraits {
+  using Type = WindowDcHandle;
+  static constexpr Type Empty() { return {}; }
+  static void Close(Type handle) { ReleaseDC(handle.window, handle.dc); }
+};
+using UniqueWindowDc = core::Unique<WindowDcTraits>;
 
- private:
-  T value_{};
-};
-
-struct KernelHandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-struct GdiObjectCloser {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct MenuCloser {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-struct MemoryDcCloser {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct IconCloser {
-  void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-
-using UniqueKernelHandle = Unique<HANDLE, KernelHandleCloser>;
-using UniqueBitmap = Unique<HBITMAP, GdiObjectCloser>;
-using UniqueFont = Unique<HFONT, GdiObjectCloser>;
-using UniqueBrush = Unique<HBRUSH, GdiObjectCloser>;
-using UniqueMenu = Unique<HMENU, MenuCloser>;
-using UniqueMemoryDc = Unique<HDC, MemoryDcCloser>;
-using UniqueIcon = Unique<HICON, IconCloser>;
-
-// A window's device context from GetDC, given back with ReleaseDC.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
+// The device context of a window, or of the whole screen for none.
+inline UniqueWindowDc WindowDc(HWND window) {
+  const HDC dc = GetDC(window);
+  return UniqueWindowDc(dc ? WindowDcHandle{window, dc} : WindowDcHandle{});
+}
 
 // Selects a GDI object into a DC for one scope and puts the previous one back.
-class SelectedObject {
- public:
-  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  ~SelectedObject() { SelectObject(dc_, previous_); }
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
+inline auto SelectedObject(HDC dc, HGDIOBJ object) {
+  const HGDIOBJ previous = SelectObject(dc, object);
+  return core::ScopeExit([dc, previous] { SelectObject(dc, previous); });
+}
 
 }  // namespace ui

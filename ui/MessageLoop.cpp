@@ -1,6 +1,6 @@
 #include "ui/MessageLoop.h"
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 #include "ui/PendingError.h"
 #include "ui/Window.h"
 
@@ -13,9 +13,8 @@ bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message 
 // procedure, only the loop that waits for it.
 class WaitTimer {
  public:
-  explicit WaitTimer(UINT milliseconds) : id_(SetTimer(nullptr, 0, milliseconds, nullptr)) {
-    if (id_ == 0) throw core::Win32Error{"SetTimer", GetLastError()};
-  }
+  explicit WaitTimer(UINT milliseconds)
+      : id_(core::CheckedCall(SetTimer(nullptr, 0, milliseconds, nullptr), "SetTimer")) {}
   ~WaitTimer() { KillTimer(nullptr, id_); }
   WaitTimer(const WaitTimer&) = delete;
   WaitTimer& operator=(const WaitTimer&) = delete;

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 #include "ui/PendingError.h"
 #include "ui/PictureScale.h"
 #include "ui/ScreenTwips.h"
@@ -55,16 +55,15 @@ void PictureButton::SetPicture(int bitmapResource) {
   const int scaled =
       ScaledPictureResource(bitmapResource, HostWindow() ? HostWindow()->Dpi() : DpiOf(Handle()));
   if (bitmapResource == pictureResource_ && scaled == loadedResource_ && pictures_) return;
-  const Unique<HBITMAP, GdiObjectCloser> bitmap(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(scaled), IMAGE_BITMAP, 0, 0, 0)));
-  if (!bitmap) throw core::Win32Error{"LoadImageW", GetLastError()};
+  const UniqueBitmap bitmap(
+      core::CheckedCall(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(scaled),
+                                                        IMAGE_BITMAP, 0, 0, 0)),
+                        "LoadImageW"));
   BITMAP info{};
   GetObjectW(bitmap.get(), sizeof info, &info);
-  Unique<HIMAGELIST, ImageListCloser> list(
-      ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0));
-  if (!list) throw core::Win32Error{"ImageList_Create", GetLastError()};
-  if (ImageList_AddMasked(list.get(), bitmap.get(), kTransparent) < 0)
-    throw core::Win32Error{"ImageList_AddMasked", GetLastError()};
+  UniqueImageList list(core::CheckedCall(
+      ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0), "ImageList_Create"));
+  core::CheckedCall(ImageList_AddMasked(list.get(), bitmap.get(), kTransparent) >= 0, "ImageList_AddMasked");
   pictures_ = std::move(list);
   pictureResource_ = bitmapResource;
   loadedResource_ = scaled;
@@ -94,7 +93,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
 
   const std::wstring caption = captionShown_ ? Text() : std::wstring();
   RECT textBox{0, 0, 0, 0};
-  const SelectedObject font(dc, HostFont());
+  const auto font = SelectedObject(dc, HostFont());
   if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &textBox, DT_CALCRECT | DT_SINGLELINE);
   const int textHeight = caption.empty() ? 0 : textBox.bottom - textBox.top;
   const int blockHeight = pictureSize_.cy + (caption.empty() ? 0 : kCaptionGap + textHeight);
@@ -125,12 +124,8 @@ LRESULT CALLBACK PictureButton::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
     return DefSubclassProc(hwnd, message, wParam, lParam);
   }
   if (!ButtonOf(message)) return DefSubclassProc(hwnd, message, wParam, lParam);
-  try {
-    return reinterpret_cast<PictureButton*>(self)->HandleMouse(hwnd, message, wParam, lParam);
-  } catch (...) {
-    KeepPendingError(std::current_exception());
-    return 0;
-  }
+  return Guarded(
+      [&] { return reinterpret_cast<PictureButton*>(self)->HandleMouse(hwnd, message, wParam, lParam); }, 0);
 }
 
 LRESULT PictureButton::HandleMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,10 +15,6 @@
 
 namespace ui {
 
-struct ImageListCloser {
-  void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
-};
-
 // The mouse button a press or a release was made with.
 enum class MouseButton { Left, Right, Middle };
 
@@ -53,7 +49,7 @@ class PictureButton : public Control {
                                        DWORD_PTR self);
   LRESULT HandleMouse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-  Unique<HIMAGELIST, ImageListCloser> pictures_;
+  UniqueImageList pictures_;
   int pictureResource_ = 0;
   int loadedResource_ = 0;  // the resource of the scale shown
   SIZE pictureSize_{};

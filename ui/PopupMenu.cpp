@@ -1,12 +1,10 @@
 #include "ui/PopupMenu.h"
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 
 namespace ui {
 
-PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
-  if (!menu_) throw core::Win32Error{"CreatePopupMenu", GetLastError()};
-}
+PopupMenu::PopupMenu() : menu_(core::CheckedCall(CreatePopupMenu(), "CreatePopupMenu")) {}
 
 void PopupMenu::AddItem(UINT id, const std::wstring& caption, bool radioStyle) const {
   MENUITEMINFOW item{};

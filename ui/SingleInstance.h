@@ -3,7 +3,7 @@
 // user's session, held for as long as this object lives.
 #include <string>
 
-#include "ui/Handles.h"
+#include "core/WindowsHandles.h"
 
 namespace ui {
 
@@ -14,7 +14,7 @@ class SingleInstance {
   bool AnotherIsRunning() const { return anotherIsRunning_; }
 
  private:
-  UniqueKernelHandle mutex_;
+  core::UniqueHandle mutex_;
   bool anotherIsRunning_ = false;
 };
 

@@ -1,13 +1,16 @@
 #include "ui/Timer.h"
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 #include "ui/Window.h"
 
 namespace ui {
 
 void Timer::Start() {
-  if (!owner_.IsLoaded()) throw core::Win32Error{"SetTimer", ERROR_INVALID_WINDOW_HANDLE};
-  running_ = SetTimer(owner_.Handle(), Id(), interval_, nullptr) != 0;
+  // A timer without its window could only fail: it is not asked for.
+  if (!owner_.IsLoaded()) core::ThrowWin32Error("SetTimer", ERROR_INVALID_WINDOW_HANDLE);
+  // A timer that did not start would leave a count waiting for ever.
+  core::CheckedCall(SetTimer(owner_.Handle(), Id(), interval_, nullptr), "SetTimer");
+  running_ = true;
 }
 
 void Timer::Stop() {

@@ -2,23 +2,19 @@
 
 #include <commctrl.h>
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 
 namespace ui {
-
-ToolTip::~ToolTip() {
-  if (hwnd_) DestroyWindow(hwnd_);
-}
 
 void ToolTip::Create(HWND window) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
   InitCommonControlsEx(&classes);
-  if (hwnd_) DestroyWindow(hwnd_);
   owner_ = window;
-  hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) throw core::Win32Error{"CreateWindowExW", GetLastError()};
+  tips_.reset(core::CheckedCall(
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                      GetModuleHandleW(nullptr), nullptr),
+      "CreateWindowExW"));
 }
 
 void ToolTip::Add(HWND control, const std::wstring& text) const {
@@ -28,7 +24,7 @@ void ToolTip::Add(HWND control, const std::wstring& text) const {
   tool.hwnd = owner_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tips_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::wstring ToolTip::TextOf(HWND control) const {
@@ -38,7 +34,8 @@ std::wstring ToolTip::TextOf(HWND control) const {
   tool.hwnd = owner_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = text;
-  SendMessageW(hwnd_, TTM_GETTEXTW, static_cast<WPARAM>(std::size(text)), reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tips_.get(), TTM_GETTEXTW, static_cast<WPARAM>(std::size(text)),
+               reinterpret_cast<LPARAM>(&tool));
   return text;
 }
 

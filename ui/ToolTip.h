@@ -4,15 +4,12 @@
 
 #include <string>
 
+#include "ui/Handles.h"
+
 namespace ui {
 
 class ToolTip {
  public:
-  ToolTip() = default;
-  ~ToolTip();
-  ToolTip(const ToolTip&) = delete;
-  ToolTip& operator=(const ToolTip&) = delete;
-
   // The tips of <window>'s controls. The tooltip window is not owned by
   // <window>: a topmost window owned by it would keep it from being made
   // topmost itself (Wine files a window set topmost behind its own topmost
@@ -21,11 +18,11 @@ class ToolTip {
   void Add(HWND control, const std::wstring& text) const;
   // The text shown for a control, empty when it has none.
   std::wstring TextOf(HWND control) const;
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const { return tips_.get(); }
 
  private:
   HWND owner_ = nullptr;
-  HWND hwnd_ = nullptr;
+  UniqueWindow tips_;
 };
 
 }  // namespace ui

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
 #include "ui/PendingError.h"
@@ -26,8 +26,9 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = className;
+  // Another module of the process may have registered the name first.
   if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw core::Win32Error{"RegisterClassExW", GetLastError()};
+    core::ThrowLastError("RegisterClassExW");
   registered.insert(className);
 }
 
@@ -62,7 +63,8 @@ Window::~Window() {
 }
 
 void Window::Create(const WindowParams& params) {
-  if (hwnd_) throw core::Win32Error{"CreateWindowExW", ERROR_ALREADY_INITIALIZED};
+  // One object, one window: a second would leave the first without its object.
+  if (hwnd_) core::ThrowWin32Error("CreateWindowExW", ERROR_ALREADY_INITIALIZED);
   RegisterClassOnce(params.className, &Window::WindowProc);
   owner_ = params.owner;
   style_ = params.style;
@@ -79,7 +81,7 @@ void Window::Create(const WindowParams& params) {
                       params.owner, nullptr, GetModuleHandleW(nullptr), this);
   const DWORD error = GetLastError();
   RethrowPendingError();
-  if (!hwnd) throw core::Win32Error{"CreateWindowExW", error};
+  if (!hwnd) core::ThrowWin32Error("CreateWindowExW", error);
   if (clientTwips_) FitClientTwips([&params](SIZE) { return POINT{params.left, params.top}; });
 }
 
@@ -173,7 +175,8 @@ void Window::StayOnTop(bool on) {
 }
 
 void Window::ShowModal() {
-  if (!hwnd_) throw core::Win32Error{"ShowWindow", ERROR_INVALID_WINDOW_HANDLE};
+  // A window not made yet cannot be shown.
+  if (!hwnd_) core::ThrowWin32Error("ShowWindow", ERROR_INVALID_WINDOW_HANDLE);
   // An owner under a modal window of its own is disabled already, and stays so.
   if (owner_ && IsWindowEnabled(owner_)) {
     EnableWindow(owner_, FALSE);
@@ -217,13 +220,8 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self->GiveOwnerBack();
   }
 
-  LRESULT result = 0;
-  try {
-    result = self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    KeepPendingError(std::current_exception());
-    result = AnswerAfterError(message);
-  }
+  const LRESULT result =
+      Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, AnswerAfterError(message));
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->Detach();

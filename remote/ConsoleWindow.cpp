@@ -51,8 +51,9 @@ void ConsoleWindow::Load() {
   Create(params);
 
   machine_.SetText(L"");
-  const ConsoleState state = LoadConsoleState(services_.store);
-  ShowHistory(state.history);
+  ConsoleState state = LoadConsoleState(services_.store);
+  history_ = std::move(state.history);
+  ShowHistory();
   message_.SetText(state.settings.message);
   timeOut_.SetValue(state.settings.timeOut);
   forceClose_.SetChecked(state.settings.forceClose);
@@ -191,9 +192,8 @@ void ConsoleWindow::OnExecute() {
     request.RebootAfterShutdown(restart_.IsChecked());
     if (request.Send(choice.target)) {
       SetButtonState(ButtonState::Requested);
-      std::vector<std::wstring> history = History();
-      MoveToTop(history, choice.displayName);
-      ShowHistory(history);
+      MoveToTop(history_, choice.displayName);
+      ShowHistory();
     } else {
       ShowMessage(request.LastError(), MB_ICONEXCLAMATION);
       SetButtonState(ButtonState::Ready);
@@ -217,7 +217,10 @@ void ConsoleWindow::OnAbort() {
   SetButtonState(ButtonState::Ready);
 }
 
-void ConsoleWindow::OnClear() { machine_.Clear(); }
+void ConsoleWindow::OnClear() {
+  history_.clear();
+  machine_.Clear();
+}
 
 void ConsoleWindow::ShowTimeOut() { timeOutLabel_.SetText(TimeOutCaption(timeOut_.Value())); }
 
@@ -239,22 +242,25 @@ ShutdownRequest& ConsoleWindow::Request() {
   return *request_;
 }
 
-std::vector<std::wstring> ConsoleWindow::History() const {
-  std::vector<std::wstring> history;
-  for (int i = 0; i < machine_.Count(); ++i) history.push_back(machine_.Item(i));
-  return history;
-}
-
-void ConsoleWindow::ShowHistory(const std::vector<std::wstring>& history) {
+void ConsoleWindow::ShowHistory() {
   machine_.Clear();
-  for (const auto& entry : history) machine_.AddItem(entry);
-  if (!history.empty()) machine_.Select(0);
+  const HWND box = machine_.Handle();
+  // Room for the whole list at once, and no drawing until it stands: item by
+  // item, a list of thousands is grown and redrawn thousands of times.
+  std::size_t characters = 0;
+  for (const auto& entry : history_) characters += entry.size() + 1;
+  SendMessageW(box, CB_INITSTORAGE, history_.size(), characters * sizeof(wchar_t));
+  SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+  for (const auto& entry : history_) machine_.AddItem(entry);
+  SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+  if (!history_.empty()) machine_.Select(0);
+  InvalidateRect(box, nullptr, TRUE);
 }
 
 void ConsoleWindow::OnUnload() {
   // The store skips what fails and goes on: the window closes in any case.
   ConsoleState state;
-  state.history = History();
+  state.history = history_;
   state.settings.message = message_.Text();
   state.settings.timeOut = timeOut_.Value();
   state.settings.forceClose = forceClose_.IsChecked();

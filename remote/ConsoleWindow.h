@@ -61,13 +61,15 @@ class ConsoleWindow : public ui::Window {
   void MoveFocusPast(HWND control, bool backwards);
 
   ShutdownRequest& Request();
-  std::vector<std::wstring> History() const;
-  void ShowHistory(const std::vector<std::wstring>& history);
+  void ShowHistory();
   ui::TwipsRect Place(ControlId id) const;
 
   ConsoleServices services_;
   std::unique_ptr<ShutdownRequest> request_;
   std::wstring abortTarget_;  // empty: the local machine
+  // The list of the machine box, kept here as well: reading thousands of
+  // entries back out of the box costs more than keeping them.
+  std::vector<std::wstring> history_;
 
   ui::Label machineLabel_;
   ui::ComboBox machine_;

@@ -1,13 +1,13 @@
 #include "remote/ConsoleWindow.h"
 
-#include <optional>
+#include <exception>
+#include <utility>
 
 #include "remote/ConsoleState.h"
 #include "remote/ConsoleTexts.h"
 #include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
 #include "remote/MachineHistory.h"
-#include "ui/BusyCursor.h"
 #include "ui/ScreenGeometry.h"
 #include "ui/ScreenTwips.h"
 
@@ -20,6 +20,9 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
 constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;  // 0x141
+
+// Posted by the request's thread once its request has ended.
+constexpr UINT kRequestEnded = WM_APP + 1;
 
 }  // namespace
 
@@ -118,6 +121,9 @@ void ConsoleWindow::OnDpiChanged(const RECT& suggested) {
 
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kRequestEnded:
+      OnRequestEnded();
+      return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == timeOut_.Handle()) {
         timeOut_.Scroll(wParam);
@@ -159,7 +165,8 @@ bool ConsoleWindow::OnCommand(int id, int code, HWND) {
       if (execute_.IsEnabled()) OnExecute();
       return true;
     case kAbortId:
-      OnAbort();
+      // A disabled Abort sends nothing: a request is under way.
+      if (abort_.IsEnabled()) OnAbort();
       return true;
     case kCloseId:
       // Esc reaches here too; a disabled Close keeps the window.
@@ -173,48 +180,118 @@ bool ConsoleWindow::OnCommand(int id, int code, HWND) {
 }
 
 void ConsoleWindow::OnExecute() {
-  std::optional<ui::BusyCursor> busy;
   try {
     const MachineChoice choice = ChooseMachine(machine_.Text());
     // Abort addresses this machine from now on, even if the user cancels.
     abortTarget_ = choice.target;
     if (ShowMessage(ConfirmationText(choice.displayName), kConfirmFlags) == IDCANCEL) return;
 
-    busy.emplace();
+    busy_.emplace();
     SetButtonState(ButtonState::Busy);
-    // The request blocks the window: paint the busy state before it starts.
+    // The busy state on screen before the request leaves.
     UpdateWindow(Handle());
 
-    ShutdownRequest& request = Request();
-    request.Message(message_.Text());
-    request.TimeOut(timeOut_.Value());
-    request.ForceAppsClosed(forceClose_.IsChecked());
-    request.RebootAfterShutdown(restart_.IsChecked());
-    if (request.Send(choice.target)) {
-      SetButtonState(ButtonState::Requested);
-      MoveToTop(history_, choice.displayName);
-      ShowHistory();
-    } else {
-      ShowMessage(request.LastError(), MB_ICONEXCLAMATION);
-      SetButtonState(ButtonState::Ready);
-    }
+    const std::shared_ptr<ShutdownRequest> request = Request();
+    request->Message(message_.Text());
+    request->TimeOut(timeOut_.Value());
+    request->ForceAppsClosed(forceClose_.IsChecked());
+    request->RebootAfterShutdown(restart_.IsChecked());
+    executing_ = choice.displayName;
+    StartRequest([request, target = choice.target] { return request->Send(target); });
   } catch (...) {
-    const ErrorReport error = ReportCurrentException();
-    ShowMessage(HandlerErrorText(L"cmdExec_Click", error.description, error.number), MB_OK);
-    busy.reset();
-    SetButtonState(ButtonState::Requested);
+    ExecuteFailed();
   }
 }
 
 void ConsoleWindow::OnAbort() {
   try {
-    ShutdownRequest& request = Request();
-    if (!request.Abort(abortTarget_)) ShowMessage(request.LastError(), MB_ICONSTOP);
+    const std::shared_ptr<ShutdownRequest> request = Request();
+    // No second request while this one runs; no hourglass either, as Abort
+    // has never shown one.
+    SetButtonState(ButtonState::Busy);
+    executing_.reset();
+    StartRequest([request, target = abortTarget_] { return request->Abort(target); });
   } catch (...) {
-    const ErrorReport error = ReportCurrentException();
-    ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
+    AbortFailed();
   }
+}
+
+void ConsoleWindow::StartRequest(std::function<bool()> request) {
+  background_.Start(std::move(request), [window = Handle()] { PostMessageW(window, kRequestEnded, 0, 0); });
+}
+
+void ConsoleWindow::OnRequestEnded() {
+  // Another window's, or one handled already at the end of the session.
+  const std::optional<BackgroundRequest::Outcome> outcome = background_.Take();
+  if (!outcome) return;
+  if (executing_) {
+    FinishExecute(*outcome);
+  } else {
+    FinishAbort(*outcome);
+  }
+  if (const auto reason = std::exchange(closeWhenEnded_, std::nullopt)) Close(*reason);
+}
+
+void ConsoleWindow::FinishExecute(const BackgroundRequest::Outcome& outcome) {
+  try {
+    if (outcome.error) std::rethrow_exception(outcome.error);
+    if (outcome.accepted) {
+      SetButtonState(ButtonState::Requested);
+      KeepAccepted();
+    } else {
+      ShowMessage(request_->LastError(), MB_ICONEXCLAMATION);
+      SetButtonState(ButtonState::Ready);
+    }
+    busy_.reset();
+  } catch (...) {
+    ExecuteFailed();
+  }
+}
+
+void ConsoleWindow::FinishAbort(const BackgroundRequest::Outcome& outcome) {
+  try {
+    if (outcome.error) std::rethrow_exception(outcome.error);
+    if (!outcome.accepted) ShowMessage(request_->LastError(), MB_ICONSTOP);
+    SetButtonState(ButtonState::Ready);
+  } catch (...) {
+    AbortFailed();
+  }
+}
+
+void ConsoleWindow::ExecuteFailed() {
+  const ErrorReport error = ReportCurrentException();
+  ShowMessage(HandlerErrorText(L"cmdExec_Click", error.description, error.number), MB_OK);
+  busy_.reset();
+  SetButtonState(ButtonState::Requested);
+}
+
+void ConsoleWindow::AbortFailed() {
+  const ErrorReport error = ReportCurrentException();
+  ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
   SetButtonState(ButtonState::Ready);
+}
+
+// The accepted machine goes to the top of the history, which is stored at
+// once: a Velmar ended from outside keeps every machine it reached.
+void ConsoleWindow::KeepAccepted() {
+  MoveToTop(history_, *executing_);
+  ShowHistory();
+  SaveHistory(services_.store, history_);
+}
+
+bool ConsoleWindow::OnCloseRequest(ui::CloseReason reason) {
+  if (!background_.UnderWay()) return true;
+  if (reason == ui::CloseReason::User || reason == ui::CloseReason::Code) {
+    // The close waits for the request, and the window keeps answering.
+    closeWhenEnded_ = reason;
+    return false;
+  }
+  // Windows waits only so long for a program at the end of the session: the
+  // window goes now, its unload writing the history, and the request is left
+  // to its thread. One that has just been accepted still counts.
+  if (const auto outcome = background_.Take(); outcome && outcome->accepted && !outcome->error && executing_)
+    MoveToTop(history_, *executing_);
+  return true;
 }
 
 void ConsoleWindow::OnClear() {
@@ -237,9 +314,9 @@ void ConsoleWindow::SetButtonState(ButtonState state) {
   if (focus && IsChild(Handle(), focus) && !IsWindowEnabled(focus)) MoveFocusPast(focus, false);
 }
 
-ShutdownRequest& ConsoleWindow::Request() {
-  if (!request_) request_ = std::make_unique<ShutdownRequest>(services_.session, services_.remote);
-  return *request_;
+std::shared_ptr<ShutdownRequest> ConsoleWindow::Request() {
+  if (!request_) request_ = std::make_shared<ShutdownRequest>(services_.session, services_.remote);
+  return request_;
 }
 
 void ConsoleWindow::ShowHistory() {

@@ -1,8 +1,8 @@
 #pragma once
-// The window classes of the least programs the bench sets the suite's
-// beside, which it looks for from outside: bare_window.cpp's window,
+// The window classes of the least programs the bench sets the launcher
+// beside, which it looks for from outside: bare_window.cpp's window, and
 // capture_popup.cpp's window, the button a click presses and the popup the
-// click shows, and history_window.cpp's window.
+// click shows.
 
 namespace bench {
 
@@ -11,7 +11,5 @@ inline constexpr wchar_t kBareWindowClass[] = L"BenchBareWindow";
 inline constexpr wchar_t kCaptureWindowClass[] = L"BenchCaptureWindow";
 inline constexpr wchar_t kCapturePopupClass[] = L"BenchCapturePopup";
 inline constexpr int kCaptureButtonId = 100;
-
-inline constexpr wchar_t kHistoryWindowClass[] = L"BenchHistoryWindow";
 
 }  // namespace bench

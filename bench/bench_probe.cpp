@@ -568,9 +568,9 @@ void HistoryRounds(const std::wstring& velmarExe, const std::wstring& floorExe, 
       StartAndClose velmar, floor;
       if (run % 2 == 1) {
         velmar = OverHistory(velmarExe, kConsoleClass, entries);
-        floor = OverHistory(floorExe, bench::kHistoryWindowClass, entries);
+        floor = OverHistory(floorExe, bench::kBareWindowClass, entries);
       } else {
-        floor = OverHistory(floorExe, bench::kHistoryWindowClass, entries);
+        floor = OverHistory(floorExe, bench::kBareWindowClass, entries);
         velmar = OverHistory(velmarExe, kConsoleClass, entries);
       }
       // The first run only warms the caches.

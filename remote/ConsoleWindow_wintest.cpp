@@ -210,6 +210,13 @@ class ConsoleWindow : public ::testing::Test {
     Click(id);
     EXPECT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; })) << "the request never came back";
   }
+  // A click on Execute or Abort whose request Windows holds: true once the
+  // request waits in the remote seam.
+  bool PressHeld(int id) {
+    remote.duringRequest = held.Hold();
+    Click(id);
+    return held.Entered();
+  }
   // What the window's cursor is while the pointer is over its client area.
   HCURSOR CursorOverWindow() const {
     SendMessageW(console->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(console->Handle()),
@@ -561,9 +568,7 @@ TEST_F(ConsoleWindow, DuringASlowRequestTheWindowAnswersRepaintsAndShowsItIsBusy
   Load();
   ShowWindow(console->Handle(), SW_SHOW);
   SetText(remote::kMachineId, L"srv-slow");
-  remote.duringRequest = held.Hold();
-  Click(remote::kExecuteId);
-  ASSERT_TRUE(held.Entered());
+  ASSERT_TRUE(PressHeld(remote::kExecuteId));
 
   EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 5), 5);
   EXPECT_EQ(Buttons(), kBusy);
@@ -598,9 +603,7 @@ TEST_F(ConsoleWindow, ASlowAbortKeepsTheWindowAnsweringWithoutTheHourglass) {
   remote.abortAccepts = false;
   remote.errorCode = 1116;
   remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
-  remote.duringRequest = held.Hold();
-  Click(remote::kAbortId);
-  ASSERT_TRUE(held.Entered());
+  ASSERT_TRUE(PressHeld(remote::kAbortId));
   EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 3), 3);
   EXPECT_EQ(Buttons(), kBusy);
   EXPECT_NE(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
@@ -632,9 +635,7 @@ TEST_F(ConsoleWindow, ACloseDuringARequestWaitsForItsAnswerThenUnloads) {
     SetText(remote::kMessageId, L"閉じる前に");
     remote.shutDownAccepts = accepted;
     remote.errorCode = 1722;
-    remote.duringRequest = held.Hold();
-    Click(remote::kExecuteId);
-    ASSERT_TRUE(held.Entered());
+    ASSERT_TRUE(PressHeld(remote::kExecuteId));
     SendMessageW(console->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(console->IsLoaded());
     EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 2), 2);
@@ -661,9 +662,7 @@ TEST_F(ConsoleWindow, TheEndOfTheSessionDoesNotWaitForARequest) {
   Load();
   SetText(remote::kMachineId, L"srv-late");
   SetText(remote::kMessageId, L"終了");
-  remote.duringRequest = held.Hold();
-  Click(remote::kExecuteId);
-  ASSERT_TRUE(held.Entered());
+  ASSERT_TRUE(PressHeld(remote::kExecuteId));
   SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(console->IsLoaded());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));

@@ -1,15 +1,11 @@
-// The least a program does with Velmar's machine history: read keys "1", "2",
-// ... of HKCU\Software\Velmar\Machine up to the first missing one, show a bare
-// window, and on its close delete the section and write the history back. The
-// bench sets Velmar's start and close beside this one's, in the same prefix
-// over the same history.
+#include "bench/StoredHistory.h"
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "bench/BareWindow.h"
-
+namespace bench {
 namespace {
 
 constexpr wchar_t kApplicationKey[] = L"Software\\Velmar";
@@ -17,6 +13,8 @@ constexpr wchar_t kSection[] = L"Machine";
 constexpr wchar_t kSectionKey[] = L"Software\\Velmar\\Machine";
 
 std::vector<std::wstring> history;
+
+}  // namespace
 
 void ReadHistory() {
   HKEY key = nullptr;
@@ -51,35 +49,4 @@ void WriteHistory() {
   RegCloseKey(key);
 }
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    WriteHistory();
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  ReadHistory();
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = bench::kHistoryWindowClass;
-  if (!RegisterClassW(&wc)) return 1;
-  const HWND window = CreateWindowW(wc.lpszClassName, L"history window", WS_OVERLAPPEDWINDOW, 100, 100, 400, 200,
-                                    nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
-}
+}  // namespace bench

@@ -6,6 +6,10 @@
 //                                               the least program that does the same
 //   bench_probe start <runs> <VuriRivu.exe> <bare_window.exe> <bare_controls.exe>
 //                                               only the launcher's start beside the bare windows'
+//   bench_probe history <runs> <Velmar.exe> <history_window.exe>
+//                                               Velmar's start and close over a long
+//                                               history beside the least program that
+//                                               reads it and writes it back
 // It starts the programs itself and watches them from inside Windows, so every
 // time is read from one clock. Each program is set beside the least program
 // that does the same: the two start one after the other, each alone on the
@@ -38,6 +42,9 @@ constexpr wchar_t kBackdropClass[] = L"VuriRivu.frmDesktop";
 constexpr wchar_t kDialogClass[] = L"VuriRivu.frmMsg";
 constexpr wchar_t kMessageBoxClass[] = L"#32770";
 constexpr wchar_t kSettingsKey[] = L"Software\\VuriRivu";
+constexpr wchar_t kConsoleClass[] = L"VelmarFrmDown";
+constexpr wchar_t kConsoleSettingsKey[] = L"Software\\Velmar";
+constexpr wchar_t kHistoryKey[] = L"Software\\Velmar\\Machine";
 constexpr int kRestartButtonId = 102;
 
 constexpr double kWaitMs = 30000;
@@ -49,6 +56,12 @@ constexpr double kDovraGoal = 1.05;
 // The capture of the screen alone takes most of the click on a large screen:
 // the floor, not the time, is the goal.
 constexpr double kClickGoal = 1.10;
+// With a long history, reading and writing it is most of Velmar's start and
+// close: within half as much again as the registry work alone is the goal. At
+// a thousand entries its window still weighs more than its history.
+constexpr double kHistoryGoal = 1.50;
+constexpr int kHistoryGoalEntries = 10000;
+constexpr int kHistorySizes[] = {1000, kHistoryGoalEntries};
 constexpr DWORD kIdleMs = 10000;
 // Wine's wineboot carries a request to the windows and then ends; the next
 // start waits for it.
@@ -488,6 +501,94 @@ void StartRounds(const std::wstring& launcherExe, const std::wstring& bareExe, c
   Rows("", "VuriRivu.exe", "bare window, 5 CC6 controls", besideControls, runs);
 }
 
+// A fresh history of <entries> machine names, as a user's might have grown,
+// and nothing else of Velmar's.
+void StoreHistory(int entries) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kConsoleSettingsKey);
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kHistoryKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  for (int n = 1; n <= entries; ++n) {
+    const std::wstring name = L"pc-" + std::to_wstring(100000 + n);
+    RegSetValueExW(key, std::to_wstring(n).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
+                   static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+  }
+  RegCloseKey(key);
+}
+
+// The history holds keys "1" to "<entries>" again, the last one as stored.
+bool HistoryKept(int entries) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kHistoryKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+  DWORD values = 0;
+  wchar_t last[64] = {};
+  DWORD bytes = sizeof last - sizeof(wchar_t);
+  const bool kept = RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                                     nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+                    values == static_cast<DWORD>(entries) &&
+                    RegQueryValueExW(key, std::to_wstring(entries).c_str(), nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(last), &bytes) == ERROR_SUCCESS &&
+                    std::wstring(last) == L"pc-" + std::to_wstring(100000 + entries);
+  RegCloseKey(key);
+  return kept;
+}
+
+struct StartAndClose {
+  std::optional<double> startMs, closeMs;
+};
+
+// The program started alone over a fresh history: start to its window on
+// screen and painted; then, once it has settled, its close to its end, which
+// counts only when the history is there again.
+StartAndClose OverHistory(const std::wstring& exe, const wchar_t* windowClass, int entries) {
+  StoreHistory(entries);
+  StartAndClose times;
+  const Program program(exe, L"");
+  HWND window = nullptr;
+  times.startMs = program.TimeToShown(windowClass, window);
+  if (!times.startMs) return times;
+  Sleep(kSettleMs);
+  const double closing = bench::NowMs();
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  if (program.TimeToEnd(static_cast<DWORD>(kWaitMs)) && HistoryKept(entries))
+    times.closeMs = bench::NowMs() - closing;
+  return times;
+}
+
+// Velmar over histories of each size beside the least program that reads
+// the history, shows a window and writes the history back: a fresh start of
+// each in every run, in turns that alternate, with the ratio paired run by
+// run.
+void HistoryRounds(const std::wstring& velmarExe, const std::wstring& floorExe, int runs) {
+  printf("%-46s %-28s %10s %10s %10s\n", "ms", "", "median", "min", "max");
+  for (const int entries : kHistorySizes) {
+    Pair start, close;
+    for (int run = 0; run <= runs; ++run) {
+      StartAndClose velmar, floor;
+      if (run % 2 == 1) {
+        velmar = OverHistory(velmarExe, kConsoleClass, entries);
+        floor = OverHistory(floorExe, bench::kBareWindowClass, entries);
+      } else {
+        floor = OverHistory(floorExe, bench::kBareWindowClass, entries);
+        velmar = OverHistory(velmarExe, kConsoleClass, entries);
+      }
+      // The first run only warms the caches.
+      if (run > 0) {
+        start.Add(velmar.startMs, floor.startMs);
+        close.Add(velmar.closeMs, floor.closeMs);
+      }
+    }
+    const std::string count = std::to_string(entries);
+    const double goal = entries == kHistoryGoalEntries ? kHistoryGoal : 0;
+    Rows(("start to the window painted, " + count + " entries").c_str(), "Velmar.exe",
+         "read history, bare window", start, runs, goal);
+    Rows(("close to the end, history written, " + count).c_str(), "Velmar.exe", "delete and write history",
+         close, runs, goal);
+  }
+  RegDeleteTreeW(HKEY_CURRENT_USER, kConsoleSettingsKey);
+}
+
 // The first start of an executable reads it from disk and fills Wine's caches;
 // no figure counts it.
 void WarmUp(const Programs& exe) {
@@ -538,6 +639,12 @@ int wmain(int argc, wchar_t** argv) {
     if (runs < 1) return 2;
     ClickRounds(argv[3], argv[4], runs);
     ForgetLauncherSettings();
+    return 0;
+  }
+  if (argc == 5 && std::wstring(argv[1]) == L"history") {
+    const int runs = _wtoi(argv[2]);
+    if (runs < 1) return 2;
+    HistoryRounds(argv[3], argv[4], runs);
     return 0;
   }
   if (argc == 6 && std::wstring(argv[1]) == L"start") {

@@ -95,6 +95,23 @@ first_key_case() {
   check "first key: Close ends the program" ends "$velmar_pid" 15
 }
 
+# Ended from outside right after an accepted request, with no unload: the
+# machine it reached is in the history all the same.
+ended_case() {
+  p delete "$settings"
+  start_velmar
+  check "ended: the window appears" quiet p window 15000
+  p type srv-new
+  p click '実行(&E)'
+  p box 10000 ok >/dev/null || true
+  check "ended: the request is accepted" quiet p buttons '1 0 1' 10000
+  check "ended: Velmar is ended from outside" p end
+  check "ended: the program is gone" ends "$velmar_pid" 15
+  check "ended: the history holds the machine it reached" \
+    same "$(p dump "$settings\\Machine")" '1=srv-new'
+  check "ended: no unload ran (the inputs are not written)" same "$(p dump "$settings\\frmDown")" ''
+}
+
 second_start_case() {
   start_velmar
   local first=$velmar_pid
@@ -115,5 +132,6 @@ else
   echo "skipped: Wine does not report platform 1 under the win98 setting"
 fi
 first_key_case
+ended_case
 second_start_case
 finish

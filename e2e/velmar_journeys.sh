@@ -12,6 +12,7 @@ settings='Software\Velmar'
 message='定期保守のため停止します'
 p() { "$run" "$probe" "$@"; }
 same() { [ "$1" = "$2" ]; }
+quiet() { "$@" >/dev/null; }
 
 nt='GetVersionExA(size 148) = TRUE platform 2'
 privilege='OpenProcessToken(current process, 0x28) -> token1 = TRUE
@@ -64,6 +65,22 @@ close
 journey_end "Velmar: a machine name outside the code page arrives intact" "$nt
 $privilege
 InitiateSystemShutdownExW(\"srv-é서버\", \"$message\", 45, 0, 0, 0x80000000) = TRUE"
+
+# Windows holds the request for seconds, as it does for a machine that is off:
+# the request is made from the request's thread just the same, and the window
+# answers, busy, until the answer has come.
+journey_begin
+start 'platform 2
+remote-wait 6000'
+execute srv-slow
+check "held: the buttons are busy while Windows holds the request" quiet p buttons '0 0 0' 2000
+check "held: the window answers within 100 ms throughout" same "$(p answers 20)" 20
+check "held: the buttons are busy still" quiet p buttons '0 0 0' 0
+p buttons '1 0 1' 10000 >/dev/null || echo "Execute did not stay disabled after the request"
+close
+journey_end "Velmar: a request Windows holds for 6 s leaves the window answering" "$nt
+$privilege
+InitiateSystemShutdownExW(\"srv-slow\", \"$message\", 45, 0, 0, 0x80000000) = TRUE"
 
 journey_begin
 start 'platform 2

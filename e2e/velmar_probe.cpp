@@ -6,6 +6,10 @@
 //   velmar_probe window <ms>               waits for Velmar's window: "<count> <hwnd>"
 //   velmar_probe buttons <flags> <ms>      waits until the enabled flags of Close,
 //                                          Execute and Abort read e.g. "1 0 1"
+//   velmar_probe answers <count>           asks Velmar's window <count> times, 50 ms apart,
+//                                          whether it answers within 100 ms, as Windows
+//                                          asks before it calls a window not responding;
+//                                          prints how many times it did
 //   velmar_probe click <caption>           presses the window's button with that caption
 //   velmar_probe type <text>               types the text into the machine name box
 //   velmar_probe keys <text>               presses the keys of the text on the keyboard,
@@ -20,6 +24,8 @@
 //   velmar_probe dump <key>                "name=value" lines of HKCU\<key>, sorted
 //   velmar_probe set <key> <name> <value>...  writes text values under HKCU\<key>
 //   velmar_probe delete <key>              removes HKCU\<key> with all below it
+//   velmar_probe end                       ends Velmar's process from outside, as the
+//                                          task manager does: nothing of it runs on
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -134,6 +140,19 @@ int Buttons(const std::wstring& expected, DWORD waitMs) {
   }
   Print(state + L"\n");
   return state == expected ? 0 : 1;
+}
+
+int Answers(int count) {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  int answered = 0;
+  for (int i = 0; i < count; ++i) {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(found[0], WM_NULL, 0, 0, SMTO_NORMAL, 100, &result)) ++answered;
+    Sleep(50);
+  }
+  Print(std::to_wstring(answered) + L"\n");
+  return answered == count ? 0 : 1;
 }
 
 int Click(const std::wstring& caption) {
@@ -376,6 +395,18 @@ int Delete(const std::wstring& path) {
 
 }  // namespace
 
+int End() {
+  const std::vector<HWND> found = VelmarWindows();
+  if (found.size() != 1) return 1;
+  DWORD id = 0;
+  GetWindowThreadProcessId(found[0], &id);
+  const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+  if (!process) return 1;
+  const bool ended = TerminateProcess(process, 1) && WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended ? 0 : 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
   // Lines end in "\n" alone, as the script compares them.
   _setmode(_fileno(stdout), _O_BINARY);
@@ -385,6 +416,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"platform" && args.size() == 1) return Platform();
   if (command == L"window" && args.size() == 2) return Window(ms(1));
   if (command == L"buttons" && args.size() == 3) return Buttons(args[1], ms(2));
+  if (command == L"answers" && args.size() == 2) return Answers(static_cast<int>(ms(1)));
   if (command == L"click" && args.size() == 2) return Click(args[1]);
   if (command == L"type" && args.size() == 2) return Type(args[1]);
   if (command == L"keys" && args.size() == 2) return Keys(args[1]);
@@ -397,6 +429,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"set" && args.size() >= 4 && args.size() % 2 == 0)
     return Set(args[1], std::vector<std::wstring>(args.begin() + 2, args.end()));
   if (command == L"delete" && args.size() == 2) return Delete(args[1]);
+  if (command == L"end" && args.size() == 1) return End();
   fwprintf(stderr, L"usage: see the head of velmar_probe.cpp\n");
   return 2;
 }

@@ -7,7 +7,7 @@ namespace remote {
 
 ConsoleState LoadConsoleState(settings::SettingsStore& store) {
   ConsoleState state;
-  state.history = LoadHistory([&store](const std::wstring& key) { return store.Read(kMachineSection, key); });
+  state.history = LoadHistory(store, kMachineSection);
   const auto read = [&store](const wchar_t* key) {
     return store.ReadText(kInputsSection, key).value_or(L"");
   };
@@ -18,20 +18,30 @@ ConsoleState LoadConsoleState(settings::SettingsStore& store) {
   return state;
 }
 
-void SaveConsoleState(settings::SettingsStore& store, const ConsoleState& state) {
-  bool allWritten = true;
-  for (std::size_t i = 0; i < state.history.size(); ++i)
-    allWritten = store.WriteText(kMachineSection, HistoryKey(i), state.history[i]) && allWritten;
-  // Old keys go only once the whole new history stands; after a failed write
-  // they are what is left of the stored history.
-  if (allWritten) {
-    for (const auto& key : StaleHistoryKeys(store.ValueNames(kMachineSection), state.history.size()))
-      store.DeleteValue(kMachineSection, key);
+void SaveHistory(settings::SettingsStore& store, const std::vector<std::wstring>& history) {
+  // Nothing to keep: the whole section goes, as the history has always gone.
+  if (history.empty()) {
+    store.DeleteSection(kMachineSection);
+    return;
   }
-  store.WriteText(kInputsSection, L"Msg", state.settings.message);
-  store.WriteText(kInputsSection, L"TimeOut", std::wstring(core::Decimal(state.settings.timeOut)));
-  store.WriteText(kInputsSection, L"App", CheckedToStored(state.settings.forceClose));
-  store.WriteText(kInputsSection, L"Boot", CheckedToStored(state.settings.restart));
+  std::vector<std::pair<std::wstring, std::wstring>> entries;
+  entries.reserve(history.size());
+  for (std::size_t i = 0; i < history.size(); ++i) entries.emplace_back(HistoryKey(i), history[i]);
+  // Old keys go only once the whole new history stands; after a failed write
+  // they are what is left of the stored history. With keys "1".."n" all
+  // written, a section of n values holds nothing else.
+  if (!store.WriteTexts(kMachineSection, entries) || store.ValueCount(kMachineSection) == history.size())
+    return;
+  for (const auto& key : StaleHistoryKeys(store.ValueNames(kMachineSection), history.size()))
+    store.DeleteValue(kMachineSection, key);
+}
+
+void SaveConsoleState(settings::SettingsStore& store, const ConsoleState& state) {
+  SaveHistory(store, state.history);
+  store.WriteTexts(kInputsSection, {{L"Msg", state.settings.message},
+                                    {L"TimeOut", std::wstring(core::Decimal(state.settings.timeOut))},
+                                    {L"App", CheckedToStored(state.settings.forceClose)},
+                                    {L"Boot", CheckedToStored(state.settings.restart)}});
 }
 
 }  // namespace remote

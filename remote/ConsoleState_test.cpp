@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <string>
+
 #include "settings/FakeSettingsStore.h"
 
 using ::testing::ElementsAre;
@@ -126,6 +130,62 @@ TEST(SaveConsoleState, AFailedDeletionIsSkippedAndTheRestRuns) {
   remote::SaveConsoleState(store, {{L"x"}, {L"m", 0, 0, 0}});
   EXPECT_EQ(store.sections[L"Machine"], (Section{{L"1", L"x"}, {L"2", L"b"}}));
   EXPECT_EQ(store.sections[L"frmDown"][L"Msg"], L"m");
+}
+
+// A history as long as users have let it grow costs each entry one step of
+// the store when it loads and one when it is saved, with the sections opened
+// a fixed number of times: twice the entries, twice the work.
+std::map<std::wstring, std::wstring> Machines(std::size_t count) {
+  std::map<std::wstring, std::wstring> machines;
+  for (std::size_t i = 1; i <= count; ++i) machines[std::to_wstring(i)] = L"pc-" + std::to_wstring(i);
+  return machines;
+}
+
+TEST(ConsoleStateCost, LoadingAndSavingTakeOneStepPerEntry) {
+  for (const std::size_t entries : {1000u, 10000u}) {
+    SCOPED_TRACE(entries);
+    FakeSettingsStore store;
+    store.sections[L"Machine"] = Machines(entries);
+    const auto state = remote::LoadConsoleState(store);
+    ASSERT_EQ(state.history.size(), entries);
+    // The entries, the missing key after them, and the four inputs.
+    EXPECT_EQ(store.cost.values, entries + 1 + 4);
+    EXPECT_EQ(store.cost.openings, 5u);
+
+    store.cost = {};
+    remote::SaveConsoleState(store, state);
+    EXPECT_EQ(store.cost.values, entries + 4);
+    EXPECT_EQ(store.cost.openings, 3u) << "the history, its count, the inputs";
+    EXPECT_EQ(store.sections[L"Machine"], Machines(entries));
+  }
+}
+
+// A history that shrank (a machine moved to the top had copies further down)
+// and keys another program left: the old names are read once and only what
+// does not belong goes.
+TEST(ConsoleStateCost, OldKeysCostOneLookEachAndOnlyTheStaleOnesGo) {
+  for (const std::size_t entries : {1000u, 10000u}) {
+    SCOPED_TRACE(entries);
+    FakeSettingsStore store;
+    store.sections[L"Machine"] = Machines(entries);
+    store.sections[L"Machine"][L"x"] = L"another program's";
+    auto state = remote::LoadConsoleState(store);
+    state.history.pop_back();
+    state.history.pop_back();
+
+    store.cost = {};
+    store.log.Clear();
+    remote::SaveConsoleState(store, state);
+    const std::size_t stored = entries + 1;
+    const std::size_t stale = 3;
+    EXPECT_EQ(store.cost.values, (entries - 2) + stored + stale + 4);
+    EXPECT_EQ(store.cost.openings, 4u + stale);
+    EXPECT_EQ(store.sections[L"Machine"], Machines(entries - 2));
+    const auto& lines = store.log.Lines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const auto& line) { return line.starts_with("Delete"); }),
+              3);
+  }
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include "remote/ConsoleWindow.h"
 
-#include <optional>
+#include <exception>
+#include <utility>
 
 #include "remote/ConsoleState.h"
 #include "remote/ConsoleTexts.h"
 #include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
 #include "remote/MachineHistory.h"
-#include "ui/BusyCursor.h"
 #include "ui/ScreenGeometry.h"
 
 namespace remote {
@@ -19,6 +19,9 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
 constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;  // 0x141
+
+// Posted by the request's thread once its request has ended.
+constexpr UINT kRequestEnded = WM_APP + 1;
 
 }  // namespace
 
@@ -53,8 +56,9 @@ void ConsoleWindow::Load() {
   });
 
   machine_.SetText(L"");
-  const ConsoleState state = LoadConsoleState(services_.store);
-  ShowHistory(state.history);
+  ConsoleState state = LoadConsoleState(services_.store);
+  history_ = std::move(state.history);
+  ShowHistory();
   message_.SetText(state.settings.message);
   timeOut_.SetValue(state.settings.timeOut);
   forceClose_.SetChecked(state.settings.forceClose);
@@ -99,6 +103,9 @@ void ConsoleWindow::OnCreate() {
 
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kRequestEnded:
+      OnRequestEnded();
+      return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == timeOut_.Handle()) {
         timeOut_.Scroll(wParam);
@@ -118,7 +125,8 @@ bool ConsoleWindow::OnCommand(int id, int code, HWND) {
       if (execute_.IsEnabled()) OnExecute();
       return true;
     case kAbortId:
-      OnAbort();
+      // A disabled Abort sends nothing: a request is under way.
+      if (abort_.IsEnabled()) OnAbort();
       return true;
     case kCloseId:
       // Esc reaches here too; a disabled Close keeps the window.
@@ -132,52 +140,124 @@ bool ConsoleWindow::OnCommand(int id, int code, HWND) {
 }
 
 void ConsoleWindow::OnExecute() {
-  std::optional<ui::BusyCursor> busy;
   try {
     const MachineChoice choice = ChooseMachine(machine_.Text());
     // Abort addresses this machine from now on, even if the user cancels.
     abortTarget_ = choice.target;
     if (ShowMessage(ConfirmationText(choice.displayName), kConfirmFlags) == IDCANCEL) return;
 
-    busy.emplace();
+    busy_.emplace();
     SetButtonState(ButtonState::Busy);
-    // The request blocks the window: paint the busy state before it starts.
+    // The busy state on screen before the request leaves.
     UpdateWindow(Handle());
 
-    ShutdownRequest& request = Request();
-    request.Message(message_.Text());
-    request.TimeOut(timeOut_.Value());
-    request.ForceAppsClosed(forceClose_.IsChecked());
-    request.RebootAfterShutdown(restart_.IsChecked());
-    if (request.Send(choice.target)) {
-      SetButtonState(ButtonState::Requested);
-      std::vector<std::wstring> history = History();
-      MoveToTop(history, choice.displayName);
-      ShowHistory(history);
-    } else {
-      ShowMessage(request.LastError(), MB_ICONEXCLAMATION);
-      SetButtonState(ButtonState::Ready);
-    }
+    const std::shared_ptr<ShutdownRequest> request = Request();
+    request->Message(message_.Text());
+    request->TimeOut(timeOut_.Value());
+    request->ForceAppsClosed(forceClose_.IsChecked());
+    request->RebootAfterShutdown(restart_.IsChecked());
+    executing_ = choice.displayName;
+    StartRequest([request, target = choice.target] { return request->Send(target); });
   } catch (...) {
-    const ErrorReport error = ReportCurrentException();
-    ShowMessage(HandlerErrorText(L"cmdExec_Click", error.description, error.number), MB_OK);
-    busy.reset();
-    SetButtonState(ButtonState::Requested);
+    ExecuteFailed();
   }
 }
 
 void ConsoleWindow::OnAbort() {
   try {
-    ShutdownRequest& request = Request();
-    if (!request.Abort(abortTarget_)) ShowMessage(request.LastError(), MB_ICONSTOP);
+    const std::shared_ptr<ShutdownRequest> request = Request();
+    // No second request while this one runs; no hourglass either, as Abort
+    // has never shown one.
+    SetButtonState(ButtonState::Busy);
+    executing_.reset();
+    StartRequest([request, target = abortTarget_] { return request->Abort(target); });
   } catch (...) {
-    const ErrorReport error = ReportCurrentException();
-    ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
+    AbortFailed();
   }
+}
+
+void ConsoleWindow::StartRequest(std::function<bool()> request) {
+  background_.Start(std::move(request), [window = Handle()] { PostMessageW(window, kRequestEnded, 0, 0); });
+}
+
+void ConsoleWindow::OnRequestEnded() {
+  // Another window's, or one handled already at the end of the session.
+  const std::optional<BackgroundRequest::Outcome> outcome = background_.Take();
+  if (!outcome) return;
+  if (executing_) {
+    FinishExecute(*outcome);
+  } else {
+    FinishAbort(*outcome);
+  }
+  if (const auto reason = std::exchange(closeWhenEnded_, std::nullopt)) Close(*reason);
+}
+
+void ConsoleWindow::FinishExecute(const BackgroundRequest::Outcome& outcome) {
+  try {
+    if (outcome.error) std::rethrow_exception(outcome.error);
+    if (outcome.accepted) {
+      SetButtonState(ButtonState::Requested);
+      KeepAccepted();
+    } else {
+      ShowMessage(request_->LastError(), MB_ICONEXCLAMATION);
+      SetButtonState(ButtonState::Ready);
+    }
+    busy_.reset();
+  } catch (...) {
+    ExecuteFailed();
+  }
+}
+
+void ConsoleWindow::FinishAbort(const BackgroundRequest::Outcome& outcome) {
+  try {
+    if (outcome.error) std::rethrow_exception(outcome.error);
+    if (!outcome.accepted) ShowMessage(request_->LastError(), MB_ICONSTOP);
+    SetButtonState(ButtonState::Ready);
+  } catch (...) {
+    AbortFailed();
+  }
+}
+
+void ConsoleWindow::ExecuteFailed() {
+  const ErrorReport error = ReportCurrentException();
+  ShowMessage(HandlerErrorText(L"cmdExec_Click", error.description, error.number), MB_OK);
+  busy_.reset();
+  SetButtonState(ButtonState::Requested);
+}
+
+void ConsoleWindow::AbortFailed() {
+  const ErrorReport error = ReportCurrentException();
+  ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
   SetButtonState(ButtonState::Ready);
 }
 
-void ConsoleWindow::OnClear() { machine_.Clear(); }
+// The accepted machine goes to the top of the history, which is stored at
+// once: a Velmar ended from outside keeps every machine it reached.
+void ConsoleWindow::KeepAccepted() {
+  MoveToTop(history_, *executing_);
+  ShowHistory();
+  SaveHistory(services_.store, history_);
+}
+
+bool ConsoleWindow::OnCloseRequest(ui::CloseReason reason) {
+  if (!background_.UnderWay()) return true;
+  if (reason == ui::CloseReason::User || reason == ui::CloseReason::Code) {
+    // The close waits for the request, and the window keeps answering.
+    closeWhenEnded_ = reason;
+    return false;
+  }
+  // Windows waits only so long for a program at the end of the session: the
+  // window goes now, its unload writing the history, and the request is left
+  // to its thread. One that has just been accepted still counts.
+  if (const auto outcome = background_.Take(); outcome && outcome->accepted && !outcome->error && executing_)
+    MoveToTop(history_, *executing_);
+  return true;
+}
+
+void ConsoleWindow::OnClear() {
+  history_.clear();
+  machine_.Clear();
+}
 
 void ConsoleWindow::ShowTimeOut() { timeOutLabel_.SetText(TimeOutCaption(timeOut_.Value())); }
 
@@ -194,27 +274,30 @@ void ConsoleWindow::SetButtonState(ButtonState state) {
   if (focus && IsChild(Handle(), focus) && !IsWindowEnabled(focus)) MoveFocusPast(focus, false);
 }
 
-ShutdownRequest& ConsoleWindow::Request() {
-  if (!request_) request_ = std::make_unique<ShutdownRequest>(services_.session, services_.remote);
-  return *request_;
+std::shared_ptr<ShutdownRequest> ConsoleWindow::Request() {
+  if (!request_) request_ = std::make_shared<ShutdownRequest>(services_.session, services_.remote);
+  return request_;
 }
 
-std::vector<std::wstring> ConsoleWindow::History() const {
-  std::vector<std::wstring> history;
-  for (int i = 0; i < machine_.Count(); ++i) history.push_back(machine_.Item(i));
-  return history;
-}
-
-void ConsoleWindow::ShowHistory(const std::vector<std::wstring>& history) {
+void ConsoleWindow::ShowHistory() {
   machine_.Clear();
-  for (const auto& entry : history) machine_.AddItem(entry);
-  if (!history.empty()) machine_.Select(0);
+  const HWND box = machine_.Handle();
+  // Room for the whole list at once, and no drawing until it stands: item by
+  // item, a list of thousands is grown and redrawn thousands of times.
+  std::size_t characters = 0;
+  for (const auto& entry : history_) characters += entry.size() + 1;
+  SendMessageW(box, CB_INITSTORAGE, history_.size(), characters * sizeof(wchar_t));
+  SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+  for (const auto& entry : history_) machine_.AddItem(entry);
+  SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+  if (!history_.empty()) machine_.Select(0);
+  InvalidateRect(box, nullptr, TRUE);
 }
 
 void ConsoleWindow::OnUnload() {
   // The store skips what fails and goes on: the window closes in any case.
   ConsoleState state;
-  state.history = History();
+  state.history = history_;
   state.settings.message = message_.Text();
   state.settings.timeOut = timeOut_.Value();
   state.settings.forceClose = forceClose_.IsChecked();

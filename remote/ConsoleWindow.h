@@ -1,21 +1,26 @@
 #pragma once
 // Velmar's console window: the machine name with its history, the message and
 // its display time, the two shutdown options, and the Execute, Abort and
-// Close buttons. It sends its requests through its one ShutdownRequest and
-// keeps its inputs and the history in the settings store between runs.
+// Close buttons. It sends its requests through its one ShutdownRequest, on a
+// thread of their own so that the window keeps answering while Windows
+// contacts the machine, and keeps its inputs and the history in the settings
+// store between runs.
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/SessionApi.h"
+#include "remote/BackgroundRequest.h"
 #include "remote/ConsoleLayout.h"
 #include "remote/RemoteShutdownApi.h"
 #include "remote/ShutdownRequest.h"
 #include "settings/SettingsStore.h"
+#include "ui/BusyCursor.h"
 #include "ui/Controls.h"
 #include "ui/DialogWindow.h"
 
@@ -46,11 +51,20 @@ class ConsoleWindow : public ui::DialogWindow {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnCloseRequest(ui::CloseReason reason) override;
   void OnUnload() override;
 
  private:
   void OnExecute();
   void OnAbort();
+  // The request's thread has ended; its outcome is handled here, on the
+  // window's thread, as the buttons' handlers would have handled it.
+  void OnRequestEnded();
+  void FinishExecute(const BackgroundRequest::Outcome& outcome);
+  void FinishAbort(const BackgroundRequest::Outcome& outcome);
+  void ExecuteFailed();
+  void AbortFailed();
+  void KeepAccepted();
   void OnClear();
   void ShowTimeOut();
   // Ready: every button works. Busy: a request is under way. Requested: it
@@ -58,14 +72,26 @@ class ConsoleWindow : public ui::DialogWindow {
   enum class ButtonState { Ready, Busy, Requested };
   void SetButtonState(ButtonState state);
 
-  ShutdownRequest& Request();
-  std::vector<std::wstring> History() const;
-  void ShowHistory(const std::vector<std::wstring>& history);
+  std::shared_ptr<ShutdownRequest> Request();
+  void StartRequest(std::function<bool()> request);
+  void ShowHistory();
   ui::TwipsRect Place(ControlId id) const;
 
   ConsoleServices services_;
-  std::unique_ptr<ShutdownRequest> request_;
+  // Shared with the request's thread, which may outlive the window when the
+  // session ends under it.
+  std::shared_ptr<ShutdownRequest> request_;
   std::wstring abortTarget_;  // empty: the local machine
+  BackgroundRequest background_;
+  // What the request under way is: an Execute for this display name, or an
+  // Abort (nothing).
+  std::optional<std::wstring> executing_;
+  std::optional<ui::BusyCursor> busy_;
+  // A close asked for while a request runs, carried out once it has ended.
+  std::optional<ui::CloseReason> closeWhenEnded_;
+  // The list of the machine box, kept here as well: reading thousands of
+  // entries back out of the box costs more than keeping them.
+  std::vector<std::wstring> history_;
 
   ui::Label machineLabel_;
   ui::ComboBox machine_;

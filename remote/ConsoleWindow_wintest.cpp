@@ -1,13 +1,18 @@
 // The console window on a real window and the real registry, with recording
-// fakes for the privilege and remote-shutdown calls and for message boxes.
+// fakes for the privilege and remote-shutdown calls and for message boxes. The
+// requests run on a thread of their own: a test runs the window's messages,
+// as the program's loop would, until their outcome has come back.
 #include "remote/ConsoleWindow.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <deque>
+#include <functional>
 #include <map>
 #include <new>
+#include <thread>
 
 #include "core/FakeSessionApi.h"
 #include "remote/ConsoleLayout.h"
@@ -30,6 +35,10 @@ using testing_support::ScratchApplication;
 namespace {
 
 using Values = std::map<std::wstring, std::wstring>;
+
+const std::vector<bool> kReady{true, true, true};
+const std::vector<bool> kBusy{false, false, false};
+const std::vector<bool> kRequested{true, false, true};
 
 struct ShownBox {
   std::wstring text;
@@ -74,11 +83,88 @@ ui::TwipsRect InWindow(const remote::ControlLayout& params) {
   return place;
 }
 
+// Runs the thread's messages, as the program's loop would, until done holds;
+// false when it still does not after ten seconds.
+bool RunMessagesUntil(const std::function<bool()>& done) {
+  constexpr DWORD kLimitMs = 10000;
+  const ULONGLONG start = GetTickCount64();
+  while (!done()) {
+    if (GetTickCount64() - start > kLimitMs) return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::DispatchOne(message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+// Holds each request inside the fake remote seam, as a slow network holds a
+// real one, until the test lets it go.
+class HeldRequests {
+ public:
+  HeldRequests()
+      : entered_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+        release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  ~HeldRequests() {
+    Release();
+    // The request's thread is done with the fakes once it has left.
+    while (held_ > 0) Sleep(1);
+    CloseHandle(entered_);
+    CloseHandle(release_);
+  }
+  HeldRequests(const HeldRequests&) = delete;
+  HeldRequests& operator=(const HeldRequests&) = delete;
+
+  std::function<void()> Hold() {
+    ResetEvent(release_);
+    return [this] {
+      ++held_;
+      SetEvent(entered_);
+      WaitForSingleObject(release_, INFINITE);
+      --held_;
+    };
+  }
+  // The request has reached the seam and waits there.
+  bool Entered() const { return WaitForSingleObject(entered_, 10000) == WAIT_OBJECT_0; }
+  void Release() const { SetEvent(release_); }
+  bool Left() const {
+    for (int i = 0; i < 10000 && held_ > 0; ++i) Sleep(1);
+    return held_ == 0;
+  }
+
+ private:
+  HANDLE entered_;
+  HANDLE release_;
+  std::atomic<int> held_{0};
+};
+
+// Asks the window from another thread, as Windows does to tell whether a
+// program still answers, while the window's own thread runs its messages:
+// how many of <asks> it answered, each within 100 ms.
+int AnswersFromAnotherThread(HWND window, int asks) {
+  std::atomic<int> answered{0};
+  std::atomic<bool> finished{false};
+  std::thread asker([&] {
+    for (int i = 0; i < asks; ++i) {
+      DWORD_PTR result = 0;
+      if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result)) ++answered;
+      Sleep(20);
+    }
+    finished = true;
+  });
+  RunMessagesUntil([&] { return finished.load(); });
+  asker.join();
+  return answered;
+}
+
 class ConsoleWindow : public ::testing::Test {
  protected:
   ConsoleWindow() : app(L"frmDown_" + CurrentTestName()), store(app.name()) {}
   ~ConsoleWindow() override {
-    if (console && console->IsLoaded()) console->Close();
+    held.Release();
+    if (console && console->IsLoaded()) {
+      RunMessagesUntil([this] { return Buttons() != kBusy; });
+      console->Close();
+    }
   }
 
   void Prepare(const std::wstring& section, const Values& values) {
@@ -120,6 +206,25 @@ class ConsoleWindow : public ::testing::Test {
     SendMessageW(console->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Control(id)));
   }
+  // A click on Execute or Abort, and the window's messages until the request
+  // it started, if any, has come back.
+  void Press(int id) const {
+    Click(id);
+    EXPECT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; })) << "the request never came back";
+  }
+  // A click on Execute or Abort whose request Windows holds: true once the
+  // request waits in the remote seam.
+  bool PressHeld(int id) {
+    remote.duringRequest = held.Hold();
+    Click(id);
+    return held.Entered();
+  }
+  // What the window's cursor is while the pointer is over its client area.
+  HCURSOR CursorOverWindow() const {
+    SendMessageW(console->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(console->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  }
   bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   int TimeOut() const { return GetScrollPos(Control(remote::kTimeOutId), SB_CTL); }
   std::vector<std::wstring> History() const {
@@ -151,12 +256,9 @@ class ConsoleWindow : public ::testing::Test {
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;
   std::deque<int> answers;
+  HeldRequests held;
   std::unique_ptr<remote::ConsoleWindow> console;
 };
-
-const std::vector<bool> kReady{true, true, true};
-const std::vector<bool> kBusy{false, false, false};
-const std::vector<bool> kRequested{true, false, true};
 
 TEST_F(ConsoleWindow, LoadsTheHistoryUpToTheFirstGapAndTheInputs) {
   Prepare(L"Machine", {{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}});
@@ -310,7 +412,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
     during = Buttons();
     busyCursor = ui::BusyCursor::Active();
   };
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
 
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"SRV2をシャットダウンします");
@@ -332,14 +434,14 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
 
 TEST_F(ConsoleWindow, EmptyMachineAndTheLocalEntryAddressTheLocalMachine) {
   Load();
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"ローカルマシンをシャットダウンします");
   EXPECT_THAT(History(), ElementsAre(L"ローカルマシン"));
-  Click(remote::kAbortId);
+  Press(remote::kAbortId);
   EXPECT_EQ(Buttons(), kReady);
   SendMessageW(Control(remote::kMachineId), CB_SETCURSEL, 0, 0);
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   EXPECT_THAT(Requests(), ElementsAre("ShutDown(local, \"\", 0, keep apps, stay off)", "AbortShutDown(local)",
                                       "ShutDown(local, \"\", 0, keep apps, stay off)"));
   EXPECT_THAT(History(), ElementsAre(L"ローカルマシン"));
@@ -352,7 +454,7 @@ TEST_F(ConsoleWindow, RefusedRequestShowsTheErrorAndLeavesTheHistory) {
   remote.shutDownAccepts = false;
   remote.errorCode = 53;
   remote.systemTexts[53] = L"ネットワーク パスが見つかりません。";
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"ネットワーク パスが見つかりません。(53)");
   EXPECT_EQ(boxes[1].title, L"Velmar");
@@ -366,19 +468,19 @@ TEST_F(ConsoleWindow, CancelledConfirmationSendsNothingButAbortAddressesTheTyped
   Load();
   SetText(remote::kMachineId, L"srv1");
   answers = {IDCANCEL};
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_THAT(History(), IsEmpty());
-  Click(remote::kAbortId);
+  Press(remote::kAbortId);
   EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(\"srv1\")"));
 }
 
 TEST_F(ConsoleWindow, AbortBeforeAnyRequestAddressesTheLocalMachine) {
   Load();
   SetText(remote::kMachineId, L"srv1");
-  Click(remote::kAbortId);
+  Press(remote::kAbortId);
   EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(local)"));
   EXPECT_THAT(boxes, IsEmpty());
 }
@@ -386,17 +488,17 @@ TEST_F(ConsoleWindow, AbortBeforeAnyRequestAddressesTheLocalMachine) {
 TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
   Load();
   SetText(remote::kMachineId, L"srv1");
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   EXPECT_EQ(Buttons(), kRequested);
-  Click(remote::kAbortId);
+  Press(remote::kAbortId);
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_EQ(boxes.size(), 1u);
 
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   remote.abortAccepts = false;
   remote.errorCode = 1116;
   remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
-  Click(remote::kAbortId);
+  Press(remote::kAbortId);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, L"システム シャットダウンは実行中ではありません。(1116)");
   EXPECT_EQ(boxes[2].flags, 0x10u);
@@ -409,7 +511,7 @@ TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
 TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   Load();
   remote.duringRequest = [] { throw std::bad_alloc(); };
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"cmdExec_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[1].flags, 0u);
@@ -417,7 +519,7 @@ TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   EXPECT_FALSE(ui::BusyCursor::Active());
   EXPECT_THAT(History(), IsEmpty());
 
-  Click(remote::kAbortId);
+  Press(remote::kAbortId);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, L"cmdAbout_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[2].flags, 0u);
@@ -432,7 +534,7 @@ TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
   EXPECT_EQ(TimeOut(), 300);
   SetText(remote::kMachineId, L"new");
   SetText(remote::kMessageId, L"終了します");
-  Click(remote::kExecuteId);
+  Press(remote::kExecuteId);
   console->Close();
   EXPECT_FALSE(console->IsLoaded());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"new"}, {L"2", L"srv1"}, {L"3", L"SRV1"}}));
@@ -461,7 +563,7 @@ TEST_F(ConsoleWindow, EnterExecutesEscClosesAndADisabledExecuteIgnoresEnter) {
   };
   press(VK_RETURN);
   EXPECT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(Buttons(), kRequested);
+  EXPECT_TRUE(RunMessagesUntil([this] { return Buttons() == kRequested; }));
   press(VK_RETURN);
   EXPECT_EQ(boxes.size(), 1u);
   press(VK_ESCAPE);
@@ -511,6 +613,141 @@ TEST_F(ConsoleWindow, StartRefusesOtherPlatformsAndRewritesTheSettingsUnchanged)
   EXPECT_EQ(StoredSection(app, L"frmDown"),
             (Values{{L"Msg", L"m"}, {L"TimeOut", L"30"}, {L"App", L"0"}, {L"Boot", L"1"}}));
   EXPECT_THAT(Requests(), IsEmpty());
+}
+
+// A request that Windows holds, as it holds one to a machine that is off or
+// behind a firewall: the window answers, repaints and takes input all the
+// while, shows that it is busy, and handles the answer when it comes as it
+// always has, the history stored at once.
+TEST_F(ConsoleWindow, DuringASlowRequestTheWindowAnswersRepaintsAndShowsItIsBusy) {
+  Prepare(L"Machine", {{L"1", L"old"}});
+  Load();
+  ShowWindow(console->Handle(), SW_SHOW);
+  SetText(remote::kMachineId, L"srv-slow");
+  ASSERT_TRUE(PressHeld(remote::kExecuteId));
+
+  EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 5), 5);
+  EXPECT_EQ(Buttons(), kBusy);
+  EXPECT_EQ(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
+  InvalidateRect(console->Handle(), nullptr, TRUE);
+  EXPECT_TRUE(RunMessagesUntil([this] { return !GetUpdateRect(console->Handle(), nullptr, FALSE); }));
+  for (const int input : {remote::kMachineId, remote::kClearId, remote::kMessageId, remote::kTimeOutId,
+                          remote::kForceCloseId, remote::kRestartId}) {
+    EXPECT_TRUE(IsWindowEnabled(Control(input))) << input;
+  }
+  SetText(remote::kMessageId, L"入力中");
+  EXPECT_EQ(Text(remote::kMessageId), L"入力中");
+  EXPECT_THAT(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}})) << "nothing stored before the answer";
+
+  held.Release();
+  ASSERT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; }));
+  EXPECT_EQ(Buttons(), kRequested);
+  EXPECT_NE(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
+  EXPECT_THAT(History(), ElementsAre(L"srv-slow", L"old"));
+  EXPECT_EQ(Text(remote::kMachineId), L"srv-slow");
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"srv-slow"}, {L"2", L"old"}}))
+      << "stored when the request was accepted, before any close";
+  EXPECT_THAT(Requests(), ElementsAre("ShutDown(\"srv-slow\", \"\", 0, keep apps, stay off)"));
+  EXPECT_EQ(boxes.size(), 1u);
+}
+
+// Abort waits for Windows off the window's thread too, with no second
+// request meanwhile and, as ever, no hourglass; its refusal is shown once it
+// comes.
+TEST_F(ConsoleWindow, ASlowAbortKeepsTheWindowAnsweringWithoutTheHourglass) {
+  Load();
+  remote.abortAccepts = false;
+  remote.errorCode = 1116;
+  remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
+  ASSERT_TRUE(PressHeld(remote::kAbortId));
+  EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 3), 3);
+  EXPECT_EQ(Buttons(), kBusy);
+  EXPECT_NE(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
+  Click(remote::kAbortId);
+  Click(remote::kExecuteId);
+  EXPECT_THAT(boxes, IsEmpty()) << "the disabled buttons start nothing";
+
+  held.Release();
+  ASSERT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; }));
+  EXPECT_EQ(Buttons(), kReady);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"システム シャットダウンは実行中ではありません。(1116)");
+  EXPECT_EQ(boxes[0].flags, 0x10u);
+  EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(local)"));
+}
+
+// The close box while Windows holds the request: the window stays until the
+// answer has come and been handled (its box shown), then unloads, keeping
+// the machine an accepted request reached.
+TEST_F(ConsoleWindow, ACloseDuringARequestWaitsForItsAnswerThenUnloads) {
+  for (const bool accepted : {true, false}) {
+    SCOPED_TRACE(accepted);
+    boxes.clear();
+    store.DeleteSection(L"Machine");
+    store.DeleteSection(L"frmDown");
+    Prepare(L"Machine", {{L"1", L"old"}});
+    Load();
+    SetText(remote::kMachineId, L"srv-closing");
+    SetText(remote::kMessageId, L"閉じる前に");
+    remote.shutDownAccepts = accepted;
+    remote.errorCode = 1722;
+    ASSERT_TRUE(PressHeld(remote::kExecuteId));
+    SendMessageW(console->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(console->IsLoaded());
+    EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 2), 2);
+    EXPECT_TRUE(console->IsLoaded()) << "still waiting for the answer";
+
+    held.Release();
+    ASSERT_TRUE(RunMessagesUntil([this] { return !console->IsLoaded(); }));
+    EXPECT_EQ(StoredSection(app, L"Machine"),
+              accepted ? (Values{{L"1", L"srv-closing"}, {L"2", L"old"}}) : (Values{{L"1", L"old"}}));
+    EXPECT_EQ(StoredSection(app, L"frmDown"),
+              (Values{{L"Msg", L"閉じる前に"}, {L"TimeOut", L"0"}, {L"App", L"0"}, {L"Boot", L"0"}}));
+    ASSERT_EQ(boxes.size(), accepted ? 1u : 2u);
+    if (!accepted) {
+      EXPECT_EQ(boxes[1].text, L"不明なｴﾗｰが発生しました(1722)");
+    }
+  }
+}
+
+// The session ends while Windows still holds the request: the window does
+// not wait for it, and its unload writes the inputs and the history as they
+// stand.
+TEST_F(ConsoleWindow, TheEndOfTheSessionDoesNotWaitForARequest) {
+  Prepare(L"Machine", {{L"1", L"old"}});
+  Load();
+  SetText(remote::kMachineId, L"srv-late");
+  SetText(remote::kMessageId, L"終了");
+  ASSERT_TRUE(PressHeld(remote::kExecuteId));
+  SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));
+  EXPECT_EQ(StoredSection(app, L"frmDown").at(L"Msg"), L"終了");
+
+  held.Release();
+  EXPECT_TRUE(held.Left());
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));
+}
+
+// A request to the local machine is accepted and the session ends at once:
+// Windows' message may come before the window has read the answer, which
+// still puts the machine in the history.
+TEST_F(ConsoleWindow, AnAnswerThatCameJustBeforeTheEndOfTheSessionIsKept) {
+  Prepare(L"Machine", {{L"1", L"old"}});
+  Load();
+  SetText(remote::kMachineId, L"");
+  Click(remote::kExecuteId);
+  // The answer is in, posted to the window by its thread, and not read yet.
+  MSG posted;
+  bool answered = false;
+  for (int i = 0; i < 10000 && !answered; ++i) {
+    answered = PeekMessageW(&posted, console->Handle(), WM_APP, 0xBFFF, PM_NOREMOVE) != FALSE;
+    if (!answered) Sleep(1);
+  }
+  ASSERT_TRUE(answered);
+  SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"ローカルマシン"}, {L"2", L"old"}}));
 }
 
 }  // namespace

@@ -34,8 +34,10 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
   bool abortAccepts = true;
   std::uint32_t errorCode = 0;                        // the code of a refusal
   std::map<std::uint32_t, std::wstring> systemTexts;  // codes the fake "system" has text for
-  // Runs inside each request, while the caller waits for Windows: a test looks
-  // at the caller's state there, or raises an error from the call.
+  // Runs inside each request, on the thread that makes it, while Windows would
+  // be contacting the machine: a test looks at the caller's state there,
+  // holds the request as a slow network would, or raises an error from the
+  // call.
   std::function<void()> duringRequest;
 
   core::RequestAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,

@@ -1,10 +1,28 @@
 #include "remote/MachineHistory.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "core/Text.h"
 
 namespace remote {
+namespace {
+
+// The index of the entry whose key this is: HistoryKey writes decimals
+// without a sign or a leading zero, and no other name belongs to an entry.
+std::optional<std::uint64_t> HistoryIndexOf(const std::wstring& key) {
+  constexpr std::size_t kLongestKey = 18;  // far past any history, and no overflow
+  if (key.empty() || key.size() > kLongestKey || key[0] == L'0') return std::nullopt;
+  std::uint64_t number = 0;
+  for (const wchar_t digit : key) {
+    if (digit < L'0' || digit > L'9') return std::nullopt;
+    number = number * 10 + static_cast<std::uint64_t>(digit - L'0');
+  }
+  return number - 1;
+}
+
+}  // namespace
 
 MachineChoice ChooseMachine(const std::wstring& typed) {
   // The history shows the local machine by its display name, so choosing that
@@ -23,23 +41,22 @@ std::wstring HistoryKey(std::size_t index) {
   return std::wstring(core::Decimal(static_cast<std::int64_t>(index) + 1));
 }
 
-std::vector<std::wstring> LoadHistory(
-    const std::function<settings::StoredValue(const std::wstring& key)>& readKey) {
+std::vector<std::wstring> LoadHistory(const settings::SettingsStore& store, const std::wstring& section) {
   std::vector<std::wstring> history;
-  for (std::size_t key = 0;; ++key) {
-    settings::StoredValue entry = readKey(HistoryKey(key));
-    if (entry.state == settings::StoredState::Unreadable) continue;
-    if (entry.state == settings::StoredState::Missing || entry.text.empty()) return history;
+  store.ReadEach(section, HistoryKey, [&history](settings::StoredValue entry) {
+    if (entry.state == settings::StoredState::Unreadable) return true;
+    if (entry.state == settings::StoredState::Missing || entry.text.empty()) return false;
     history.push_back(std::move(entry.text));
-  }
+    return true;
+  });
+  return history;
 }
 
 std::vector<std::wstring> StaleHistoryKeys(const std::vector<std::wstring>& storedKeys, std::size_t count) {
   std::vector<std::wstring> stale;
   for (const auto& key : storedKeys) {
-    bool kept = false;
-    for (std::size_t i = 0; i < count && !kept; ++i) kept = key == HistoryKey(i);
-    if (!kept) stale.push_back(key);
+    const std::optional<std::uint64_t> index = HistoryIndexOf(key);
+    if (!index || *index >= count) stale.push_back(key);
   }
   return stale;
 }

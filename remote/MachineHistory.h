@@ -3,11 +3,10 @@
 // how an accepted request reorders the list, and how the list maps to the
 // numbered keys of the "Machine" section.
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "settings/StoredValue.h"
+#include "settings/SettingsStore.h"
 
 namespace remote {
 
@@ -28,13 +27,13 @@ void MoveToTop(std::vector<std::wstring>& history, const std::wstring& name);
 // The key of the entry at index: "1" for the first.
 std::wstring HistoryKey(std::size_t index);
 
-// Reads keys "1", "2", ... through readKey and stops at the first that is
+// Reads keys "1", "2", ... of the section and stops at the first that is
 // missing or empty. A value that is not text (another program's, or broken)
 // is passed over: the entries after it still load.
-std::vector<std::wstring> LoadHistory(
-    const std::function<settings::StoredValue(const std::wstring& key)>& readKey);
+std::vector<std::wstring> LoadHistory(const settings::SettingsStore& store, const std::wstring& section);
 
-// The stored value names that do not belong to a history of count entries.
+// The stored value names that do not belong to a history of count entries,
+// in their order; one look at each name, however long the history.
 std::vector<std::wstring> StaleHistoryKeys(const std::vector<std::wstring>& storedKeys, std::size_t count);
 
 }  // namespace remote

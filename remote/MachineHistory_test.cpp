@@ -3,8 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
+
+#include "settings/FakeSettingsStore.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -43,39 +44,34 @@ TEST(MoveToTop, RepeatMovesToTheTopAndRemovesEveryOtherCopy) {
   EXPECT_THAT(history, ElementsAre(L"srv1", L"a", L"b", L"SRV1"));
 }
 
-// A store of history keys: text, or a value that is not text ("<not text>").
-using HistoryStore = std::map<std::wstring, std::wstring>;
-std::function<settings::StoredValue(const std::wstring&)> Reader(const HistoryStore& store) {
-  return [&store](const std::wstring& key) {
-    const auto found = store.find(key);
-    if (found == store.end()) return settings::StoredValue{};
-    if (found->second == L"<not text>") return settings::StoredValue::Unreadable();
-    return settings::StoredValue::OfText(found->second);
-  };
+// A "Machine" section of history keys: text, or a value that is not text
+// ("<not text>").
+std::vector<std::wstring> Loaded(const std::map<std::wstring, std::wstring>& keys) {
+  testing_support::FakeSettingsStore store;
+  for (const auto& [key, text] : keys) {
+    if (text == L"<not text>") {
+      store.unreadable.insert({L"Machine", key});
+    } else {
+      store.sections[L"Machine"][key] = text;
+    }
+  }
+  return remote::LoadHistory(store, L"Machine");
 }
 
 TEST(LoadHistory, StopsAtTheFirstMissingOrEmptyKeyAndKeepsDuplicates) {
-  const HistoryStore gap{{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}};
-  EXPECT_THAT(remote::LoadHistory(Reader(gap)), ElementsAre(L"srv1", L"SRV1"));
-
-  const HistoryStore empty{{L"1", L"a"}, {L"2", L""}, {L"3", L"c"}};
-  EXPECT_THAT(remote::LoadHistory(Reader(empty)), ElementsAre(L"a"));
-
-  const HistoryStore repeats{{L"1", L"a"}, {L"2", L"a"}, {L"3", L"b"}};
-  EXPECT_THAT(remote::LoadHistory(Reader(repeats)), ElementsAre(L"a", L"a", L"b"));
-
-  EXPECT_THAT(remote::LoadHistory(Reader({})), IsEmpty());
+  EXPECT_THAT(Loaded({{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}}), ElementsAre(L"srv1", L"SRV1"));
+  EXPECT_THAT(Loaded({{L"1", L"a"}, {L"2", L""}, {L"3", L"c"}}), ElementsAre(L"a"));
+  EXPECT_THAT(Loaded({{L"1", L"a"}, {L"2", L"a"}, {L"3", L"b"}}), ElementsAre(L"a", L"a", L"b"));
+  EXPECT_THAT(Loaded({}), IsEmpty());
 }
 
 TEST(LoadHistory, PassesOverValuesThatAreNotTextAndKeepsWhatFollows) {
-  const HistoryStore broken{{L"1", L"srv-a"}, {L"2", L"<not text>"}, {L"3", L"srv-c"}};
-  EXPECT_THAT(remote::LoadHistory(Reader(broken)), ElementsAre(L"srv-a", L"srv-c"));
-
-  const HistoryStore leading{{L"1", L"<not text>"}, {L"2", L"<not text>"}, {L"3", L"srv-c"}};
-  EXPECT_THAT(remote::LoadHistory(Reader(leading)), ElementsAre(L"srv-c"));
-
-  const HistoryStore thenGap{{L"1", L"a"}, {L"2", L"<not text>"}, {L"4", L"d"}};
-  EXPECT_THAT(remote::LoadHistory(Reader(thenGap)), ElementsAre(L"a")) << "a gap still ends the list";
+  EXPECT_THAT(Loaded({{L"1", L"srv-a"}, {L"2", L"<not text>"}, {L"3", L"srv-c"}}),
+              ElementsAre(L"srv-a", L"srv-c"));
+  EXPECT_THAT(Loaded({{L"1", L"<not text>"}, {L"2", L"<not text>"}, {L"3", L"srv-c"}}),
+              ElementsAre(L"srv-c"));
+  EXPECT_THAT(Loaded({{L"1", L"a"}, {L"2", L"<not text>"}, {L"4", L"d"}}), ElementsAre(L"a"))
+      << "a gap still ends the list";
 }
 
 TEST(StaleHistoryKeys, EverythingButTheKeysOfTheCurrentEntries) {
@@ -83,6 +79,16 @@ TEST(StaleHistoryKeys, EverythingButTheKeysOfTheCurrentEntries) {
               ElementsAre(L"4", L"01", L"x", L"3"));
   EXPECT_THAT(remote::StaleHistoryKeys({L"1", L"2", L"10"}, 0), ElementsAre(L"1", L"2", L"10"));
   EXPECT_THAT(remote::StaleHistoryKeys({L"10", L"2", L"1"}, 10), IsEmpty());
+}
+
+// Only the names the history itself writes belong to it: anything else that
+// reads as a number to a lenient parser goes as well.
+TEST(StaleHistoryKeys, NamesThatOnlyLookLikeAKeyAreStale) {
+  EXPECT_THAT(remote::StaleHistoryKeys({L"0", L"-1", L"+1", L" 1", L"1 ", L"1.0", L"\x0661", L"",
+                                        L"99999999999999999999", L"18446744073709551617", L"1"},
+                                       5),
+              ElementsAre(L"0", L"-1", L"+1", L" 1", L"1 ", L"1.0", L"\x0661", L"", L"99999999999999999999",
+                          L"18446744073709551617"));
 }
 
 }  // namespace

@@ -38,21 +38,25 @@ RegistryKey RegistryKey::Create(HKEY parent, const std::wstring& path) {
 
 StoredValue RegistryKey::Read(const std::wstring& name) const {
   if (key_ == nullptr) return {};
-  // Another program may rewrite the value between asking its size and reading
-  // it; a value that keeps changing under the reader is given up, not chased.
+  // Most values are short: the first query asks for the value with room for
+  // one of them, so it takes a single trip to the registry. A longer one is
+  // asked for again at the size the registry gave. Another program may
+  // rewrite the value in between; a value that keeps changing under the
+  // reader is given up, not chased.
+  constexpr DWORD kShortValue = 512;
   constexpr int kAttempts = 3;
+  std::vector<BYTE> bytes(kShortValue);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     DWORD type = REG_NONE;
-    DWORD size = 0;
-    LONG result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &size);
+    auto size = static_cast<DWORD>(bytes.size());
+    const LONG result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, bytes.data(), &size);
     if (result == ERROR_FILE_NOT_FOUND) return {};
-    if (result != ERROR_SUCCESS || type != REG_SZ || size > kLargestStoredValue)
-      return StoredValue::Unreadable();
-    // The buffer holds exactly the bytes asked for, odd or not.
-    std::vector<BYTE> bytes(size);
-    result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, bytes.data(), &size);
-    if (result == ERROR_MORE_DATA) continue;
-    if (result == ERROR_FILE_NOT_FOUND) return {};
+    if (result == ERROR_MORE_DATA) {
+      if (type != REG_SZ || size > kLargestStoredValue) return StoredValue::Unreadable();
+      // The buffer holds exactly the bytes asked for, odd or not.
+      bytes.resize(size);
+      continue;
+    }
     if (result != ERROR_SUCCESS) return StoredValue::Unreadable();
     std::optional<std::wstring> text =
         TextOfStoredBytes(type, bytes.data(), std::min<std::size_t>(size, bytes.size()));

@@ -31,6 +31,16 @@ StoredValue RegistrySettingsStore::Read(const std::wstring& section, const std::
   return RegistryKey::Open(HKEY_CURRENT_USER, *path, KEY_READ).Read(name);
 }
 
+void RegistrySettingsStore::ReadEach(const std::wstring& section,
+                                     const std::function<std::wstring(std::size_t index)>& nameOf,
+                                     const std::function<bool(StoredValue value)>& take) const {
+  const auto path = SectionPath(section);
+  // An empty key reads every value as missing, as Read does.
+  const RegistryKey key = path ? RegistryKey::Open(HKEY_CURRENT_USER, *path, KEY_READ) : RegistryKey();
+  for (std::size_t index = 0;; ++index)
+    if (!take(key.Read(nameOf(index)))) return;
+}
+
 std::vector<std::wstring> RegistrySettingsStore::ValueNames(const std::wstring& section) const {
   std::vector<std::wstring> names;
   const auto path = SectionPath(section);
@@ -47,10 +57,32 @@ std::vector<std::wstring> RegistrySettingsStore::ValueNames(const std::wstring& 
   }
 }
 
+std::size_t RegistrySettingsStore::ValueCount(const std::wstring& section) const {
+  const auto path = SectionPath(section);
+  if (!path) return 0;
+  const auto key = RegistryKey::Open(HKEY_CURRENT_USER, *path, KEY_QUERY_VALUE);
+  DWORD values = 0;
+  if (!key || RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                               nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    return 0;
+  return values;
+}
+
 bool RegistrySettingsStore::WriteText(const std::wstring& section, const std::wstring& name,
                                       const std::wstring& text) {
   const auto path = SectionPath(section);
   return path && RegistryKey::Create(HKEY_CURRENT_USER, *path).WriteText(name, text);
+}
+
+bool RegistrySettingsStore::WriteTexts(const std::wstring& section,
+                                       const std::vector<std::pair<std::wstring, std::wstring>>& values) {
+  if (values.empty()) return true;
+  const auto path = SectionPath(section);
+  if (!path) return false;
+  const RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, *path);
+  bool all = true;
+  for (const auto& [name, text] : values) all = key.WriteText(name, text) && all;
+  return all;
 }
 
 bool RegistrySettingsStore::DeleteValue(const std::wstring& section, const std::wstring& name) {

@@ -15,8 +15,13 @@ class RegistrySettingsStore final : public SettingsStore {
   explicit RegistrySettingsStore(std::wstring application);
 
   StoredValue Read(const std::wstring& section, const std::wstring& name) const override;
+  void ReadEach(const std::wstring& section, const std::function<std::wstring(std::size_t index)>& nameOf,
+                const std::function<bool(StoredValue value)>& take) const override;
   std::vector<std::wstring> ValueNames(const std::wstring& section) const override;
+  std::size_t ValueCount(const std::wstring& section) const override;
   bool WriteText(const std::wstring& section, const std::wstring& name, const std::wstring& text) override;
+  bool WriteTexts(const std::wstring& section,
+                  const std::vector<std::pair<std::wstring, std::wstring>>& values) override;
   bool DeleteValue(const std::wstring& section, const std::wstring& name) override;
   bool DeleteSection(const std::wstring& section) override;
 

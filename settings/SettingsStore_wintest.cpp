@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "settings/ScratchApplication.h"
@@ -152,6 +153,54 @@ TEST(RegistrySettingsStore, NamesTheValuesOfASectionAndDeletesOneOfThem) {
   EXPECT_FALSE(store.DeleteValue(L"Machine", L"1")) << "a value already gone";
   EXPECT_FALSE(store.DeleteValue(L"Other", L"12")) << "a section never written";
   EXPECT_EQ(store.ReadText(L"frmDown", L"Boot"), L"1");
+}
+
+// A run of values through one opening of the section, as Velmar's history
+// is read and written: the same values as one at a time, the run ending
+// where the reader says, a refused value skipped and reported.
+TEST(RegistrySettingsStore, ReadsAndWritesARunOfValuesOfOneSection) {
+  ScratchApplication app(L"Run");
+  RegistrySettingsStore store(app.name());
+  std::vector<std::wstring> read;
+  const auto take = [&read](StoredValue value) {
+    if (value.state == StoredState::Missing) return false;
+    read.push_back(value.state == StoredState::Text ? value.text : L"<not text>");
+    return true;
+  };
+  const auto keyOf = [](std::size_t index) { return std::to_wstring(index + 1); };
+  store.ReadEach(L"Machine", keyOf, take);
+  EXPECT_THAT(read, IsEmpty());
+  EXPECT_FALSE(KeyExists(app.Path(L"Machine"))) << "reading creates nothing";
+  EXPECT_EQ(store.ValueCount(L"Machine"), 0u);
+  EXPECT_TRUE(store.WriteTexts(L"Machine", {}));
+  EXPECT_FALSE(KeyExists(app.Path(L"Machine"))) << "nothing to write creates nothing";
+
+  // Around the size a first query has room for, and far past it.
+  const std::wstring fits(255, L'f'), over(256, L'o'), long_(5000, L'ｱ');
+  ASSERT_TRUE(store.WriteTexts(L"Machine", {{L"1", L"srv1"}, {L"2", fits}, {L"3", over}, {L"4", long_}}));
+  const DWORD number = 5;
+  WriteRaw(app.Path(L"Machine"), L"5", REG_DWORD, &number, sizeof number);
+  ASSERT_TRUE(store.WriteText(L"Machine", L"6", L""));
+  store.ReadEach(L"Machine", keyOf, take);
+  EXPECT_THAT(read, ElementsAre(L"srv1", fits, over, long_, L"<not text>", L""));
+  EXPECT_EQ(store.ReadText(L"Machine", L"3"), over);
+  EXPECT_EQ(store.ValueCount(L"Machine"), 6u);
+
+  read.clear();
+  store.ReadEach(L"Machine", keyOf, [&read](StoredValue value) {
+    read.push_back(value.text);
+    return read.size() < 2;
+  });
+  EXPECT_THAT(read, ElementsAre(L"srv1", fits)) << "the reader ends the run";
+
+  // A name longer than the registry allows is refused; the values after it
+  // are written all the same.
+  EXPECT_FALSE(store.WriteTexts(L"Other", {{L"1", L"a"}, {std::wstring(20000, L'n'), L"b"}, {L"3", L"c"}}));
+  EXPECT_EQ(store.ReadText(L"Other", L"1"), L"a");
+  EXPECT_EQ(store.ReadText(L"Other", L"3"), L"c");
+  EXPECT_EQ(store.ValueCount(L"Other"), 2u);
+  EXPECT_FALSE(store.WriteTexts(L"a\\b", {{L"1", L"x"}}));
+  EXPECT_FALSE(RegistrySettingsStore(L"").WriteTexts(L"Machine", {{L"1", L"x"}}));
 }
 
 TEST(RegistrySettingsStore, NamesThatWouldLeaveTheApplicationKeyKeepNothing) {

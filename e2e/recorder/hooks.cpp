@@ -13,6 +13,8 @@
 //   exit-error <n>        ExitWindowsEx fails with this error code
 //   shutdown-error <n>    InitiateSystemShutdownEx fails with this error code
 //   abort-error <n>       AbortSystemShutdown fails with this error code
+//   remote-wait <ms>      InitiateSystemShutdownEx and AbortSystemShutdown answer
+//                         only after this long, as for a machine that is off
 //   sleep <kind>          what GetPwrCapabilities reports: classic (S3, the
 //                         default), modern (Modern Standby, no S1-S3),
 //                         modern-hibernate (the same with hibernation), none
@@ -34,6 +36,7 @@ struct Script {
   DWORD exitError = 0;
   DWORD shutdownError = 0;
   DWORD abortError = 0;
+  DWORD remoteWait = 0;
   std::string sleep = "classic";
 };
 
@@ -169,12 +172,14 @@ BOOL WINAPI FakeShutdownBlockReasonDestroy(HWND window) {
 
 BOOL WINAPI FakeInitiateSystemShutdownExW(LPWSTR machine, LPWSTR message, DWORD timeout, BOOL force, BOOL reboot,
                                           DWORD reason) {
+  Sleep(script.remoteWait);
   return Answer("InitiateSystemShutdownExW(" + Utf8(machine) + ", " + Utf8(message) + ", " + std::to_string(timeout) +
                     ", " + std::to_string(force) + ", " + std::to_string(reboot) + ", " + Hex(reason) + ")",
                 script.shutdownError == 0, script.shutdownError);
 }
 
 BOOL WINAPI FakeAbortSystemShutdownW(LPWSTR machine) {
+  Sleep(script.remoteWait);
   return Answer("AbortSystemShutdownW(" + Utf8(machine) + ")", script.abortError == 0, script.abortError);
 }
 
@@ -375,6 +380,7 @@ void ReadScript(const std::wstring& path) {
     if (k == "exit-error") script.exitError = strtoul(value, nullptr, 10);
     if (k == "shutdown-error") script.shutdownError = strtoul(value, nullptr, 10);
     if (k == "abort-error") script.abortError = strtoul(value, nullptr, 10);
+    if (k == "remote-wait") script.remoteWait = strtoul(value, nullptr, 10);
     if (k == "sleep") script.sleep = value;
   }
   fclose(file);

@@ -19,7 +19,7 @@ TEST(WidenAscii, KeepsAsciiAndMarksEveryOtherByte) {
 
 TEST(Win32Error, IsThrownAndCaughtByValueWithItsCallAndCode) {
   try {
-    throw Win32Error{"CreatePopupMenu", 8};
+    ThrowWin32Error("CreatePopupMenu", 8);
   } catch (const Win32Error& error) {
     EXPECT_STREQ(error.call, "CreatePopupMenu");
     EXPECT_EQ(error.code, 8u);

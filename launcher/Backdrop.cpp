@@ -20,14 +20,14 @@ bool Backdrop::Cover(HWND owner) {
   std::optional<ScreenPicture> picture = screen_.CaptureScreen(ui::BoundingRect(screen_.Monitors()));
   if (!picture) return false;
   Darken(picture->Pixels());
-  Load(std::move(*picture), owner);
+  Open(std::move(*picture), owner);
   ShowModal();
   return true;
 }
 
 // Loads the window hidden over the whole virtual screen, every monitor, with
 // the darkened picture of it to paint itself from.
-void Backdrop::Load(ScreenPicture picture, HWND owner) {
+void Backdrop::Open(ScreenPicture picture, HWND owner) {
   ui::WindowParams params;
   params.className = kClassName;
   params.caption = kCaption;
@@ -68,6 +68,6 @@ void Backdrop::Paint() {
 
 // The picture, the size of every monitor, goes with the window, however it
 // goes: its own close, another program's WM_CLOSE, the end of the session.
-void Backdrop::OnUnload() { picture_ = ScreenPicture{}; }
+void Backdrop::OnDestroy() { picture_ = ScreenPicture{}; }
 
 }  // namespace launcher

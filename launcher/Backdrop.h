@@ -25,10 +25,10 @@ class Backdrop : public ui::Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnUnload() override;
+  void OnDestroy() override;
 
  private:
-  void Load(ScreenPicture picture, HWND owner);
+  void Open(ScreenPicture picture, HWND owner);
   void Paint();
 
   ScreenCapture& screen_;

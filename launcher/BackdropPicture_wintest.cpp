@@ -38,13 +38,10 @@ class ColourPatches {
       wc.lpszClassName = L"confirm.test.ColourPatches";
       return RegisterClassW(&wc);
     }();
-    window_ = CreateWindowExW(0, MAKEINTATOM(windowClass), L"", WS_POPUP | WS_VISIBLE, kLeft, kTop, 3 * kSize,
-                              kSize, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    UpdateWindow(window_);
+    window_.reset(CreateWindowExW(0, MAKEINTATOM(windowClass), L"", WS_POPUP | WS_VISIBLE, kLeft, kTop,
+                                  3 * kSize, kSize, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    UpdateWindow(window_.get());
   }
-  ~ColourPatches() { DestroyWindow(window_); }
-  ColourPatches(const ColourPatches&) = delete;
-  ColourPatches& operator=(const ColourPatches&) = delete;
 
   static POINT Centre(int patch) { return {kLeft + patch * kSize + kSize / 2, kTop + kSize / 2}; }
 
@@ -64,7 +61,7 @@ class ColourPatches {
     return DefWindowProcW(window, message, wParam, lParam);
   }
 
-  HWND window_ = nullptr;
+  ui::UniqueWindow window_;
 };
 
 struct Screen {

@@ -19,7 +19,7 @@ using launcher::CountdownDialog;
 
 class BackdropTest : public ::testing::Test {
  protected:
-  void SetUp() override { strip.Load(); }
+  void SetUp() override { strip.Open(); }
 
   testing_support::FakeScreenCapture capture;
   // The strip's stand-in: the window the backdrop is shown over.
@@ -63,7 +63,7 @@ TEST_F(BackdropTest, ItsPictureIsHeldByNoDeviceContextAndGoesWithTheWindowHoweve
   SelectObject(free.get(), before);
 
   SendMessageW(backdrop.Handle(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(backdrop.IsLoaded());
+  EXPECT_FALSE(backdrop.IsOpen());
   EXPECT_EQ(GetObjectType(picture), 0u) << "the picture outlived the window";
   EXPECT_TRUE(IsWindowEnabled(strip.Handle()));
 }
@@ -120,7 +120,7 @@ TEST_F(BackdropTest, AScreenThatCannotBeCapturedShowsNothingAndLeavesTheOwnerAlo
   Backdrop backdrop(capture);
   EXPECT_FALSE(backdrop.Cover(strip.Handle()));
   EXPECT_EQ(capture.captures, 1);
-  EXPECT_FALSE(backdrop.IsLoaded());
+  EXPECT_FALSE(backdrop.IsOpen());
   EXPECT_EQ(FindWindowW(Backdrop::kClassName, nullptr), nullptr);
   EXPECT_TRUE(IsWindowEnabled(strip.Handle()));
 }

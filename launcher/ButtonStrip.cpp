@@ -38,7 +38,7 @@ HCURSOR HandCursor() {
 }  // namespace
 
 void ButtonStrip::Show() {
-  if (IsLoaded()) {
+  if (IsOpen()) {
     ShowWindow(Handle(), SW_SHOW);
     return;
   }
@@ -54,7 +54,7 @@ void ButtonStrip::Show() {
   params.width = kSizeBeforeLayout.cx;
   params.height = kSizeBeforeLayout.cy;
   Create(params);
-  Load();
+  Open();
 }
 
 void ButtonStrip::OnCreate() {
@@ -87,7 +87,7 @@ void ButtonStrip::OnCreate() {
   }
 }
 
-void ButtonStrip::Load() {
+void ButtonStrip::Open() {
   // A click brings the backdrop up at once, and registering a window class
   // takes a few milliseconds under Wine: its class is registered now.
   ui::Window::RegisterClassAhead(Backdrop::kClassName);
@@ -98,7 +98,7 @@ void ButtonStrip::Load() {
 
   // Laid out, labelled and docked while hidden, then shown once, already in
   // its corner: each change to a visible window would be drawn on the way.
-  loaded_ = true;
+  settingsRead_ = true;
   ApplySettings();
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
@@ -192,7 +192,7 @@ bool ButtonStrip::OpenMenuFromKeyboard() {
 }
 
 void ButtonStrip::OnButtonMouseUp() {
-  if (IsLoaded()) focusSink_.Focus();
+  if (IsOpen()) focusSink_.Focus();
 }
 
 bool ButtonStrip::OnCommand(int id, int code, HWND control) {
@@ -240,7 +240,7 @@ bool ButtonStrip::EndSessionAfterCountdown(SessionEndMode mode) {
   const bool goAhead = countdown.Ask(mode, backdrop.Handle(), services_.capture.MonitorHolding(Handle()));
   // The session ending under the countdown closes the backdrop with it:
   // nothing more is done then.
-  if (!goAhead || !backdrop.IsLoaded()) return false;
+  if (!goAhead || !backdrop.IsOpen()) return false;
   EjectMediaIfAsked(false);
   const std::optional<std::uint32_t> flags = core::ExitFlagsOf(mode);
   const core::RequestAnswer answer =
@@ -324,14 +324,14 @@ bool ButtonStrip::OnCloseRequest(ui::CloseReason reason) {
 }
 
 // The backdrop and the countdown, when they are up, go with the strip that owns them.
-void ButtonStrip::OnUnload() { loaded_ = false; }
+void ButtonStrip::OnDestroy() { settingsRead_ = false; }
 
 LRESULT ButtonStrip::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The work area, the display or the text size may have changed: dock
   // again, once the toolkit has taken a new text size.
   if (message == WM_SETTINGCHANGE) {
     const LRESULT result = ui::Window::HandleMessage(message, wParam, lParam);
-    if (loaded_) ApplySettings();
+    if (settingsRead_) ApplySettings();
     return result;
   }
   // Shift+F10 or the menu key on a focused button (a mouse's right click has

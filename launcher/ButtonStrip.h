@@ -56,14 +56,14 @@ class ButtonStrip : public ui::Window {
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnCloseRequest(ui::CloseReason reason) override;
-  void OnUnload() override;
+  void OnDestroy() override;
   void OnTimer(UINT_PTR id) override;
   void OnSessionEndCancelled() override;
   void OnDpiChanged(const RECT& suggested) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Load();
+  void Open();
   void ApplySettings();
   void ShowMenuState();
   void OnMenuItem(int k);
@@ -83,7 +83,7 @@ class ButtonStrip : public ui::Window {
   settings::WindowSettings windowSettings_;
   StripSettings settings_;
   MenuState menuState_;
-  bool loaded_ = false;
+  bool settingsRead_ = false;
   bool awaitingSessionEnd_ = false;
   ui::Timer sessionEndWait_;
 

@@ -143,7 +143,7 @@ class ButtonStripClickTest : public ::testing::Test {
   // Clicks button index, with the strip docked, and acts on the countdown
   // once it shows.
   void Click(int index, std::function<void(HWND dialog)> act) {
-    if (!strip->IsLoaded()) strip->Show();
+    if (!strip->IsOpen()) strip->Show();
     CountdownWatcher watcher(std::move(act));
     SendMessageW(strip->Button(index).Handle(), BM_CLICK, 0, 0);
     dialogShown = watcher.ShownAt().has_value();
@@ -199,7 +199,7 @@ TEST_F(ButtonStripClickTest, ShutDownConfirmedRequestsAPlainShutDownAndTheStripG
   EXPECT_FALSE(IsWindowVisible(strip->Handle()));
   EXPECT_EQ(BackdropWindow(), nullptr);
   EndTheSession();
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
 }
 
 TEST_F(ButtonStripClickTest, WithPowerdownTheSameButtonPowersOff) {
@@ -252,7 +252,7 @@ TEST_F(ButtonStripClickTest, AnEndOfTheSessionCalledOffBringsTheStripBackDocked)
   EXPECT_TRUE(volumes.log.Lines().empty());
 
   EndTheSession();
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
   EXPECT_THAT(volumes.log.Lines(), Contains("Eject(0x102)")) << "the end of the session ejects again";
 }
 
@@ -305,14 +305,14 @@ TEST_F(ButtonStripClickTest, ACancelLeavesTheStripDockedAndEjectsAndRequestsNoth
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_THAT(volumes.log.Lines(), IsEmpty());
   EXPECT_EQ(BackdropWindow(), nullptr);
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
 }
 
 TEST_F(ButtonStripClickTest, StandbyConfirmedSuspendsAndKeepsTheStrip) {
   Set(L"Standby", true);
   Click(3, Confirm);
   EXPECT_THAT(Requests(), ElementsAre("SetSuspendState(0, 0, 0)"));
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
   EXPECT_TRUE(IsWindowEnabled(strip->Handle()));
 }
 
@@ -330,7 +330,7 @@ TEST_F(ButtonStripClickTest, StandbyOnAMachineWithoutItSaysSoOverTheBackdropAndR
   EXPECT_EQ(box.Owner(), backdrop) << "over the backdrop, which stands on top of everything";
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_THAT(session.log.Lines(), testing::Not(Contains("EnableShutdownPrivilege()")));
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
   EXPECT_EQ(BackdropWindow(), nullptr);
 }
 
@@ -365,7 +365,7 @@ TEST_F(ButtonStripClickTest, LogOffWithAutoEjectEjectsOnceAfterTheGoAheadAndBefo
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "DriveType(E)"), 1);
   EXPECT_EQ(lines.back(), "DriveType(Z)");
   EXPECT_EQ(CountOf(volumes.log.Lines(), "Open(E)"), 1);
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
 }
 
 // An empty card-reader slot must answer the scan with an error, not with
@@ -462,7 +462,7 @@ TEST_F(ButtonStripClickTest, AScreenThatCannotBeCapturedShowsNothingAndTheStripS
   EXPECT_EQ(capture.captures, 1);
   EXPECT_EQ(BackdropWindow(), nullptr);
   EXPECT_THAT(Requests(), IsEmpty());
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
   EXPECT_TRUE(IsWindowEnabled(strip->Handle()));
 
   capture.fails = false;
@@ -518,7 +518,7 @@ TEST_F(ButtonStripClickTest, TheEndOfTheSessionIsAnsweredYesEverywhereAndClosesT
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_THAT(volumes.log.Lines(), IsEmpty());
   EXPECT_EQ(BackdropWindow(), nullptr);
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
   EXPECT_TRUE(IsWindowEnabled(strip->Handle()));
 }
 
@@ -537,7 +537,7 @@ TEST_F(ButtonStripClickTest, TheStripEndingWithTheSessionTakesTheBackdropAndTheC
   });
   asker.join();
 
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
   EXPECT_EQ(BackdropWindow(), nullptr);
   EXPECT_EQ(FindWindowW(CountdownDialog::kClassName, nullptr), nullptr);
   EXPECT_THAT(Requests(), IsEmpty());

@@ -297,7 +297,7 @@ TEST_F(ButtonStripTest, QuittingFromTheMenuWritesNothingAndCloses) {
   const auto before = store.sections;
   store.log.Clear();
   Choose(12);
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
   EXPECT_TRUE(store.log.Lines().empty());
   EXPECT_EQ(store.sections, before);
 }
@@ -329,10 +329,10 @@ TEST_F(ButtonStripTest, TheEndOfTheSessionEjectsFirstWhenAskedAndIsNeverRefused)
   Put(L"AutoEject", L"True");
   strip->Show();
   EXPECT_EQ(SendMessageW(strip->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
   EXPECT_TRUE(volumes.log.Lines().empty());
   SendMessageW(strip->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
   EXPECT_THAT(volumes.log.Lines(), testing::Contains("Open(E)"));
 }
 
@@ -341,7 +341,7 @@ TEST_F(ButtonStripTest, TheEndOfTheSessionWithoutAutoEjectTouchesNoDrive) {
   volumes.driveTypes['E'] = 2;
   strip->Show();
   SendMessageW(strip->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
   EXPECT_TRUE(volumes.log.Lines().empty());
   EXPECT_THAT(system.log.Lines(), testing::Not(testing::Contains("DriveType(E)")));
 }
@@ -355,7 +355,7 @@ TEST_F(ButtonStripTest, ClosedForAnInstallerItEjectsNothing) {
   strip->Show();
   EXPECT_EQ(SendMessageW(strip->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
   SendMessageW(strip->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
-  EXPECT_FALSE(strip->IsLoaded());
+  EXPECT_FALSE(strip->IsOpen());
   EXPECT_TRUE(volumes.log.Lines().empty());
   EXPECT_THAT(system.log.Lines(), testing::Not(testing::Contains("DriveType(E)")));
 }
@@ -367,7 +367,7 @@ TEST_F(ButtonStripTest, AnEndOfTheSessionCalledOffLeavesADockedStripAsItWas) {
   const RECT before = Outer();
   store.log.Clear();
   SendMessageW(strip->Handle(), WM_ENDSESSION, FALSE, 0);
-  EXPECT_TRUE(strip->IsLoaded());
+  EXPECT_TRUE(strip->IsOpen());
   EXPECT_TRUE(IsWindowVisible(strip->Handle()));
   const RECT after = Outer();
   EXPECT_TRUE(EqualRect(&before, &after));

@@ -29,7 +29,7 @@ bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ui::Scr
   count_ = kCountdownStart;
   goAhead_ = false;
   captions_ = CountdownCaptionsFor(mode);
-  Load(owner,
+  Open(owner,
        monitor.value_or(ui::ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
   // The first number shows before the dialog does.
   OnCountTick();
@@ -37,8 +37,8 @@ bool CountdownDialog::Ask(SessionEndMode mode, HWND owner, std::optional<ui::Scr
   return goAhead_;
 }
 
-void CountdownDialog::Load(HWND owner, const ui::ScreenRect& monitor) {
-  if (IsLoaded()) return;
+void CountdownDialog::Open(HWND owner, const ui::ScreenRect& monitor) {
+  if (IsOpen()) return;
   ui::WindowParams params;
   params.className = kClassName;
   params.caption = ui::ProgramTitle();
@@ -141,6 +141,6 @@ void CountdownDialog::Answer(bool goAhead) {
   Close(ui::CloseReason::Code);
 }
 
-void CountdownDialog::OnUnload() { countTimer_.Stop(); }
+void CountdownDialog::OnDestroy() { countTimer_.Stop(); }
 
 }  // namespace launcher

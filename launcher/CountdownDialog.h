@@ -39,12 +39,12 @@ class CountdownDialog : public ui::DialogWindow {
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
-  void OnUnload() override;
+  void OnDestroy() override;
   void OnDpiChanged(const RECT& suggested) override;
   void OnTextSizeChanged() override;
 
  private:
-  void Load(HWND owner, const ui::ScreenRect& monitor);
+  void Open(HWND owner, const ui::ScreenRect& monitor);
   void FitMessage();
   void OnCountTick();
   void Answer(bool goAhead);

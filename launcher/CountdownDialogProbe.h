@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Unique.h"
 #include "launcher/CountdownDialog.h"
 #include "testing/ThreadTimer.h"
 
@@ -65,12 +66,9 @@ class CountdownWatcher {
   // onShown runs once, the first time the dialog is seen on screen.
   explicit CountdownWatcher(std::function<void(HWND dialog)> onShown = {}) : onShown_(std::move(onShown)) {
     current_ = this;
-    hook_ = SetWindowsHookExW(WH_CBT, &CountdownWatcher::Cbt, nullptr, GetCurrentThreadId());
+    hook_.reset(SetWindowsHookExW(WH_CBT, &CountdownWatcher::Cbt, nullptr, GetCurrentThreadId()));
   }
-  ~CountdownWatcher() {
-    UnhookWindowsHookEx(hook_);
-    current_ = nullptr;
-  }
+  ~CountdownWatcher() { current_ = nullptr; }
   CountdownWatcher(const CountdownWatcher&) = delete;
   CountdownWatcher& operator=(const CountdownWatcher&) = delete;
 
@@ -111,7 +109,7 @@ class CountdownWatcher {
   std::optional<Clock::time_point> closedAt_;
   HWND dialog_ = nullptr;
   HWND focusAtShow_ = nullptr;
-  HHOOK hook_ = nullptr;
+  core::Unique<core::NullIsEmpty<HHOOK, &UnhookWindowsHookEx>> hook_;
   static inline CountdownWatcher* current_ = nullptr;
   testing_support::ThreadTimer timer_{20, [this] { Look(); }};
 };

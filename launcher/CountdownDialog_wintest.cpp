@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/CallLog.h"
+#include "core/Unique.h"
 #include "launcher/CountdownDialogProbe.h"
 #include "ui/LayoutProbe.h"
 #include "ui/Resolution.h"
@@ -50,14 +51,11 @@ class NameChangeListener {
  public:
   NameChangeListener() {
     current_ = this;
-    hook_ =
-        SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &NameChangeListener::Heard,
-                        GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    hook_.reset(SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                &NameChangeListener::Heard, GetCurrentProcessId(), GetCurrentThreadId(),
+                                WINEVENT_OUTOFCONTEXT));
   }
-  ~NameChangeListener() {
-    UnhookWinEvent(hook_);
-    current_ = nullptr;
-  }
+  ~NameChangeListener() { current_ = nullptr; }
   NameChangeListener(const NameChangeListener&) = delete;
   NameChangeListener& operator=(const NameChangeListener&) = delete;
 
@@ -72,7 +70,7 @@ class NameChangeListener {
     current_->focused_.push_back(GetFocus() ? GetDlgCtrlID(GetFocus()) : 0);
   }
 
-  HWINEVENTHOOK hook_ = nullptr;
+  core::Unique<core::NullIsEmpty<HWINEVENTHOOK, &UnhookWinEvent>> hook_;
   std::vector<int> controls_;
   std::vector<int> focused_;
   static inline NameChangeListener* current_ = nullptr;

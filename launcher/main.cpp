@@ -2,12 +2,9 @@
 // session; a second start ends at once without a word.
 #include <windows.h>
 
-#include <exception>
-#include <string>
-
+#include "core/ErrorReport.h"
 #include "core/SessionApi.h"
 #include "core/SystemLibrary.h"
-#include "core/Win32Error.h"
 #include "launcher/ButtonStrip.h"
 #include "platform/PowerApi.h"
 #include "platform/SystemServices.h"
@@ -21,17 +18,8 @@
 namespace {
 
 // The edge of the program: what a step raised becomes a message box here.
-// Call it only inside a catch block; what it does not know goes on.
-void ShowCurrentError() {
-  const auto show = [](const std::wstring& text) { ui::ShowMessage(text, MB_OK | MB_ICONSTOP); };
-  try {
-    throw;
-  } catch (const core::Win32Error& error) {
-    show(core::Win32ErrorText(error));
-  } catch (const std::exception& error) {
-    show(core::WidenAscii(error.what()));
-  }
-}
+// Call it only inside a catch block.
+void ShowCurrentError() { ui::ShowMessage(core::ReportCurrentException().description, MB_OK | MB_ICONSTOP); }
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/Win32Error.h"
+#include "core/CheckedCall.h"
 
 namespace remote {
 
@@ -40,7 +40,7 @@ void BackgroundRequest::Start(std::function<bool()> request, std::function<void(
   state->ended = std::move(ended);
   auto handed = std::make_unique<std::shared_ptr<State>>(state);
   const std::uintptr_t thread = _beginthreadex(nullptr, 0, &Run, handed.get(), 0, nullptr);
-  if (thread == 0) throw core::Win32Error{"_beginthreadex", GetLastError()};
+  if (thread == 0) core::ThrowLastError("_beginthreadex");
   // The thread owns its share now; it is never waited for.
   handed.release();
   CloseHandle(reinterpret_cast<HANDLE>(thread));

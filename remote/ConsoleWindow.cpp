@@ -3,9 +3,9 @@
 #include <exception>
 #include <utility>
 
+#include "core/ErrorReport.h"
 #include "remote/ConsoleState.h"
 #include "remote/ConsoleTexts.h"
-#include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
 #include "remote/MachineHistory.h"
 #include "ui/ScreenGeometry.h"
@@ -20,13 +20,18 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
 constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;  // 0x141
 
+// The box of an unexpected error names the button's handler, as the window
+// always has: these are texts the user reads, not names in this code.
+constexpr wchar_t kExecuteHandlerName[] = L"cmdExec_Click";
+constexpr wchar_t kAbortHandlerName[] = L"cmdAbout_Click";
+
 // Posted by the request's thread once its request has ended.
 constexpr UINT kRequestEnded = WM_APP + 1;
 
 }  // namespace
 
 ConsoleWindow::ConsoleWindow(ConsoleServices services)
-    : DialogWindow(kExecuteId), services_(std::move(services)) {
+    : DialogWindow(IdOf(ControlId::Execute)), services_(std::move(services)) {
   if (!services_.messageBox) {
     services_.messageBox = [](HWND owner, const std::wstring& text, const std::wstring& title, UINT flags) {
       return MessageBoxW(owner, text.c_str(), title.c_str(), flags);
@@ -34,7 +39,7 @@ ConsoleWindow::ConsoleWindow(ConsoleServices services)
   }
 }
 
-void ConsoleWindow::Load() {
+void ConsoleWindow::Open() {
   ui::WindowParams params;
   params.className = L"VelmarFrmDown";
   params.style = kStyle;
@@ -71,34 +76,38 @@ int ConsoleWindow::ShowMessage(const std::wstring& text, UINT flags) {
   return services_.messageBox(Handle(), text, kProgramTitle, flags);
 }
 
-ui::TwipsRect ConsoleWindow::Place(ControlId id) const {
-  const ControlLayout& params = LayoutOf(id);
-  if (params.container == kMessageFrameId) return messageFrame_.Place(params.place);
-  if (params.container == kOptionsFrameId) return optionsFrame_.Place(params.place);
-  return params.place;
-}
-
 void ConsoleWindow::OnCreate() {
   // Created in tab order: the dialog keys follow the order of the children.
   const HWND window = Handle();
   const auto caption = [](ControlId id) { return std::wstring(LayoutOf(id).caption); };
-  machineLabel_.Create(window, kMachineLabelId, caption(kMachineLabelId), Place(kMachineLabelId));
-  machine_.Create(window, kMachineId, caption(kMachineId), Place(kMachineId));
-  clear_.Create(window, kClearId, caption(kClearId), Place(kClearId));
-  messageFrame_.Create(window, kMessageFrameId, caption(kMessageFrameId), Place(kMessageFrameId));
-  messageLabel_.Create(window, kMessageLabelId, caption(kMessageLabelId), Place(kMessageLabelId));
-  message_.Create(window, kMessageId, caption(kMessageId), Place(kMessageId));
-  timeLabel_.Create(window, kTimeLabelId, caption(kTimeLabelId), Place(kTimeLabelId));
-  timeOut_.Create(window, kTimeOutId, Place(kTimeOutId));
+  machineLabel_.Create(window, IdOf(ControlId::MachineLabel), caption(ControlId::MachineLabel),
+                       PlaceInWindow(ControlId::MachineLabel));
+  machine_.Create(window, IdOf(ControlId::Machine), caption(ControlId::Machine),
+                  PlaceInWindow(ControlId::Machine));
+  clear_.Create(window, IdOf(ControlId::Clear), caption(ControlId::Clear), PlaceInWindow(ControlId::Clear));
+  messageFrame_.Create(window, IdOf(ControlId::MessageFrame), caption(ControlId::MessageFrame),
+                       PlaceInWindow(ControlId::MessageFrame));
+  messageLabel_.Create(window, IdOf(ControlId::MessageLabel), caption(ControlId::MessageLabel),
+                       PlaceInWindow(ControlId::MessageLabel));
+  message_.Create(window, IdOf(ControlId::Message), caption(ControlId::Message),
+                  PlaceInWindow(ControlId::Message));
+  timeLabel_.Create(window, IdOf(ControlId::TimeLabel), caption(ControlId::TimeLabel),
+                    PlaceInWindow(ControlId::TimeLabel));
+  timeOut_.Create(window, IdOf(ControlId::TimeOut), PlaceInWindow(ControlId::TimeOut));
   timeOut_.SetRange(kMinTimeOut, kMaxTimeOut);
   timeOut_.SetSteps(kTimeOutArrowStep, kTimeOutPageStep);
-  timeOutLabel_.Create(window, kTimeOutLabelId, caption(kTimeOutLabelId), Place(kTimeOutLabelId));
-  optionsFrame_.Create(window, kOptionsFrameId, caption(kOptionsFrameId), Place(kOptionsFrameId));
-  forceClose_.Create(window, kForceCloseId, caption(kForceCloseId), Place(kForceCloseId));
-  restart_.Create(window, kRestartId, caption(kRestartId), Place(kRestartId));
-  abort_.Create(window, kAbortId, caption(kAbortId), Place(kAbortId));
-  execute_.Create(window, kExecuteId, caption(kExecuteId), Place(kExecuteId), true);
-  close_.Create(window, kCloseId, caption(kCloseId), Place(kCloseId));
+  timeOutLabel_.Create(window, IdOf(ControlId::TimeOutLabel), caption(ControlId::TimeOutLabel),
+                       PlaceInWindow(ControlId::TimeOutLabel));
+  optionsFrame_.Create(window, IdOf(ControlId::OptionsFrame), caption(ControlId::OptionsFrame),
+                       PlaceInWindow(ControlId::OptionsFrame));
+  forceClose_.Create(window, IdOf(ControlId::ForceClose), caption(ControlId::ForceClose),
+                     PlaceInWindow(ControlId::ForceClose));
+  restart_.Create(window, IdOf(ControlId::Restart), caption(ControlId::Restart),
+                  PlaceInWindow(ControlId::Restart));
+  abort_.Create(window, IdOf(ControlId::Abort), caption(ControlId::Abort), PlaceInWindow(ControlId::Abort));
+  execute_.Create(window, IdOf(ControlId::Execute), caption(ControlId::Execute),
+                  PlaceInWindow(ControlId::Execute), true);
+  close_.Create(window, IdOf(ControlId::Close), caption(ControlId::Close), PlaceInWindow(ControlId::Close));
 }
 
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,24 +128,26 @@ LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool ConsoleWindow::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
-  switch (id) {
-    case kExecuteId:
+  switch (static_cast<ControlId>(id)) {
+    case ControlId::Execute:
       // Enter reaches here too; a disabled Execute sends nothing.
       if (execute_.IsEnabled()) OnExecute();
       return true;
-    case kAbortId:
+    case ControlId::Abort:
       // A disabled Abort sends nothing: a request is under way.
       if (abort_.IsEnabled()) OnAbort();
       return true;
-    case kCloseId:
+    case ControlId::Close:
       // Esc reaches here too; a disabled Close keeps the window.
       if (close_.IsEnabled()) Close(ui::CloseReason::Code);
       return true;
-    case kClearId:
+    case ControlId::Clear:
       OnClear();
       return true;
+    default:
+      // The other controls' clicks are theirs: a check box checks itself.
+      return false;
   }
-  return false;
 }
 
 void ConsoleWindow::OnExecute() {
@@ -219,15 +230,15 @@ void ConsoleWindow::FinishAbort(const BackgroundRequest::Outcome& outcome) {
 }
 
 void ConsoleWindow::ExecuteFailed() {
-  const ErrorReport error = ReportCurrentException();
-  ShowMessage(HandlerErrorText(L"cmdExec_Click", error.description, error.number), MB_OK);
+  const core::ErrorReport error = core::ReportCurrentException();
+  ShowMessage(HandlerErrorText(kExecuteHandlerName, error.description, error.number), MB_OK);
   busy_.reset();
   SetButtonState(ButtonState::Requested);
 }
 
 void ConsoleWindow::AbortFailed() {
-  const ErrorReport error = ReportCurrentException();
-  ShowMessage(HandlerErrorText(L"cmdAbout_Click", error.description, error.number), MB_OK);
+  const core::ErrorReport error = core::ReportCurrentException();
+  ShowMessage(HandlerErrorText(kAbortHandlerName, error.description, error.number), MB_OK);
   SetButtonState(ButtonState::Ready);
 }
 
@@ -294,7 +305,7 @@ void ConsoleWindow::ShowHistory() {
   InvalidateRect(box, nullptr, TRUE);
 }
 
-void ConsoleWindow::OnUnload() {
+void ConsoleWindow::OnDestroy() {
   // The store skips what fails and goes on: the window closes in any case.
   ConsoleState state;
   state.history = history_;

@@ -43,7 +43,7 @@ class ConsoleWindow : public ui::DialogWindow {
   explicit ConsoleWindow(ConsoleServices services);
 
   // Creates the window, centred and hidden, and restores its inputs.
-  void Load();
+  void Open();
   // A message box of the program over this window.
   int ShowMessage(const std::wstring& text, UINT flags);
 
@@ -52,7 +52,7 @@ class ConsoleWindow : public ui::DialogWindow {
   void OnCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnCloseRequest(ui::CloseReason reason) override;
-  void OnUnload() override;
+  void OnDestroy() override;
 
  private:
   void OnExecute();
@@ -75,7 +75,6 @@ class ConsoleWindow : public ui::DialogWindow {
   std::shared_ptr<ShutdownRequest> Request();
   void StartRequest(std::function<bool()> request);
   void ShowHistory();
-  ui::TwipsRect Place(ControlId id) const;
 
   ConsoleServices services_;
   // Shared with the request's thread, which may outlive the window when the

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "core/FakeSessionApi.h"
+#include "core/WindowsHandles.h"
 #include "remote/ConsoleLayout.h"
 #include "remote/FakeRemoteShutdownApi.h"
 #include "remote/VelmarStart.h"
@@ -48,39 +49,12 @@ struct ShownBox {
 
 // The settings of a scratch application, read straight from the registry.
 Values StoredSection(const ScratchApplication& app, const std::wstring& section) {
-  Values values;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, app.Path(section).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return values;
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256];
-    wchar_t data[1024];
-    DWORD nameLength = 256;
-    DWORD dataBytes = sizeof data;
-    DWORD type = 0;
-    if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataBytes) !=
-        ERROR_SUCCESS)
-      break;
-    values[name] = std::wstring(data, wcsnlen(data, dataBytes / sizeof(wchar_t)));
-  }
-  RegCloseKey(key);
-  return values;
+  return testing_support::TextsUnder(app.Path(section));
 }
 
 std::wstring CurrentTestName() {
   const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   return std::wstring(name.begin(), name.end());
-}
-
-// A control's place in twips in the window's client area: a control in a
-// frame is placed relative to the frame.
-ui::TwipsRect InWindow(const remote::ControlLayout& params) {
-  ui::TwipsRect place = params.place;
-  if (params.container != 0) {
-    place.left += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.left;
-    place.top += remote::LayoutOf(static_cast<remote::ControlId>(params.container)).place.top;
-  }
-  return place;
 }
 
 // Runs the thread's messages, as the program's loop would, until done holds;
@@ -108,32 +82,30 @@ class HeldRequests {
     Release();
     // The request's thread is done with the fakes once it has left.
     while (held_ > 0) Sleep(1);
-    CloseHandle(entered_);
-    CloseHandle(release_);
   }
   HeldRequests(const HeldRequests&) = delete;
   HeldRequests& operator=(const HeldRequests&) = delete;
 
   std::function<void()> Hold() {
-    ResetEvent(release_);
+    ResetEvent(release_.get());
     return [this] {
       ++held_;
-      SetEvent(entered_);
-      WaitForSingleObject(release_, INFINITE);
+      SetEvent(entered_.get());
+      WaitForSingleObject(release_.get(), INFINITE);
       --held_;
     };
   }
   // The request has reached the seam and waits there.
-  bool Entered() const { return WaitForSingleObject(entered_, 10000) == WAIT_OBJECT_0; }
-  void Release() const { SetEvent(release_); }
+  bool Entered() const { return WaitForSingleObject(entered_.get(), 10000) == WAIT_OBJECT_0; }
+  void Release() const { SetEvent(release_.get()); }
   bool Left() const {
     for (int i = 0; i < 10000 && held_ > 0; ++i) Sleep(1);
     return held_ == 0;
   }
 
  private:
-  HANDLE entered_;
-  HANDLE release_;
+  core::UniqueHandle entered_;
+  core::UniqueHandle release_;
   std::atomic<int> held_{0};
 };
 
@@ -158,10 +130,10 @@ int AnswersFromAnotherThread(HWND window, int asks) {
 
 class ConsoleWindow : public ::testing::Test {
  protected:
-  ConsoleWindow() : app(L"frmDown_" + CurrentTestName()), store(app.name()) {}
+  ConsoleWindow() : app(L"frmDown_" + CurrentTestName()), store(app.Name()) {}
   ~ConsoleWindow() override {
     held.Release();
-    if (console && console->IsLoaded()) {
+    if (console && console->IsOpen()) {
       RunMessagesUntil([this] { return Buttons() != kBusy; });
       console->Close();
     }
@@ -183,38 +155,40 @@ class ConsoleWindow : public ::testing::Test {
             }};
   }
 
-  void Load() {
+  void Open() {
     console = std::make_unique<remote::ConsoleWindow>(Services());
-    console->Load();
+    console->Open();
   }
 
-  HWND Control(int id) const { return GetDlgItem(console->Handle(), id); }
+  HWND Control(remote::ControlId id) const { return GetDlgItem(console->Handle(), remote::IdOf(id)); }
   // Where a control stands in the window's client area, in pixels.
-  RECT PlaceOf(int id) const {
+  RECT PlaceOf(remote::ControlId id) const {
     RECT r;
     GetWindowRect(Control(id), &r);
     MapWindowPoints(nullptr, console->Handle(), reinterpret_cast<POINT*>(&r), 2);
     return r;
   }
-  std::wstring Text(int id) const {
+  std::wstring Text(remote::ControlId id) const {
     wchar_t text[512] = {};
     GetWindowTextW(Control(id), text, 512);
     return text;
   }
-  void SetText(int id, const std::wstring& text) const { SetWindowTextW(Control(id), text.c_str()); }
-  void Click(int id) const {
-    SendMessageW(console->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+  void SetText(remote::ControlId id, const std::wstring& text) const {
+    SetWindowTextW(Control(id), text.c_str());
+  }
+  void Click(remote::ControlId id) const {
+    SendMessageW(console->Handle(), WM_COMMAND, MAKEWPARAM(remote::IdOf(id), BN_CLICKED),
                  reinterpret_cast<LPARAM>(Control(id)));
   }
   // A click on Execute or Abort, and the window's messages until the request
   // it started, if any, has come back.
-  void Press(int id) const {
+  void Press(remote::ControlId id) const {
     Click(id);
     EXPECT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; })) << "the request never came back";
   }
   // A click on Execute or Abort whose request Windows holds: true once the
   // request waits in the remote seam.
-  bool PressHeld(int id) {
+  bool PressHeld(remote::ControlId id) {
     remote.duringRequest = held.Hold();
     Click(id);
     return held.Entered();
@@ -225,23 +199,25 @@ class ConsoleWindow : public ::testing::Test {
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   }
-  bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  int TimeOut() const { return GetScrollPos(Control(remote::kTimeOutId), SB_CTL); }
+  bool Checked(remote::ControlId id) const {
+    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  int TimeOut() const { return GetScrollPos(Control(remote::ControlId::TimeOut), SB_CTL); }
   std::vector<std::wstring> History() const {
     std::vector<std::wstring> items;
-    const auto count = SendMessageW(Control(remote::kMachineId), CB_GETCOUNT, 0, 0);
+    const auto count = SendMessageW(Control(remote::ControlId::Machine), CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
       wchar_t item[512] = {};
-      SendMessageW(Control(remote::kMachineId), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      SendMessageW(Control(remote::ControlId::Machine), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
       items.push_back(item);
     }
     return items;
   }
   // Enabled flags of Close, Execute and Abort.
   std::vector<bool> Buttons() const {
-    return {IsWindowEnabled(Control(remote::kCloseId)) != FALSE,
-            IsWindowEnabled(Control(remote::kExecuteId)) != FALSE,
-            IsWindowEnabled(Control(remote::kAbortId)) != FALSE};
+    return {IsWindowEnabled(Control(remote::ControlId::Close)) != FALSE,
+            IsWindowEnabled(Control(remote::ControlId::Execute)) != FALSE,
+            IsWindowEnabled(Control(remote::ControlId::Abort)) != FALSE};
   }
   std::vector<std::string> Requests() const {
     std::vector<std::string> requests;
@@ -264,27 +240,27 @@ TEST_F(ConsoleWindow, LoadsTheHistoryUpToTheFirstGapAndTheInputs) {
   Prepare(L"Machine", {{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}});
   Prepare(L"frmDown",
           {{L"Msg", L"保守のため停止します"}, {L"TimeOut", L"45"}, {L"App", L"1"}, {L"Boot", L"0"}});
-  Load();
+  Open();
   EXPECT_THAT(History(), ElementsAre(L"srv1", L"SRV1"));
-  EXPECT_EQ(Text(remote::kMachineId), L"srv1");
-  EXPECT_EQ(Text(remote::kMessageId), L"保守のため停止します");
+  EXPECT_EQ(Text(remote::ControlId::Machine), L"srv1");
+  EXPECT_EQ(Text(remote::ControlId::Message), L"保守のため停止します");
   EXPECT_EQ(TimeOut(), 45);
-  EXPECT_EQ(Text(remote::kTimeOutLabelId), L"45秒");
-  EXPECT_TRUE(Checked(remote::kForceCloseId));
-  EXPECT_FALSE(Checked(remote::kRestartId));
+  EXPECT_EQ(Text(remote::ControlId::TimeOutLabel), L"45秒");
+  EXPECT_TRUE(Checked(remote::ControlId::ForceClose));
+  EXPECT_FALSE(Checked(remote::ControlId::Restart));
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_THAT(boxes, IsEmpty());
 }
 
 TEST_F(ConsoleWindow, EmptyStoreGivesEmptyInputsAndZeroSeconds) {
-  Load();
+  Open();
   EXPECT_THAT(History(), IsEmpty());
-  EXPECT_EQ(Text(remote::kMachineId), L"");
-  EXPECT_EQ(Text(remote::kMessageId), L"");
+  EXPECT_EQ(Text(remote::ControlId::Machine), L"");
+  EXPECT_EQ(Text(remote::ControlId::Message), L"");
   EXPECT_EQ(TimeOut(), 0);
-  EXPECT_EQ(Text(remote::kTimeOutLabelId), L"0秒");
-  EXPECT_FALSE(Checked(remote::kForceCloseId));
-  EXPECT_FALSE(Checked(remote::kRestartId));
+  EXPECT_EQ(Text(remote::ControlId::TimeOutLabel), L"0秒");
+  EXPECT_FALSE(Checked(remote::ControlId::ForceClose));
+  EXPECT_FALSE(Checked(remote::ControlId::Restart));
 }
 
 // Moved to screens of 1.5 and 2 times the resolution, as from a laptop's
@@ -293,7 +269,7 @@ TEST_F(ConsoleWindow, EmptyStoreGivesEmptyInputsAndZeroSeconds) {
 // control stands at its twips place inside it, in the message font of that
 // resolution.
 TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionEverythingIsAtThatResolution) {
-  Load();
+  Open();
   const int system = ui::SystemDpi();
   for (const int dpi : {system * 3 / 2, system * 2}) {
     SCOPED_TRACE(dpi);
@@ -308,15 +284,15 @@ TEST_F(ConsoleWindow, OnAScreenOfAnotherResolutionEverythingIsAtThatResolution) 
     EXPECT_EQ(client.right, ui::TwipsToPixels(remote::kClientWidth, dpi));
     EXPECT_EQ(client.bottom, ui::TwipsToPixels(remote::kClientHeight, dpi));
     for (const auto& params : remote::kConsoleControls) {
-      SCOPED_TRACE(params.id);
-      const ui::TwipsRect place = InWindow(params);
+      SCOPED_TRACE(remote::IdOf(params.id));
+      const ui::TwipsRect place = remote::PlaceInWindow(params.id);
       const RECT r = PlaceOf(params.id);
       EXPECT_EQ(r.left, ui::TwipsToPixels(place.left, dpi));
       EXPECT_EQ(r.top, ui::TwipsToPixels(place.top, dpi));
       EXPECT_EQ(r.right, ui::TwipsToPixels(place.left + place.width, dpi));
       EXPECT_LE(r.right, client.right);
       // The scroll bar draws no text.
-      if (params.id != remote::kTimeOutId) {
+      if (params.id != remote::ControlId::TimeOut) {
         EXPECT_EQ(testing_support::FontOf(Control(params.id)).lfHeight, ui::MessageFontAtDpi(dpi).lfHeight);
       }
     }
@@ -332,13 +308,13 @@ TEST_F(ConsoleWindow, EveryTextFitsAtEveryTextSize) {
   for (const int percent : {100, 150, 200}) {
     SCOPED_TRACE(percent);
     const testing_support::TextSize textSize(percent);
-    Load();
-    EXPECT_EQ(Text(remote::kTimeOutLabelId), L"300秒");
+    Open();
+    EXPECT_EQ(Text(remote::ControlId::TimeOutLabel), L"300秒");
     EXPECT_THAT(testing_support::TextsCut(console->Handle()), IsEmpty());
     RECT client;
     GetClientRect(console->Handle(), &client);
-    const ui::TextScale scale =
-        ui::TextScaleFor(testing_support::FontOf(Control(remote::kExecuteId)).lfHeight, ui::SystemDpi());
+    const ui::TextScale scale = ui::TextScaleFor(
+        testing_support::FontOf(Control(remote::ControlId::Execute)).lfHeight, ui::SystemDpi());
     EXPECT_EQ(scale.Enlarges(), percent > 100);
     EXPECT_EQ(client.right, ui::TwipsToPixelsX(ui::ScaledTwips(remote::kClientWidth, scale)));
     EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(ui::ScaledTwips(remote::kClientHeight, scale)));
@@ -349,7 +325,7 @@ TEST_F(ConsoleWindow, EveryTextFitsAtEveryTextSize) {
 // The user changes the text size while the window is open: it lays itself
 // out again in the new font, keeping its place.
 TEST_F(ConsoleWindow, AChangeOfTextSizeWhileItIsOpenLaysItOutAgain) {
-  Load();
+  Open();
   RECT before;
   GetWindowRect(console->Handle(), &before);
   const testing_support::TextSize larger(150);
@@ -359,37 +335,37 @@ TEST_F(ConsoleWindow, AChangeOfTextSizeWhileItIsOpenLaysItOutAgain) {
   GetClientRect(console->Handle(), &client);
   EXPECT_EQ(after.left, before.left);
   EXPECT_EQ(after.top, before.top);
-  const LONG height = testing_support::FontOf(Control(remote::kExecuteId)).lfHeight;
+  const LONG height = testing_support::FontOf(Control(remote::ControlId::Execute)).lfHeight;
   EXPECT_EQ(height, -MulDiv(27, ui::SystemDpi(), 144)) << "13.5 points, 9 at 150 %";
   const ui::TextScale scale = ui::TextScaleFor(height, ui::SystemDpi());
   EXPECT_EQ(client.right, ui::TwipsToPixelsX(ui::ScaledTwips(remote::kClientWidth, scale)));
   EXPECT_THAT(testing_support::TextsCut(console->Handle()), IsEmpty());
-  const RECT abort = PlaceOf(remote::kAbortId);
+  const RECT abort = PlaceOf(remote::ControlId::Abort);
   EXPECT_EQ(abort.left, ui::TwipsToPixelsX(ui::ScaledTwips(3525, scale))) << "placed again from its twips";
 }
 
 TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
-  Load();
+  Open();
   RECT client;
   GetClientRect(console->Handle(), &client);
   EXPECT_EQ(client.right, ui::TwipsToPixelsX(remote::kClientWidth));
   EXPECT_EQ(client.bottom, ui::TwipsToPixelsY(remote::kClientHeight));
   for (const auto& params : remote::kConsoleControls) {
-    SCOPED_TRACE(params.id);
-    const ui::TwipsRect place = InWindow(params);
+    SCOPED_TRACE(remote::IdOf(params.id));
+    const ui::TwipsRect place = remote::PlaceInWindow(params.id);
     const RECT r = PlaceOf(params.id);
     EXPECT_EQ(r.left, ui::TwipsToPixelsX(place.left));
     EXPECT_EQ(r.top, ui::TwipsToPixelsY(place.top));
     EXPECT_EQ(r.right, ui::TwipsToPixelsX(place.left + place.width));
     // A drop-down combo box is as high as its text field; the list hangs below.
-    if (params.id != remote::kMachineId) {
+    if (params.id != remote::ControlId::Machine) {
       EXPECT_EQ(r.bottom, ui::TwipsToPixelsY(place.top + place.height));
     }
   }
-  EXPECT_EQ(Text(remote::kForceCloseId), L"アプリケーションを強制終了する");
-  EXPECT_EQ(Text(remote::kMachineLabelId), L"マシン名(&P)");
-  EXPECT_EQ(Text(remote::kCloseId), L"閉じる");
-  EXPECT_TRUE(GetWindowLongPtrW(Control(remote::kExecuteId), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  EXPECT_EQ(Text(remote::ControlId::ForceClose), L"アプリケーションを強制終了する");
+  EXPECT_EQ(Text(remote::ControlId::MachineLabel), L"マシン名(&P)");
+  EXPECT_EQ(Text(remote::ControlId::Close), L"閉じる");
+  EXPECT_TRUE(GetWindowLongPtrW(Control(remote::ControlId::Execute), GWL_STYLE) & BS_DEFPUSHBUTTON);
   const auto style = GetWindowLongPtrW(console->Handle(), GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -398,13 +374,13 @@ TEST_F(ConsoleWindow, ControlsStandAtTheirTwipsPlacesWithTheirCaptions) {
 
 TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   Prepare(L"Machine", {{L"1", L"a"}, {L"2", L"SRV2"}, {L"3", L"b"}, {L"4", L"SRV2"}, {L"5", L"srv2"}});
-  Load();
-  SetText(remote::kMachineId, L"SRV2");
-  SetText(remote::kMessageId, L"まもなく停止します");
+  Open();
+  SetText(remote::ControlId::Machine, L"SRV2");
+  SetText(remote::ControlId::Message, L"まもなく停止します");
   SendMessageW(console->Handle(), WM_HSCROLL, SB_PAGERIGHT,
-               reinterpret_cast<LPARAM>(Control(remote::kTimeOutId)));
-  SendMessageW(Control(remote::kRestartId), BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_EQ(Text(remote::kTimeOutLabelId), L"5秒");
+               reinterpret_cast<LPARAM>(Control(remote::ControlId::TimeOut)));
+  SendMessageW(Control(remote::ControlId::Restart), BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(Text(remote::ControlId::TimeOutLabel), L"5秒");
 
   std::vector<bool> during;
   bool busyCursor = false;
@@ -412,7 +388,7 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
     during = Buttons();
     busyCursor = ui::BusyCursor::Active();
   };
-  Press(remote::kExecuteId);
+  Press(remote::ControlId::Execute);
 
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"SRV2をシャットダウンします");
@@ -429,19 +405,19 @@ TEST_F(ConsoleWindow, AcceptedRequestSendsTheInputsAndPutsTheMachineOnTop) {
   EXPECT_FALSE(ui::BusyCursor::Active());
   EXPECT_EQ(Buttons(), kRequested);
   EXPECT_THAT(History(), ElementsAre(L"SRV2", L"a", L"b", L"srv2"));
-  EXPECT_EQ(Text(remote::kMachineId), L"SRV2");
+  EXPECT_EQ(Text(remote::ControlId::Machine), L"SRV2");
 }
 
 TEST_F(ConsoleWindow, EmptyMachineAndTheLocalEntryAddressTheLocalMachine) {
-  Load();
-  Press(remote::kExecuteId);
+  Open();
+  Press(remote::ControlId::Execute);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"ローカルマシンをシャットダウンします");
   EXPECT_THAT(History(), ElementsAre(L"ローカルマシン"));
-  Press(remote::kAbortId);
+  Press(remote::ControlId::Abort);
   EXPECT_EQ(Buttons(), kReady);
-  SendMessageW(Control(remote::kMachineId), CB_SETCURSEL, 0, 0);
-  Press(remote::kExecuteId);
+  SendMessageW(Control(remote::ControlId::Machine), CB_SETCURSEL, 0, 0);
+  Press(remote::ControlId::Execute);
   EXPECT_THAT(Requests(), ElementsAre("ShutDown(local, \"\", 0, keep apps, stay off)", "AbortShutDown(local)",
                                       "ShutDown(local, \"\", 0, keep apps, stay off)"));
   EXPECT_THAT(History(), ElementsAre(L"ローカルマシン"));
@@ -449,12 +425,12 @@ TEST_F(ConsoleWindow, EmptyMachineAndTheLocalEntryAddressTheLocalMachine) {
 
 TEST_F(ConsoleWindow, RefusedRequestShowsTheErrorAndLeavesTheHistory) {
   Prepare(L"Machine", {{L"1", L"old"}});
-  Load();
-  SetText(remote::kMachineId, L"srv9");
+  Open();
+  SetText(remote::ControlId::Machine, L"srv9");
   remote.shutDownAccepts = false;
   remote.errorCode = 53;
   remote.systemTexts[53] = L"ネットワーク パスが見つかりません。";
-  Press(remote::kExecuteId);
+  Press(remote::ControlId::Execute);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"ネットワーク パスが見つかりません。(53)");
   EXPECT_EQ(boxes[1].title, L"Velmar");
@@ -465,40 +441,40 @@ TEST_F(ConsoleWindow, RefusedRequestShowsTheErrorAndLeavesTheHistory) {
 }
 
 TEST_F(ConsoleWindow, CancelledConfirmationSendsNothingButAbortAddressesTheTypedMachine) {
-  Load();
-  SetText(remote::kMachineId, L"srv1");
+  Open();
+  SetText(remote::ControlId::Machine, L"srv1");
   answers = {IDCANCEL};
-  Press(remote::kExecuteId);
+  Press(remote::ControlId::Execute);
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_THAT(Requests(), IsEmpty());
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_THAT(History(), IsEmpty());
-  Press(remote::kAbortId);
+  Press(remote::ControlId::Abort);
   EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(\"srv1\")"));
 }
 
 TEST_F(ConsoleWindow, AbortBeforeAnyRequestAddressesTheLocalMachine) {
-  Load();
-  SetText(remote::kMachineId, L"srv1");
-  Press(remote::kAbortId);
+  Open();
+  SetText(remote::ControlId::Machine, L"srv1");
+  Press(remote::ControlId::Abort);
   EXPECT_THAT(Requests(), ElementsAre("AbortShutDown(local)"));
   EXPECT_THAT(boxes, IsEmpty());
 }
 
 TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
-  Load();
-  SetText(remote::kMachineId, L"srv1");
-  Press(remote::kExecuteId);
+  Open();
+  SetText(remote::ControlId::Machine, L"srv1");
+  Press(remote::ControlId::Execute);
   EXPECT_EQ(Buttons(), kRequested);
-  Press(remote::kAbortId);
+  Press(remote::ControlId::Abort);
   EXPECT_EQ(Buttons(), kReady);
   EXPECT_EQ(boxes.size(), 1u);
 
-  Press(remote::kExecuteId);
+  Press(remote::ControlId::Execute);
   remote.abortAccepts = false;
   remote.errorCode = 1116;
   remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
-  Press(remote::kAbortId);
+  Press(remote::ControlId::Abort);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, L"システム シャットダウンは実行中ではありません。(1116)");
   EXPECT_EQ(boxes[2].flags, 0x10u);
@@ -508,10 +484,12 @@ TEST_F(ConsoleWindow, AbortReturnsToReadyWhateverItsOutcome) {
                           "ShutDown(\"srv1\", \"\", 0, keep apps, stay off)", "AbortShutDown(\"srv1\")"));
 }
 
+// The box names the button's handler as it has always been named, in the
+// text the user reads: "cmdExec_Click" and "cmdAbout_Click".
 TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
-  Load();
+  Open();
   remote.duringRequest = [] { throw std::bad_alloc(); };
-  Press(remote::kExecuteId);
+  Press(remote::ControlId::Execute);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"cmdExec_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[1].flags, 0u);
@@ -519,24 +497,24 @@ TEST_F(ConsoleWindow, ErrorRaisedInAHandlerIsShownWithItsNameAndNumber) {
   EXPECT_FALSE(ui::BusyCursor::Active());
   EXPECT_THAT(History(), IsEmpty());
 
-  Press(remote::kAbortId);
+  Press(remote::ControlId::Abort);
   ASSERT_EQ(boxes.size(), 3u);
   EXPECT_EQ(boxes[2].text, L"cmdAbout_Clickメモリが不足しています。(7)");
   EXPECT_EQ(boxes[2].flags, 0u);
   EXPECT_EQ(Buttons(), kReady);
-  EXPECT_TRUE(console->IsLoaded());
+  EXPECT_TRUE(console->IsOpen());
 }
 
 TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
   Prepare(L"Machine", {{L"1", L"srv1"}, {L"2", L"SRV1"}, {L"4", L"srv4"}});
   Prepare(L"frmDown", {{L"TimeOut", L"9999"}, {L"App", L"-1"}, {L"Boot", L"x"}});
-  Load();
+  Open();
   EXPECT_EQ(TimeOut(), 300);
-  SetText(remote::kMachineId, L"new");
-  SetText(remote::kMessageId, L"終了します");
-  Press(remote::kExecuteId);
+  SetText(remote::ControlId::Machine, L"new");
+  SetText(remote::ControlId::Message, L"終了します");
+  Press(remote::ControlId::Execute);
   console->Close();
-  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_FALSE(console->IsOpen());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"new"}, {L"2", L"srv1"}, {L"3", L"SRV1"}}));
   EXPECT_EQ(StoredSection(app, L"frmDown"),
             (Values{{L"Msg", L"終了します"}, {L"TimeOut", L"300"}, {L"App", L"1"}, {L"Boot", L"0"}}));
@@ -544,8 +522,8 @@ TEST_F(ConsoleWindow, UnloadWritesExactlyTheHistoryAndTheInputs) {
 
 TEST_F(ConsoleWindow, ClearThenUnloadLeavesNoHistory) {
   Prepare(L"Machine", {{L"1", L"srv1"}, {L"2", L"srv2"}});
-  Load();
-  Click(remote::kClearId);
+  Open();
+  Click(remote::ControlId::Clear);
   EXPECT_THAT(History(), IsEmpty());
   console->Close();
   EXPECT_THAT(StoredSection(app, L"Machine"), IsEmpty());
@@ -553,10 +531,10 @@ TEST_F(ConsoleWindow, ClearThenUnloadLeavesNoHistory) {
 }
 
 TEST_F(ConsoleWindow, EnterExecutesEscClosesAndADisabledExecuteIgnoresEnter) {
-  Load();
+  Open();
   ShowWindow(console->Handle(), SW_SHOW);
   SetForegroundWindow(console->Handle());
-  SetFocus(Control(remote::kMessageId));
+  SetFocus(Control(remote::ControlId::Message));
   const auto press = [&](WPARAM key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
     ui::DispatchOne(message);
@@ -567,31 +545,32 @@ TEST_F(ConsoleWindow, EnterExecutesEscClosesAndADisabledExecuteIgnoresEnter) {
   press(VK_RETURN);
   EXPECT_EQ(boxes.size(), 1u);
   press(VK_ESCAPE);
-  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_FALSE(console->IsOpen());
 }
 
 TEST_F(ConsoleWindow, AccessKeyOfALabelOrFrameMovesToTheNextControl) {
-  Load();
+  Open();
   ShowWindow(console->Handle(), SW_SHOW);
   SetForegroundWindow(console->Handle());
-  SetFocus(Control(remote::kCloseId));
+  SetFocus(Control(remote::ControlId::Close));
   const auto alt = [&](wchar_t key) {
     MSG message{GetFocus(), WM_SYSCHAR, key, 0x20000000, 0, {}};
     ui::DispatchOne(message);
   };
   alt(L'm');
-  EXPECT_EQ(GetFocus(), Control(remote::kMessageId));
+  EXPECT_EQ(GetFocus(), Control(remote::ControlId::Message));
   alt(L't');
-  EXPECT_EQ(GetFocus(), Control(remote::kTimeOutId));
+  EXPECT_EQ(GetFocus(), Control(remote::ControlId::TimeOut));
   alt(L's');
-  EXPECT_EQ(GetFocus(), Control(remote::kForceCloseId));
+  EXPECT_EQ(GetFocus(), Control(remote::ControlId::ForceClose));
   alt(L'p');
-  EXPECT_TRUE(IsChild(Control(remote::kMachineId), GetFocus()) || GetFocus() == Control(remote::kMachineId));
+  EXPECT_TRUE(IsChild(Control(remote::ControlId::Machine), GetFocus()) ||
+              GetFocus() == Control(remote::ControlId::Machine));
 }
 
 TEST_F(ConsoleWindow, StartShowsTheCaptionedWindowOnWindowsNT) {
   console = remote::StartVelmar(Services(), L"リモートシャットダウン(Ver 1.0.1)");
-  ASSERT_TRUE(console->IsLoaded());
+  ASSERT_TRUE(console->IsOpen());
   EXPECT_TRUE(IsWindowVisible(console->Handle()));
   wchar_t caption[128] = {};
   GetWindowTextW(console->Handle(), caption, 128);
@@ -608,7 +587,7 @@ TEST_F(ConsoleWindow, StartRefusesOtherPlatformsAndRewritesTheSettingsUnchanged)
   EXPECT_EQ(boxes[0].text, L"WindowsNTのみで使用可能です");
   EXPECT_EQ(boxes[0].title, L"Velmar");
   EXPECT_EQ(boxes[0].flags, 0x10u);
-  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_FALSE(console->IsOpen());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"srv1"}}));
   EXPECT_EQ(StoredSection(app, L"frmDown"),
             (Values{{L"Msg", L"m"}, {L"TimeOut", L"30"}, {L"App", L"0"}, {L"Boot", L"1"}}));
@@ -621,22 +600,23 @@ TEST_F(ConsoleWindow, StartRefusesOtherPlatformsAndRewritesTheSettingsUnchanged)
 // always has, the history stored at once.
 TEST_F(ConsoleWindow, DuringASlowRequestTheWindowAnswersRepaintsAndShowsItIsBusy) {
   Prepare(L"Machine", {{L"1", L"old"}});
-  Load();
+  Open();
   ShowWindow(console->Handle(), SW_SHOW);
-  SetText(remote::kMachineId, L"srv-slow");
-  ASSERT_TRUE(PressHeld(remote::kExecuteId));
+  SetText(remote::ControlId::Machine, L"srv-slow");
+  ASSERT_TRUE(PressHeld(remote::ControlId::Execute));
 
   EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 5), 5);
   EXPECT_EQ(Buttons(), kBusy);
   EXPECT_EQ(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
   InvalidateRect(console->Handle(), nullptr, TRUE);
   EXPECT_TRUE(RunMessagesUntil([this] { return !GetUpdateRect(console->Handle(), nullptr, FALSE); }));
-  for (const int input : {remote::kMachineId, remote::kClearId, remote::kMessageId, remote::kTimeOutId,
-                          remote::kForceCloseId, remote::kRestartId}) {
-    EXPECT_TRUE(IsWindowEnabled(Control(input))) << input;
+  for (const remote::ControlId input :
+       {remote::ControlId::Machine, remote::ControlId::Clear, remote::ControlId::Message,
+        remote::ControlId::TimeOut, remote::ControlId::ForceClose, remote::ControlId::Restart}) {
+    EXPECT_TRUE(IsWindowEnabled(Control(input))) << remote::IdOf(input);
   }
-  SetText(remote::kMessageId, L"入力中");
-  EXPECT_EQ(Text(remote::kMessageId), L"入力中");
+  SetText(remote::ControlId::Message, L"入力中");
+  EXPECT_EQ(Text(remote::ControlId::Message), L"入力中");
   EXPECT_THAT(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}})) << "nothing stored before the answer";
 
   held.Release();
@@ -644,7 +624,7 @@ TEST_F(ConsoleWindow, DuringASlowRequestTheWindowAnswersRepaintsAndShowsItIsBusy
   EXPECT_EQ(Buttons(), kRequested);
   EXPECT_NE(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
   EXPECT_THAT(History(), ElementsAre(L"srv-slow", L"old"));
-  EXPECT_EQ(Text(remote::kMachineId), L"srv-slow");
+  EXPECT_EQ(Text(remote::ControlId::Machine), L"srv-slow");
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"srv-slow"}, {L"2", L"old"}}))
       << "stored when the request was accepted, before any close";
   EXPECT_THAT(Requests(), ElementsAre("ShutDown(\"srv-slow\", \"\", 0, keep apps, stay off)"));
@@ -655,16 +635,16 @@ TEST_F(ConsoleWindow, DuringASlowRequestTheWindowAnswersRepaintsAndShowsItIsBusy
 // request meanwhile and, as ever, no hourglass; its refusal is shown once it
 // comes.
 TEST_F(ConsoleWindow, ASlowAbortKeepsTheWindowAnsweringWithoutTheHourglass) {
-  Load();
+  Open();
   remote.abortAccepts = false;
   remote.errorCode = 1116;
   remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
-  ASSERT_TRUE(PressHeld(remote::kAbortId));
+  ASSERT_TRUE(PressHeld(remote::ControlId::Abort));
   EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 3), 3);
   EXPECT_EQ(Buttons(), kBusy);
   EXPECT_NE(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
-  Click(remote::kAbortId);
-  Click(remote::kExecuteId);
+  Click(remote::ControlId::Abort);
+  Click(remote::ControlId::Execute);
   EXPECT_THAT(boxes, IsEmpty()) << "the disabled buttons start nothing";
 
   held.Release();
@@ -686,19 +666,19 @@ TEST_F(ConsoleWindow, ACloseDuringARequestWaitsForItsAnswerThenUnloads) {
     store.DeleteSection(L"Machine");
     store.DeleteSection(L"frmDown");
     Prepare(L"Machine", {{L"1", L"old"}});
-    Load();
-    SetText(remote::kMachineId, L"srv-closing");
-    SetText(remote::kMessageId, L"閉じる前に");
+    Open();
+    SetText(remote::ControlId::Machine, L"srv-closing");
+    SetText(remote::ControlId::Message, L"閉じる前に");
     remote.shutDownAccepts = accepted;
     remote.errorCode = 1722;
-    ASSERT_TRUE(PressHeld(remote::kExecuteId));
+    ASSERT_TRUE(PressHeld(remote::ControlId::Execute));
     SendMessageW(console->Handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(console->IsLoaded());
+    EXPECT_TRUE(console->IsOpen());
     EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 2), 2);
-    EXPECT_TRUE(console->IsLoaded()) << "still waiting for the answer";
+    EXPECT_TRUE(console->IsOpen()) << "still waiting for the answer";
 
     held.Release();
-    ASSERT_TRUE(RunMessagesUntil([this] { return !console->IsLoaded(); }));
+    ASSERT_TRUE(RunMessagesUntil([this] { return !console->IsOpen(); }));
     EXPECT_EQ(StoredSection(app, L"Machine"),
               accepted ? (Values{{L"1", L"srv-closing"}, {L"2", L"old"}}) : (Values{{L"1", L"old"}}));
     EXPECT_EQ(StoredSection(app, L"frmDown"),
@@ -715,12 +695,12 @@ TEST_F(ConsoleWindow, ACloseDuringARequestWaitsForItsAnswerThenUnloads) {
 // stand.
 TEST_F(ConsoleWindow, TheEndOfTheSessionDoesNotWaitForARequest) {
   Prepare(L"Machine", {{L"1", L"old"}});
-  Load();
-  SetText(remote::kMachineId, L"srv-late");
-  SetText(remote::kMessageId, L"終了");
-  ASSERT_TRUE(PressHeld(remote::kExecuteId));
+  Open();
+  SetText(remote::ControlId::Machine, L"srv-late");
+  SetText(remote::ControlId::Message, L"終了");
+  ASSERT_TRUE(PressHeld(remote::ControlId::Execute));
   SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_FALSE(console->IsOpen());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));
   EXPECT_EQ(StoredSection(app, L"frmDown").at(L"Msg"), L"終了");
 
@@ -734,9 +714,9 @@ TEST_F(ConsoleWindow, TheEndOfTheSessionDoesNotWaitForARequest) {
 // still puts the machine in the history.
 TEST_F(ConsoleWindow, AnAnswerThatCameJustBeforeTheEndOfTheSessionIsKept) {
   Prepare(L"Machine", {{L"1", L"old"}});
-  Load();
-  SetText(remote::kMachineId, L"");
-  Click(remote::kExecuteId);
+  Open();
+  SetText(remote::ControlId::Machine, L"");
+  Click(remote::ControlId::Execute);
   // The answer is in, posted to the window by its thread, and not read yet.
   MSG posted;
   bool answered = false;
@@ -746,7 +726,7 @@ TEST_F(ConsoleWindow, AnAnswerThatCameJustBeforeTheEndOfTheSessionIsKept) {
   }
   ASSERT_TRUE(answered);
   SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(console->IsLoaded());
+  EXPECT_FALSE(console->IsOpen());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"ローカルマシン"}, {L"2", L"old"}}));
 }
 

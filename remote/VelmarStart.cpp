@@ -7,7 +7,7 @@ namespace remote {
 
 std::unique_ptr<ConsoleWindow> StartVelmar(const ConsoleServices& services, const std::wstring& caption) {
   auto console = std::make_unique<ConsoleWindow>(services);
-  console->Load();
+  console->Open();
   SetWindowTextW(console->Handle(), caption.c_str());
   ShowWindow(console->Handle(), SW_SHOW);
   UpdateWindow(console->Handle());

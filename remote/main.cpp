@@ -2,11 +2,11 @@
 // restart, and aborts such a request.
 #include <windows.h>
 
+#include "core/ErrorReport.h"
 #include "core/SessionEnd.h"
 #include "core/SystemLibrary.h"
 #include "core/VersionInfo.h"
 #include "remote/ConsoleTexts.h"
-#include "remote/ErrorReport.h"
 #include "remote/ErrorText.h"
 #include "remote/RemoteShutdownApi.h"
 #include "remote/VelmarStart.h"
@@ -30,12 +30,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         {core::SystemSessionApi(), remote::SystemRemoteShutdownApi(), store, {}},
         remote::WindowCaption(version.comments, version.major, version.minor, version.revision));
     // Off Windows NT the window has gone already, after its refusal.
-    if (!console->IsLoaded()) return 0;
+    if (!console->IsOpen()) return 0;
     // The program runs until the console closes.
     console->MakeMainWindow();
     return ui::RunMessageLoop();
   } catch (...) {
-    const remote::ErrorReport error = remote::ReportCurrentException();
+    const core::ErrorReport error = core::ReportCurrentException();
     MessageBoxW(nullptr, remote::HandlerErrorText(L"", error.description, error.number).c_str(),
                 remote::kProgramTitle, MB_ICONSTOP);
     return 1;

@@ -5,39 +5,25 @@
 
 namespace settings {
 
-RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
-  if (this != &other) {
-    Close();
-    key_ = other.key_;
-    other.key_ = nullptr;
-  }
-  return *this;
-}
-
-void RegistryKey::Close() {
-  if (key_ != nullptr) RegCloseKey(key_);
-  key_ = nullptr;
-}
-
 RegistryKey RegistryKey::Open(HKEY parent, const std::wstring& path, REGSAM access, LONG* result) {
-  HKEY key = nullptr;
-  const LONG opened = RegOpenKeyExW(parent, path.c_str(), 0, access, &key);
+  RegistryKey key;
+  const LONG opened = RegOpenKeyExW(parent, path.c_str(), 0, access, key.key_.put());
   if (result != nullptr) *result = opened;
-  if (opened != ERROR_SUCCESS) return {};
-  return RegistryKey(key);
+  // A failed call promises nothing of what it wrote: it is let go, not closed.
+  if (opened != ERROR_SUCCESS) static_cast<void>(key.key_.release());
+  return key;
 }
 
 RegistryKey RegistryKey::Create(HKEY parent, const std::wstring& path) {
-  HKEY key = nullptr;
+  RegistryKey key;
   if (RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return {};
-  }
-  return RegistryKey(key);
+                      nullptr, key.key_.put(), nullptr) != ERROR_SUCCESS)
+    static_cast<void>(key.key_.release());
+  return key;
 }
 
 StoredValue RegistryKey::Read(const std::wstring& name) const {
-  if (key_ == nullptr) return {};
+  if (!key_) return {};
   // Most values are short: the first query asks for the value with room for
   // one of them, so it takes a single trip to the registry. A longer one is
   // asked for again at the size the registry gave. Another program may
@@ -49,7 +35,7 @@ StoredValue RegistryKey::Read(const std::wstring& name) const {
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     DWORD type = REG_NONE;
     auto size = static_cast<DWORD>(bytes.size());
-    const LONG result = RegQueryValueExW(key_, name.c_str(), nullptr, &type, bytes.data(), &size);
+    const LONG result = RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, bytes.data(), &size);
     if (result == ERROR_FILE_NOT_FOUND) return {};
     if (result == ERROR_MORE_DATA) {
       if (type != REG_SZ || size > kLargestStoredValue) return StoredValue::Unreadable();
@@ -66,15 +52,15 @@ StoredValue RegistryKey::Read(const std::wstring& name) const {
 }
 
 bool RegistryKey::WriteText(const std::wstring& name, const std::wstring& text) const {
-  if (key_ == nullptr) return false;
+  if (!key_) return false;
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-  return RegSetValueExW(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes) ==
-         ERROR_SUCCESS;
+  return RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                        bytes) == ERROR_SUCCESS;
 }
 
 bool RegistryKey::DeleteTree(const std::wstring& subkey) const {
-  if (key_ == nullptr) return false;
-  const LONG result = RegDeleteTreeW(key_, subkey.c_str());
+  if (!key_) return false;
+  const LONG result = RegDeleteTreeW(key_.get(), subkey.c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 

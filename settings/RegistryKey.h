@@ -1,31 +1,25 @@
 #pragma once
-// An owned registry key: closed when it goes out of scope, moved, never copied.
+// A registry key of the programs' settings, held by the one owner of
+// handles (core/Unique.h): closed when it goes, moved, never copied.
 #include <windows.h>
 
 #include <string>
 
+#include "core/Unique.h"
 #include "settings/StoredValue.h"
 
 namespace settings {
 
 class RegistryKey {
  public:
-  RegistryKey() = default;
-  explicit RegistryKey(HKEY key) : key_(key) {}
-  ~RegistryKey() { Close(); }
-  RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
-  RegistryKey& operator=(RegistryKey&& other) noexcept;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-
   // An empty key when the key does not exist or cannot be opened; result, when
   // given, receives the registry's answer (ERROR_FILE_NOT_FOUND for a missing key).
   static RegistryKey Open(HKEY parent, const std::wstring& path, REGSAM access, LONG* result = nullptr);
   // Opens the key, creating it and its missing parents; empty on failure.
   static RegistryKey Create(HKEY parent, const std::wstring& path);
 
-  explicit operator bool() const { return key_ != nullptr; }
-  HKEY get() const { return key_; }
+  explicit operator bool() const { return static_cast<bool>(key_); }
+  HKEY get() const { return key_.get(); }
 
   // A value as the programs read it (settings/StoredValue.h); missing for an
   // empty key.
@@ -35,8 +29,7 @@ class RegistryKey {
   bool DeleteTree(const std::wstring& subkey) const;
 
  private:
-  void Close();
-  HKEY key_ = nullptr;
+  core::Unique<core::NullIsEmpty<HKEY, &RegCloseKey>> key_;
 };
 
 }  // namespace settings

@@ -17,55 +17,27 @@ using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 using testing_support::ScratchApplication;
 
-// What the registry itself holds, read past the store.
-struct RawValue {
-  DWORD type = REG_NONE;
-  std::wstring text;
-};
-std::optional<RawValue> ReadRaw(const std::wstring& path, const std::wstring& name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-  wchar_t buffer[512] = {};
-  DWORD bytes = sizeof(buffer) - sizeof(wchar_t);
-  RawValue value;
-  const LONG result =
-      RegQueryValueExW(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(buffer), &bytes);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS) return std::nullopt;
-  value.text = buffer;
-  return value;
-}
-
-bool KeyExists(const std::wstring& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
+using testing_support::KeyExists;
+using testing_support::ReadRaw;
 
 void WriteRaw(const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes) {
-  HKEY key = nullptr;
-  ASSERT_EQ(
-      RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-      ERROR_SUCCESS);
-  RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), bytes);
-  RegCloseKey(key);
+  ASSERT_TRUE(testing_support::WriteRaw(path, name, type, data, bytes));
 }
 
 TEST(RegistrySettingsStore, KeepsTextAsStringValuesUnderTheApplicationAndSection) {
   ScratchApplication app(L"Layout");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", L"まもなく停止します"));
   const auto raw = ReadRaw(app.Path(L"frmDown"), L"Msg");
   ASSERT_TRUE(raw.has_value());
   EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(raw->text, L"まもなく停止します");
-  EXPECT_EQ(RegistrySettingsStore(app.name()).ReadText(L"frmDown", L"Msg"), L"まもなく停止します");
+  EXPECT_EQ(RegistrySettingsStore(app.Name()).ReadText(L"frmDown", L"Msg"), L"まもなく停止します");
 }
 
 TEST(RegistrySettingsStore, MissingValuesGiveNothingOrTheDefault) {
   ScratchApplication app(L"Missing");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   EXPECT_EQ(store.ReadText(L"frmDown", L"Msg"), std::nullopt);
   EXPECT_EQ(store.ReadText(L"frmDown", L"TimeOut").value_or(L"0"), L"0");
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", L""));
@@ -76,7 +48,7 @@ TEST(RegistrySettingsStore, MissingValuesGiveNothingOrTheDefault) {
 
 TEST(RegistrySettingsStore, OverwritesAndReadsLongText) {
   ScratchApplication app(L"Long");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   const std::wstring longText(5000, L'ｱ');
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", L"first"));
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Msg", longText));
@@ -109,7 +81,7 @@ TEST(RegistrySettingsStore, ReadsValuesOtherProgramsLeftOddly) {
   for (std::size_t i = 0; i + 2 < largest.size(); i += 2) largest[i] = 'y';
   raw(L"Largest", REG_SZ, largest);
 
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   EXPECT_EQ(store.ReadText(L"frmDown", L"Odd"), L"3");
   EXPECT_EQ(store.ReadText(L"frmDown", L"Unterminated"), L"12");
   EXPECT_EQ(store.ReadText(L"frmDown", L"NulInside"), L"3");
@@ -125,7 +97,7 @@ TEST(RegistrySettingsStore, ReadsValuesOtherProgramsLeftOddly) {
 
 TEST(RegistrySettingsStore, DeletesOneWholeSection) {
   ScratchApplication app(L"Delete");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   ASSERT_TRUE(store.WriteText(L"Machine", L"1", L"SERVER1"));
   ASSERT_TRUE(store.WriteText(L"Machine", L"2", L"SERVER2"));
   ASSERT_TRUE(store.WriteText(L"frmDown", L"Boot", L"1"));
@@ -134,13 +106,13 @@ TEST(RegistrySettingsStore, DeletesOneWholeSection) {
   EXPECT_EQ(store.ReadText(L"Machine", L"1"), std::nullopt);
   EXPECT_EQ(store.ReadText(L"frmDown", L"Boot"), L"1");
   EXPECT_TRUE(store.DeleteSection(L"Machine")) << "a section already gone";
-  EXPECT_TRUE(RegistrySettingsStore(app.name() + L"_never").DeleteSection(L"Machine"))
+  EXPECT_TRUE(RegistrySettingsStore(app.Name() + L"_never").DeleteSection(L"Machine"))
       << "an application never stored";
 }
 
 TEST(RegistrySettingsStore, NamesTheValuesOfASectionAndDeletesOneOfThem) {
   ScratchApplication app(L"Values");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   EXPECT_THAT(store.ValueNames(L"Machine"), IsEmpty()) << "a section never written";
   ASSERT_TRUE(store.WriteText(L"Machine", L"1", L"SERVER1"));
   ASSERT_TRUE(store.WriteText(L"Machine", L"12", L"SERVER12"));
@@ -160,7 +132,7 @@ TEST(RegistrySettingsStore, NamesTheValuesOfASectionAndDeletesOneOfThem) {
 // where the reader says, a refused value skipped and reported.
 TEST(RegistrySettingsStore, ReadsAndWritesARunOfValuesOfOneSection) {
   ScratchApplication app(L"Run");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   std::vector<std::wstring> read;
   const auto take = [&read](StoredValue value) {
     if (value.state == StoredState::Missing) return false;
@@ -205,17 +177,17 @@ TEST(RegistrySettingsStore, ReadsAndWritesARunOfValuesOfOneSection) {
 
 TEST(RegistrySettingsStore, NamesThatWouldLeaveTheApplicationKeyKeepNothing) {
   ScratchApplication app(L"Names");
-  RegistrySettingsStore store(app.name());
+  RegistrySettingsStore store(app.Name());
   EXPECT_FALSE(store.WriteText(L"", L"Msg", L"x"));
   EXPECT_FALSE(store.WriteText(L"a\\b", L"Msg", L"x"));
-  EXPECT_FALSE(KeyExists(L"Software\\" + app.name()));
+  EXPECT_FALSE(KeyExists(L"Software\\" + app.Name()));
   EXPECT_EQ(store.ReadText(L"", L"Msg"), std::nullopt);
   EXPECT_FALSE(store.DeleteSection(L""));
   EXPECT_FALSE(store.DeleteSection(L"..\\..\\Wine"));
-  WriteRaw(L"Software\\" + app.name() + L"\\a\\b", L"Msg", REG_SZ, L"x", 2 * sizeof(wchar_t));
+  WriteRaw(L"Software\\" + app.Name() + L"\\a\\b", L"Msg", REG_SZ, L"x", 2 * sizeof(wchar_t));
   EXPECT_THAT(store.ValueNames(L"a\\b"), IsEmpty());
   EXPECT_FALSE(store.DeleteValue(L"a\\b", L"Msg"));
-  EXPECT_TRUE(ReadRaw(L"Software\\" + app.name() + L"\\a\\b", L"Msg").has_value());
+  EXPECT_TRUE(ReadRaw(L"Software\\" + app.Name() + L"\\a\\b", L"Msg").has_value());
 
   RegistrySettingsStore unnamed(L"");
   EXPECT_FALSE(unnamed.WriteText(L"frmDown", L"Msg", L"x"));

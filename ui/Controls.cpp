@@ -129,14 +129,9 @@ void CheckBox::SetChecked(bool checked) const {
 }
 
 void Frame::Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds) {
-  bounds_ = bounds;
   // The frame lies in front of the controls it holds; transparent, it takes
   // nothing from their clipped painting.
   CreateChild(parent, WC_BUTTONW, caption, BS_GROUPBOX, WS_EX_TRANSPARENT, id, bounds);
-}
-
-TwipsRect Frame::Place(const TwipsRect& inside) const {
-  return {bounds_.left + inside.left, bounds_.top + inside.top, inside.width, inside.height};
 }
 
 void TextBox::Create(HWND parent, int id, const std::wstring& text, const TwipsRect& bounds) {

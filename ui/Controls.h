@@ -80,15 +80,11 @@ class CheckBox : public Control {
 };
 
 // A frame around a group of controls. The controls stay children of the
-// window (so the dialog keys and notifications work as for any other);
-// Place turns a place given inside the frame into one in the window.
+// window (so the dialog keys and notifications work as for any other) and
+// are placed in the window's client area.
 class Frame : public Control {
  public:
   void Create(HWND parent, int id, const std::wstring& caption, const TwipsRect& bounds);
-  TwipsRect Place(const TwipsRect& inside) const;
-
- private:
-  TwipsRect bounds_;
 };
 
 class TextBox : public Control {

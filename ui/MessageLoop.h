@@ -16,7 +16,7 @@ void DispatchOne(MSG& message);
 // Runs until WM_QUIT and answers its exit code.
 int RunMessageLoop();
 
-// Shows a loaded window modally (Window::ShowModal) and returns once it is
+// Shows an open window modally (Window::ShowModal) and returns once it is
 // gone. A WM_QUIT ends the wait and is passed on to the loop outside. When
 // something raises an error the window goes and the error goes to the caller.
 void RunModal(Window& window);

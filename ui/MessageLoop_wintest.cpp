@@ -22,12 +22,12 @@ class Form : public ui::Window {
   std::function<void()> onTick;
   int notes = 0;
   bool enabledAtNote = true;
-  bool ownerEnabledAtUnload = false;
+  bool ownerEnabledAtDestroy = false;
   std::set<UINT_PTR> ticked;
   ui::Timer timer{*this, 20};
   ui::Timer otherTimer{*this, 20};
 
-  void Load(HWND owner = nullptr) {
+  void Open(HWND owner = nullptr) {
     ui::WindowParams params;
     params.className = L"ui.test.Form";
     params.style = WS_POPUP;
@@ -47,7 +47,7 @@ class Form : public ui::Window {
     timer.Stop();
     if (onTick) onTick();
   }
-  void OnUnload() override { ownerEnabledAtUnload = IsWindowEnabled(GetWindow(Handle(), GW_OWNER)); }
+  void OnDestroy() override { ownerEnabledAtDestroy = IsWindowEnabled(GetWindow(Handle(), GW_OWNER)); }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kNote) {
       ++notes;
@@ -70,9 +70,9 @@ void RunFor(DWORD milliseconds) {
 
 TEST(RunModal, TheOwnerTakesNoInputYetGetsItsMessagesAndNoOtherWindowIsTouched) {
   Form launcher, other, modal;
-  launcher.Load();
-  other.Load();
-  modal.Load(launcher.Handle());
+  launcher.Open();
+  other.Open();
+  modal.Open(launcher.Handle());
   bool queryAnswered = false;
   bool otherEnabled = false;
   modal.onTick = [&] {
@@ -86,21 +86,21 @@ TEST(RunModal, TheOwnerTakesNoInputYetGetsItsMessagesAndNoOtherWindowIsTouched) 
   modal.timer.Start();
   ui::RunModal(modal);
 
-  EXPECT_FALSE(modal.IsLoaded());
+  EXPECT_FALSE(modal.IsOpen());
   EXPECT_EQ(launcher.notes, 1);
   EXPECT_FALSE(launcher.enabledAtNote);
   EXPECT_TRUE(queryAnswered);
   EXPECT_TRUE(otherEnabled);
   // Given back before the window went, so activation could return to it.
-  EXPECT_TRUE(modal.ownerEnabledAtUnload);
+  EXPECT_TRUE(modal.ownerEnabledAtDestroy);
   EXPECT_TRUE(IsWindowEnabled(launcher.Handle()));
 }
 
 TEST(RunModal, NestedRunsDisableTheOwnerChainAndGiveEachOwnerBackInTurn) {
   Form launcher, backdrop, dialog;
-  launcher.Load();
-  backdrop.Load(launcher.Handle());
-  dialog.Load(backdrop.Handle());
+  launcher.Open();
+  backdrop.Open(launcher.Handle());
+  dialog.Open(backdrop.Handle());
   bool launcherEnabledDuringDialog = true;
   bool backdropEnabledDuringDialog = true;
   bool backdropEnabledAfterDialog = false;
@@ -128,8 +128,8 @@ TEST(RunModal, NestedRunsDisableTheOwnerChainAndGiveEachOwnerBackInTurn) {
 
 TEST(RunModal, AnOwnerDisabledBeforeIsLeftDisabled) {
   Form owner, modal;
-  owner.Load();
-  modal.Load(owner.Handle());
+  owner.Open();
+  modal.Open(owner.Handle());
   EnableWindow(owner.Handle(), FALSE);
   modal.onTick = [&] { modal.Close(); };
   modal.timer.Start();
@@ -139,11 +139,11 @@ TEST(RunModal, AnOwnerDisabledBeforeIsLeftDisabled) {
 
 TEST(RunModal, AQuitEndsTheWaitAndIsPassedOn) {
   Form modal;
-  modal.Load();
+  modal.Open();
   modal.onTick = [] { PostQuitMessage(7); };
   modal.timer.Start();
   ui::RunModal(modal);
-  EXPECT_TRUE(modal.IsLoaded());
+  EXPECT_TRUE(modal.IsOpen());
   MSG message;
   ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(message.wParam, 7u);
@@ -151,20 +151,20 @@ TEST(RunModal, AQuitEndsTheWaitAndIsPassedOn) {
 
 TEST(RunModal, AnErrorClosesTheWindowGivesTheOwnerBackAndReachesTheCaller) {
   Form launcher, modal;
-  launcher.Load();
-  modal.Load(launcher.Handle());
+  launcher.Open();
+  modal.Open(launcher.Handle());
   modal.onTick = [] { throw std::runtime_error("tick failed"); };
   modal.timer.Start();
   EXPECT_THROW(ui::RunModal(modal), std::runtime_error);
-  EXPECT_FALSE(modal.IsLoaded());
+  EXPECT_FALSE(modal.IsOpen());
   EXPECT_TRUE(IsWindowEnabled(launcher.Handle()));
 }
 
-TEST(RunModal, NeedsALoadedWindow) {
+TEST(RunModal, NeedsAnOpenWindow) {
   Form modal;
   try {
     ui::RunModal(modal);
-    ADD_FAILURE() << "a window that is not loaded was shown";
+    ADD_FAILURE() << "a window that is not open was shown";
   } catch (const core::Win32Error& error) {
     EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_INVALID_WINDOW_HANDLE));
   }
@@ -172,10 +172,10 @@ TEST(RunModal, NeedsALoadedWindow) {
 
 TEST(RunModal, AWindowObjectThatGoesFirstGivesItsOwnerBack) {
   Form owner;
-  owner.Load();
+  owner.Open();
   {
     Form modal;
-    modal.Load(owner.Handle());
+    modal.Open(owner.Handle());
     modal.ShowModal();
     EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
   }
@@ -184,8 +184,8 @@ TEST(RunModal, AWindowObjectThatGoesFirstGivesItsOwnerBack) {
 
 TEST(RunModalFor, WaitsWhileTheWindowStandsAndServesTheProgramMeanwhile) {
   Form owner, modal;
-  owner.Load();
-  modal.Load(owner.Handle());
+  owner.Open();
+  modal.Open(owner.Handle());
   modal.ShowModal();
   PostMessageW(owner.Handle(), kNote, 0, 0);
   const DWORD started = GetTickCount();
@@ -194,7 +194,7 @@ TEST(RunModalFor, WaitsWhileTheWindowStandsAndServesTheProgramMeanwhile) {
   EXPECT_GE(waited, 90u);
   EXPECT_LT(waited, 2000u);
   EXPECT_EQ(owner.notes, 1);
-  EXPECT_TRUE(modal.IsLoaded());
+  EXPECT_TRUE(modal.IsOpen());
   EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
   modal.Close();
   EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
@@ -202,7 +202,7 @@ TEST(RunModalFor, WaitsWhileTheWindowStandsAndServesTheProgramMeanwhile) {
 
 TEST(RunModalFor, EndsAtOnceWhenTheWindowGoes) {
   Form modal;
-  modal.Load();
+  modal.Open();
   modal.onTick = [&] { modal.Close(); };
   modal.timer.Start();
   modal.ShowModal();
@@ -213,11 +213,11 @@ TEST(RunModalFor, EndsAtOnceWhenTheWindowGoes) {
 
 TEST(RunModalFor, AQuitEndsTheWaitAndIsPassedOn) {
   Form modal;
-  modal.Load();
+  modal.Open();
   modal.ShowModal();
   PostQuitMessage(3);
   EXPECT_FALSE(ui::RunModalFor(modal, 5000));
-  EXPECT_TRUE(modal.IsLoaded());
+  EXPECT_TRUE(modal.IsOpen());
   MSG message;
   ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(message.wParam, 3u);
@@ -225,7 +225,7 @@ TEST(RunModalFor, AQuitEndsTheWaitAndIsPassedOn) {
 
 TEST(Timer, TicksUntilStoppedAndRestartsFromTheStart) {
   Form form;
-  form.Load();
+  form.Open();
   int ticks = 0;
   form.onTick = [&] {
     if (++ticks < 3) form.timer.Start();
@@ -243,7 +243,7 @@ TEST(Timer, TicksUntilStoppedAndRestartsFromTheStart) {
 
 TEST(Timer, EachTimerOfAWindowTicksWithItsOwnId) {
   Form form;
-  form.Load();
+  form.Open();
   EXPECT_NE(form.timer.Id(), form.otherTimer.Id());
   form.timer.Start();
   form.otherTimer.Start();

@@ -8,7 +8,7 @@ namespace testing_support {
 
 class PlainWindow : public ui::Window {
  public:
-  void Load(int width = 400, int height = 300) {
+  void Open(int width = 400, int height = 300) {
     ui::WindowParams params;
     params.className = L"testing.PlainWindow";
     params.style = WS_POPUP;

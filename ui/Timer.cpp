@@ -7,14 +7,14 @@ namespace ui {
 
 void Timer::Start() {
   // A timer without its window could only fail: it is not asked for.
-  if (!owner_.IsLoaded()) core::ThrowWin32Error("SetTimer", ERROR_INVALID_WINDOW_HANDLE);
+  if (!owner_.IsOpen()) core::ThrowWin32Error("SetTimer", ERROR_INVALID_WINDOW_HANDLE);
   // A timer that did not start would leave a count waiting for ever.
   core::CheckedCall(SetTimer(owner_.Handle(), Id(), interval_, nullptr), "SetTimer");
   running_ = true;
 }
 
 void Timer::Stop() {
-  if (running_ && owner_.IsLoaded()) KillTimer(owner_.Handle(), Id());
+  if (running_ && owner_.IsOpen()) KillTimer(owner_.Handle(), Id());
   running_ = false;
 }
 

@@ -51,20 +51,18 @@ TextScale TextScaleAt(int dpi, bool scalesWithText) {
 Window::~Window() {
   // The object can go before its window: on an error path the window may
   // still be up. The window is cut loose first, so no message reaches a half
-  // torn-down object.
-  if (hwnd_) {
-    const HWND hwnd = hwnd_;
-    const bool destroying = destroying_;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    GiveOwnerBack();
-    Detach();
-    if (!destroying) DestroyWindow(hwnd);
-  }
+  // torn-down object; then it goes with its owner (window_), unless it is
+  // on its way out already.
+  if (!window_) return;
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  GiveOwnerBack();
+  if (destroying_) static_cast<void>(window_.release());
+  ForgetWindow();
 }
 
 void Window::Create(const WindowParams& params) {
   // One object, one window: a second would leave the first without its object.
-  if (hwnd_) core::ThrowWin32Error("CreateWindowExW", ERROR_ALREADY_INITIALIZED);
+  if (window_.get()) core::ThrowWin32Error("CreateWindowExW", ERROR_ALREADY_INITIALIZED);
   RegisterClassOnce(params.className, &Window::WindowProc);
   owner_ = params.owner;
   style_ = params.style;
@@ -147,42 +145,42 @@ SIZE Window::FitClientTwips(const std::function<POINT(SIZE outer)>& place) {
 SIZE Window::FitClient(SIZE client, const std::function<POINT(SIZE outer)>& place) {
   SIZE outer = OuterSizeAtDpi(client, style_, exStyle_, dpi_);
   POINT at = place(outer);
-  SetWindowPos(hwnd_, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_.get(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT got{};
-  GetClientRect(hwnd_, &got);
+  GetClientRect(window_.get(), &got);
   if (got.right != client.cx || got.bottom != client.cy) {
     outer.cx += client.cx - got.right;
     outer.cy += client.cy - got.bottom;
     at = place(outer);
-    SetWindowPos(hwnd_, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_.get(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return outer;
 }
 
 bool Window::Close(CloseReason reason) {
-  if (!hwnd_) return true;
+  if (!window_.get()) return true;
   if (!OnCloseRequest(reason)) return false;
-  if (hwnd_) {
+  if (window_.get()) {
     GiveOwnerBack();
-    DestroyWindow(hwnd_);
+    DestroyWindow(window_.get());
   }
   return true;
 }
 
 void Window::StayOnTop(bool on) {
-  SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+  SetWindowPos(window_.get(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Window::ShowModal() {
   // A window not made yet cannot be shown.
-  if (!hwnd_) core::ThrowWin32Error("ShowWindow", ERROR_INVALID_WINDOW_HANDLE);
+  if (!window_.get()) core::ThrowWin32Error("ShowWindow", ERROR_INVALID_WINDOW_HANDLE);
   // An owner under a modal window of its own is disabled already, and stays so.
   if (owner_ && IsWindowEnabled(owner_)) {
     EnableWindow(owner_, FALSE);
     disabledOwner_ = owner_;
   }
-  ShowWindow(hwnd_, SW_SHOW);
+  ShowWindow(window_.get(), SW_SHOW);
 }
 
 void Window::GiveOwnerBack() {
@@ -206,7 +204,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     self = static_cast<Window*>(create->lpCreateParams);
-    self->hwnd_ = hwnd;
+    self->window_.reset(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     // The resolution of the monitor the window is made on, for the controls
     // its creation makes.
@@ -230,7 +228,12 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 void Window::Detach() {
-  hwnd_ = nullptr;
+  // Windows destroys it: the owner lets it go.
+  static_cast<void>(window_.release());
+  ForgetWindow();
+}
+
+void Window::ForgetWindow() {
   destroying_ = false;
   controlCursors_.clear();
   tabOrder_.clear();
@@ -298,21 +301,21 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DESTROY:
       if (mainWindow_) PostQuitMessage(0);
-      OnUnload();
+      OnDestroy();
       return 0;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
 bool Window::PreTranslateMessage(MSG& message) {
   if (!tabOrder_.empty() && message.message == WM_KEYDOWN && message.wParam == VK_TAB)
     return MoveFocusInTabOrder(GetKeyState(VK_SHIFT) < 0);
-  return IsDialogMessageW(hwnd_, &message);
+  return IsDialogMessageW(window_.get(), &message);
 }
 
 void Window::OnDpiChanged(const RECT& suggested) {
   if (!clientTwips_) {
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+    SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
@@ -322,7 +325,7 @@ void Window::OnDpiChanged(const RECT& suggested) {
 void Window::OnTextSizeChanged() {
   if (!clientTwips_) return;
   RECT outer{};
-  GetWindowRect(hwnd_, &outer);
+  GetWindowRect(window_.get(), &outer);
   FitClientTwips([&outer](SIZE) { return POINT{outer.left, outer.top}; });
 }
 

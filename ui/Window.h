@@ -58,8 +58,8 @@ class Window {
   Window& operator=(const Window&) = delete;
   virtual ~Window();
 
-  HWND Handle() const { return hwnd_; }
-  bool IsLoaded() const { return hwnd_ != nullptr; }
+  HWND Handle() const { return window_.get(); }
+  bool IsOpen() const { return static_cast<bool>(window_); }
 
   // Asks the window to close (the close request runs with the given reason
   // and may keep it open); true when it is gone.
@@ -128,8 +128,8 @@ class Window {
   virtual void OnTimer(UINT_PTR /*id*/) {}
   // The close request: false keeps the window.
   virtual bool OnCloseRequest(CloseReason /*reason*/) { return true; }
-  // The unload step, while the window and its controls still exist.
-  virtual void OnUnload() {}
+  // The window goes: called while it and its controls still exist.
+  virtual void OnDestroy() {}
   // The window was moved to a screen of another resolution (Dpi tells the
   // new one), and its controls stand at their places there: it takes the
   // place Windows suggests, at its own size where it has a client area in
@@ -165,6 +165,7 @@ class Window {
   bool MoveFocusInTabOrder(bool backwards);
   void GiveOwnerBack();
   void Detach();
+  void ForgetWindow();
   // A new font for the resolution and text size of now, and every control
   // placed again with it; the old font goes once no control uses it.
   void Refit();
@@ -172,7 +173,6 @@ class Window {
   SIZE OuterSizeAt(int dpi, TextScale scale) const;
   SIZE ClientTwipsInPixels() const;
 
-  HWND hwnd_ = nullptr;
   bool destroying_ = false;
   std::unordered_map<HWND, HCURSOR> controlCursors_;
   std::vector<HWND> tabOrder_;
@@ -187,6 +187,8 @@ class Window {
   std::optional<TwipsSize> clientTwips_;
   bool scalesWithText_ = false;
   std::vector<Control*> controls_;
+  // Last, so that it goes first: the window, before what its controls use.
+  UniqueWindow window_;
 };
 
 }  // namespace ui

@@ -23,14 +23,14 @@ class Probe : public ui::Window {
   bool refuseClose = false;
   HWND handleSeenAtCreate = nullptr;
   std::vector<ui::CloseReason> closeRequests;
-  int unloads = 0;
+  int windowsDestroyed = 0;
   int endsCalledOff = 0;
   bool* destroyed = nullptr;
 
   ~Probe() override {
     if (destroyed) *destroyed = true;
   }
-  void Load(const wchar_t* caption = L"probe") {
+  void Open(const wchar_t* caption = L"probe") {
     ui::WindowParams params;
     params.className = L"ui.test.Probe";
     params.caption = caption;
@@ -51,7 +51,7 @@ class Probe : public ui::Window {
     closeRequests.push_back(reason);
     return !refuseClose;
   }
-  void OnUnload() override { ++unloads; }
+  void OnDestroy() override { ++windowsDestroyed; }
   void OnSessionEndCancelled() override { ++endsCalledOff; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kFail) throw std::runtime_error("handler failed");
@@ -61,7 +61,7 @@ class Probe : public ui::Window {
 
 // A window of any class and style.
 struct ClassWindow : ui::Window {
-  void Load(const wchar_t* className, DWORD style) {
+  void Open(const wchar_t* className, DWORD style) {
     ui::WindowParams params;
     params.className = className;
     params.style = style;
@@ -76,21 +76,21 @@ void DispatchPending() {
 
 TEST(Window, IsBoundToItsHandleFromTheFirstMessageOn) {
   Probe probe;
-  probe.Load();
-  EXPECT_TRUE(probe.IsLoaded());
+  probe.Open();
+  EXPECT_TRUE(probe.IsOpen());
   EXPECT_EQ(probe.handleSeenAtCreate, probe.Handle());
   EXPECT_EQ(ui::Window::FromHandle(probe.Handle()), &probe);
 
   const HWND hwnd = probe.Handle();
   DestroyWindow(hwnd);
-  EXPECT_FALSE(probe.IsLoaded());
-  EXPECT_EQ(probe.unloads, 1);
+  EXPECT_FALSE(probe.IsOpen());
+  EXPECT_EQ(probe.windowsDestroyed, 1);
   EXPECT_EQ(ui::Window::FromHandle(hwnd), nullptr);
 }
 
 TEST(Window, AWindowOfAnotherProcedureIsNoneOfTheToolkitsWhateverItsUserData) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   const HWND other =
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(other, nullptr);
@@ -106,7 +106,7 @@ bool IsTopMost(const Probe& probe) {
 
 TEST(Window, StayOnTopTogglesTheTopmostStyleWithoutMovingTheWindow) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   ShowWindow(probe.Handle(), SW_SHOWNOACTIVATE);
   RECT before{};
   GetWindowRect(probe.Handle(), &before);
@@ -128,19 +128,19 @@ TEST(Window, AnErrorWhileLoadingReachesTheCallerOfCreate) {
   EXPECT_THROW(
       {
         try {
-          probe.Load();
+          probe.Open();
         } catch (const std::runtime_error& error) {
           EXPECT_STREQ(error.what(), "load failed");
           throw;
         }
       },
       std::runtime_error);
-  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_FALSE(probe.IsOpen());
 }
 
 TEST(Window, AnErrorInAHandlerIsRethrownByTheLoopAndTheWindowCarriesOn) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   PostMessageW(probe.Handle(), kFail, 0, 0);
   EXPECT_THROW(DispatchPending(), std::runtime_error);
   // Sent, not posted: the error waits for the next dispatch.
@@ -148,38 +148,38 @@ TEST(Window, AnErrorInAHandlerIsRethrownByTheLoopAndTheWindowCarriesOn) {
   PostMessageW(probe.Handle(), WM_NULL, 0, 0);
   EXPECT_THROW(DispatchPending(), std::runtime_error);
   EXPECT_NO_THROW(DispatchPending());
-  EXPECT_TRUE(probe.IsLoaded());
+  EXPECT_TRUE(probe.IsOpen());
 }
 
 TEST(Window, CloseRequestsCarryTheirReasonAndMayKeepTheWindow) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   probe.refuseClose = true;
   SendMessageW(probe.Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(probe.Close(ui::CloseReason::Code));
-  EXPECT_TRUE(probe.IsLoaded());
+  EXPECT_TRUE(probe.IsOpen());
   probe.refuseClose = false;
   EXPECT_TRUE(probe.Close(ui::CloseReason::Code));
-  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_FALSE(probe.IsOpen());
   EXPECT_THAT(probe.closeRequests,
               testing::ElementsAre(ui::CloseReason::User, ui::CloseReason::Code, ui::CloseReason::Code));
 }
 
 TEST(Window, TheEndOfTheSessionIsNeverRefusedAndClosesWithReasonTwo) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   probe.refuseClose = true;
   EXPECT_EQ(SendMessageW(probe.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_TRUE(probe.closeRequests.empty());
   // Another program refused: the session goes on, and so does the window,
   // which hears that the end was called off.
   SendMessageW(probe.Handle(), WM_ENDSESSION, FALSE, 0);
-  EXPECT_TRUE(probe.IsLoaded());
+  EXPECT_TRUE(probe.IsOpen());
   EXPECT_TRUE(probe.closeRequests.empty());
   EXPECT_EQ(probe.endsCalledOff, 1);
   probe.refuseClose = false;
   SendMessageW(probe.Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_FALSE(probe.IsOpen());
   EXPECT_THAT(probe.closeRequests, testing::ElementsAre(ui::CloseReason::SessionEnding));
 }
 
@@ -187,10 +187,10 @@ TEST(Window, TheEndOfTheSessionIsNeverRefusedAndClosesWithReasonTwo) {
 // in lParam: the session goes on.
 TEST(Window, ClosedForAnInstallerItIsNoEndOfTheSession) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   EXPECT_EQ(SendMessageW(probe.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
   SendMessageW(probe.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
-  EXPECT_FALSE(probe.IsLoaded());
+  EXPECT_FALSE(probe.IsOpen());
   EXPECT_THAT(probe.closeRequests, testing::ElementsAre(ui::CloseReason::RestartManager));
   EXPECT_EQ(probe.endsCalledOff, 0);
 }
@@ -209,7 +209,7 @@ int PropertiesOf(HWND window) {
 // (and global atom) per move, which a weeks-long run would pile up.
 TEST(Window, ItKeepsTheResolutionItWasMovedToWithoutAWindowProperty) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   EXPECT_EQ(probe.Dpi(), ui::SystemDpi()) << "made where Windows gives the system's";
   // Wine keeps properties of its own on a window.
   const int properties = PropertiesOf(probe.Handle());
@@ -223,15 +223,15 @@ TEST(Window, ItKeepsTheResolutionItWasMovedToWithoutAWindowProperty) {
 
 TEST(Window, TheProgramEndsWithItsMainWindowAndWithNoOther) {
   Probe main, other;
-  main.Load();
-  other.Load();
+  main.Open();
+  other.Open();
   main.MakeMainWindow();
   other.Close();
   MSG message;
   EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
   PostMessageW(main.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(ui::RunMessageLoop(), 0);
-  EXPECT_FALSE(main.IsLoaded());
+  EXPECT_FALSE(main.IsOpen());
 }
 
 TEST(Window, AClassRegisteredAheadServesItsFirstWindow) {
@@ -242,7 +242,7 @@ TEST(Window, AClassRegisteredAheadServesItsFirstWindow) {
   ui::Window::RegisterClassAhead(kAhead);
   EXPECT_TRUE(GetClassInfoExW(GetModuleHandleW(nullptr), kAhead, &info));
   ClassWindow window;
-  window.Load(kAhead, WS_POPUP);
+  window.Open(kAhead, WS_POPUP);
   EXPECT_EQ(ui::Window::FromHandle(window.Handle()), &window);
 }
 
@@ -250,18 +250,18 @@ TEST(Window, AWindowThatWindowsRefusesRaisesTheCallAndItsCode) {
   // A child window needs a parent: CreateWindowExW refuses this one.
   ClassWindow orphan;
   try {
-    orphan.Load(L"ui.test.Orphan", WS_CHILD);
+    orphan.Open(L"ui.test.Orphan", WS_CHILD);
     ADD_FAILURE() << "the window was created";
   } catch (const core::Win32Error& error) {
     EXPECT_STREQ(error.call, "CreateWindowExW");
     EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_TLW_WITH_WSCHILD));
   }
-  EXPECT_FALSE(orphan.IsLoaded());
+  EXPECT_FALSE(orphan.IsOpen());
 }
 
 TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   const HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, probe.Handle(),
                                      nullptr, nullptr, nullptr);
   const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
@@ -286,7 +286,7 @@ TEST(Window, ControlsShowTheirCursorUnlessTheProgramIsBusy) {
 
 TEST(Window, TabFollowsTheGivenOrderAndSkipsHiddenControls) {
   Probe probe;
-  probe.Load();
+  probe.Open();
   ShowWindow(probe.Handle(), SW_SHOW);
   SetForegroundWindow(probe.Handle());
   HWND buttons[4];

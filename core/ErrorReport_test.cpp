@@ -1,4 +1,4 @@
-#include "remote/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 #include "core/Win32Error.h"
 
@@ -9,11 +9,11 @@
 
 namespace {
 
-remote::ErrorReport ReportOf(const std::function<void()>& raise) {
+core::ErrorReport ReportOf(const std::function<void()>& raise) {
   try {
     raise();
   } catch (...) {
-    return remote::ReportCurrentException();
+    return core::ReportCurrentException();
   }
   ADD_FAILURE() << "nothing was raised";
   return {};
@@ -28,7 +28,7 @@ TEST(ReportCurrentException, OtherFailuresGetTheirUsualNumbers) {
   EXPECT_EQ(library.number, 51);
   EXPECT_EQ(library.description, L"内部エラーです。basic_string::_M_create?");
 
-  const auto windows = ReportOf([] { throw core::Win32Error{"CreateWindowExW", 1406}; });
+  const auto windows = ReportOf([] { core::ThrowWin32Error("CreateWindowExW", 1406); });
   EXPECT_EQ(windows.number, 51);
   EXPECT_EQ(windows.description, L"内部エラーです。CreateWindowExW (1406)");
   const auto unknown = ReportOf([] { throw 42; });

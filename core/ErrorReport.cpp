@@ -1,11 +1,11 @@
-#include "remote/ErrorReport.h"
+#include "core/ErrorReport.h"
 
 #include <exception>
 #include <new>
 
 #include "core/Win32Error.h"
 
-namespace remote {
+namespace core {
 namespace {
 
 // The numbers the handlers have always shown for these failures.
@@ -17,15 +17,15 @@ constexpr std::int32_t kInternalError = 51;
 ErrorReport ReportCurrentException() {
   try {
     throw;
-  } catch (const core::Win32Error& e) {
-    return {L"内部エラーです。" + core::Win32ErrorText(e), kInternalError};
+  } catch (const Win32Error& e) {
+    return {L"内部エラーです。" + Win32ErrorText(e), kInternalError};
   } catch (const std::bad_alloc&) {
     return {L"メモリが不足しています。", kOutOfMemory};
   } catch (const std::exception& e) {
-    return {L"内部エラーです。" + core::WidenAscii(e.what()), kInternalError};
+    return {L"内部エラーです。" + WidenAscii(e.what()), kInternalError};
   } catch (...) {
     return {L"内部エラーです。", kInternalError};
   }
 }
 
-}  // namespace remote
+}  // namespace core

@@ -1,11 +1,11 @@
 #pragma once
-// The unexpected errors of the console window's handlers: a step that raises
-// instead of returning a result. The handler shows the error's description and
-// number; this turns whatever was thrown into those two.
+// The one translator at the edge of both windowed programs and of Velmar's
+// button handlers: whatever a step raised instead of returning a result
+// becomes a description a user reads and the number shown with it.
 #include <cstdint>
 #include <string>
 
-namespace remote {
+namespace core {
 
 struct ErrorReport {
   std::wstring description;
@@ -16,4 +16,4 @@ struct ErrorReport {
 // inside a catch block.
 ErrorReport ReportCurrentException();
 
-}  // namespace remote
+}  // namespace core

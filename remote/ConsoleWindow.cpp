@@ -79,35 +79,29 @@ int ConsoleWindow::ShowMessage(const std::wstring& text, UINT flags) {
 void ConsoleWindow::OnCreate() {
   // Created in tab order: the dialog keys follow the order of the children.
   const HWND window = Handle();
-  const auto caption = [](ControlId id) { return std::wstring(LayoutOf(id).caption); };
-  machineLabel_.Create(window, IdOf(ControlId::MachineLabel), caption(ControlId::MachineLabel),
-                       PlaceInWindow(ControlId::MachineLabel));
-  machine_.Create(window, IdOf(ControlId::Machine), caption(ControlId::Machine),
-                  PlaceInWindow(ControlId::Machine));
-  clear_.Create(window, IdOf(ControlId::Clear), caption(ControlId::Clear), PlaceInWindow(ControlId::Clear));
-  messageFrame_.Create(window, IdOf(ControlId::MessageFrame), caption(ControlId::MessageFrame),
-                       PlaceInWindow(ControlId::MessageFrame));
-  messageLabel_.Create(window, IdOf(ControlId::MessageLabel), caption(ControlId::MessageLabel),
-                       PlaceInWindow(ControlId::MessageLabel));
-  message_.Create(window, IdOf(ControlId::Message), caption(ControlId::Message),
-                  PlaceInWindow(ControlId::Message));
-  timeLabel_.Create(window, IdOf(ControlId::TimeLabel), caption(ControlId::TimeLabel),
-                    PlaceInWindow(ControlId::TimeLabel));
+  // Each from its line of the layout: identifier, caption and place.
+  const auto make = [window](auto& control, ControlId id) {
+    control.Create(window, IdOf(id), LayoutOf(id).caption, PlaceInWindow(id));
+  };
+  make(machineLabel_, ControlId::MachineLabel);
+  make(machine_, ControlId::Machine);
+  make(clear_, ControlId::Clear);
+  make(messageFrame_, ControlId::MessageFrame);
+  make(messageLabel_, ControlId::MessageLabel);
+  make(message_, ControlId::Message);
+  make(timeLabel_, ControlId::TimeLabel);
   timeOut_.Create(window, IdOf(ControlId::TimeOut), PlaceInWindow(ControlId::TimeOut));
   timeOut_.SetRange(kMinTimeOut, kMaxTimeOut);
   timeOut_.SetSteps(kTimeOutArrowStep, kTimeOutPageStep);
-  timeOutLabel_.Create(window, IdOf(ControlId::TimeOutLabel), caption(ControlId::TimeOutLabel),
-                       PlaceInWindow(ControlId::TimeOutLabel));
-  optionsFrame_.Create(window, IdOf(ControlId::OptionsFrame), caption(ControlId::OptionsFrame),
-                       PlaceInWindow(ControlId::OptionsFrame));
-  forceClose_.Create(window, IdOf(ControlId::ForceClose), caption(ControlId::ForceClose),
-                     PlaceInWindow(ControlId::ForceClose));
-  restart_.Create(window, IdOf(ControlId::Restart), caption(ControlId::Restart),
-                  PlaceInWindow(ControlId::Restart));
-  abort_.Create(window, IdOf(ControlId::Abort), caption(ControlId::Abort), PlaceInWindow(ControlId::Abort));
-  execute_.Create(window, IdOf(ControlId::Execute), caption(ControlId::Execute),
+  make(timeOutLabel_, ControlId::TimeOutLabel);
+  make(optionsFrame_, ControlId::OptionsFrame);
+  make(forceClose_, ControlId::ForceClose);
+  make(restart_, ControlId::Restart);
+  make(abort_, ControlId::Abort);
+  // The default button: Enter presses it.
+  execute_.Create(window, IdOf(ControlId::Execute), LayoutOf(ControlId::Execute).caption,
                   PlaceInWindow(ControlId::Execute), true);
-  close_.Create(window, IdOf(ControlId::Close), caption(ControlId::Close), PlaceInWindow(ControlId::Close));
+  make(close_, ControlId::Close);
 }
 
 LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

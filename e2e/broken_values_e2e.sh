@@ -25,7 +25,7 @@ declare -A type bytes reads
 type[odd]=1 bytes[odd]='hex 33 00 31' reads[odd]=3
 type[unterminated]=1 bytes[unterminated]='hex 33 00' reads[unterminated]=3
 type[nul-inside]=1 bytes[nul-inside]='hex 33 00 00 00 32 00 00 00' reads[nul-inside]=3
-type[one-byte]=1 bytes[one-byte]='hex 33' reads[one-byte]=''
+type[one-byte]=1 bytes[one-byte]='hex 33' reads[one-byte]=-
 type[number]=4 bytes[number]='hex 05 00 00 00' reads[number]=-
 type[wide-number]=11 bytes[wide-number]='hex 05 00 00 00 00 00 00 00' reads[wide-number]=-
 type[binary]=3 bytes[binary]='hex 33 00 00 00' reads[binary]=-
@@ -75,13 +75,9 @@ velmar_case() {  # velmar_case <kind>
   vp click '閉じる' || true
   check "Velmar over $kind values: closes" ends "$started_pid" 15
   # Text is kept as read; what is no text is passed over, and what follows
-  # it kept; an empty text ends the history, as it always has.
-  local expected
-  case ${reads[$kind]} in
-    -) expected='1=srv-a 2=srv-c ' ;;
-    '') expected='1=srv-a ' ;;
-    *) expected="1=srv-a 2=${reads[$kind]} 3=srv-c " ;;
-  esac
+  # it kept.
+  local expected='1=srv-a 2=srv-c '
+  [ "${reads[$kind]}" = - ] || expected="1=srv-a 2=${reads[$kind]} 3=srv-c "
   check "Velmar over $kind values: the history after the close is $expected" \
     same "$(vp dump 'Software\Velmar\Machine' | tr '\n' ' ')" "$expected"
   local inputs='App=0 Boot=0 Msg= TimeOut=0 '

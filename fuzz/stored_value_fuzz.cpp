@@ -1,8 +1,9 @@
 // A stored value's raw bytes, of any type and length, as the programs read
 // them: the reading ends, reads no byte past the value (AddressSanitizer
 // watches the exact-size buffer libFuzzer hands over), and gives text for a
-// text value only: the whole UTF-16 code units before the first NUL. The
-// first byte of the input is the value's type, the rest its bytes.
+// text value only, never for a lone byte: the whole UTF-16 code units before
+// the first NUL. The first byte of the input is the value's type, the rest
+// its bytes.
 #include <cstdint>
 #include <string>
 
@@ -18,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t length = size - 1;
 
   const auto text = settings::TextOfStoredBytes(type, bytes, length);
-  Require(text.has_value() == (type == settings::kTextValueType), "only a text value has text");
+  Require(text.has_value() == (type == settings::kTextValueType && length != 1),
+          "a text value has text, unless it is a lone byte; no other value has");
   if (!text) return 0;
   Require(text->size() <= length / 2, "no more characters than whole pairs of bytes");
   Require(text->find(L'\0') == std::wstring::npos, "the text holds no NUL");

@@ -37,8 +37,9 @@ struct StoredValue {
 
 // The text of a value's raw bytes as the registry hands them over: for a
 // text value, its UTF-16 code units up to the first NUL (its terminator, or
-// one inside it), a stray last byte of an odd length dropped; nothing for any
-// other type. No byte past size is read.
+// one inside it), a stray last byte of an odd length dropped; nothing for a
+// lone byte, for a value over the limit or for any other type. No byte past
+// size is read.
 std::optional<std::wstring> TextOfStoredBytes(std::uint32_t type, const std::uint8_t* bytes,
                                               std::size_t size);
 

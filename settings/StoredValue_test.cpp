@@ -28,7 +28,8 @@ TEST(TextOfStoredBytes, TextAsTheProgramsWriteIt) {
 TEST(TextOfStoredBytes, BrokenTextReadsAsFarAsItHoldsWholeCharacters) {
   EXPECT_EQ(Read(kTextValueType, {'1', 0, '2', 0}), L"12") << "no terminator";
   EXPECT_EQ(Read(kTextValueType, {'3', 0, '1'}), L"3") << "an odd length: the stray byte goes";
-  EXPECT_EQ(Read(kTextValueType, {'3'}), L"") << "one byte";
+  EXPECT_EQ(Read(kTextValueType, {'3'}), std::nullopt) << "one byte: not even a terminator, so no text";
+  EXPECT_EQ(Read(kTextValueType, {0, 0, '3'}), L"") << "an empty text with a stray byte after it";
   EXPECT_EQ(Read(kTextValueType, {'3', 0, 0, 0, '2', 0, 0, 0}), L"3") << "a NUL inside ends the text";
   EXPECT_EQ(Read(kTextValueType, {0, 'A', 0, 0}), L"\u4100") << "a zero byte is no NUL by itself";
 }

@@ -10,6 +10,10 @@
 //                                               Velmar's start and close over a long
 //                                               history beside the least program that
 //                                               reads it and writes it back
+//   bench_probe longrun <broadcasts> <rounds> <VuriRivu.exe>
+//                                               the launcher's memory over a long
+//                                               run: setting broadcasts, then
+//                                               click-countdown-cancel rounds
 // It starts the programs itself and watches them from inside Windows, so every
 // time is read from one clock. Each program is set beside the least program
 // that does the same: the two start one after the other, each alone on the
@@ -19,6 +23,7 @@
 // an end-of-session query arrives and refuses it, so no request ends the prefix.
 #include <windows.h>
 // After windows.h, which it needs.
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -150,6 +155,16 @@ class Program {
 
   double Started() const { return started_; }
   DWORD Id() const { return id_; }
+
+  // The memory committed to the process alone, in bytes (Wine reports it
+  // here and not as PrivateUsage, which Windows makes the same number).
+  SIZE_T PrivateBytes() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    return process_ && GetProcessMemoryInfo(process_, &counters, sizeof counters) ? counters.PagefileUsage : 0;
+  }
+  // Its GDI objects; Wine counts none (0 there).
+  DWORD GdiObjects() const { return process_ ? GetGuiResources(process_, GR_GDIOBJECTS) : 0; }
 
   // Start to the moment a window of the class is on screen and painted.
   std::optional<double> TimeToShown(const wchar_t* className, HWND& window) const {
@@ -589,6 +604,73 @@ void HistoryRounds(const std::wstring& velmarExe, const std::wstring& floorExe, 
   RegDeleteTreeW(HKEY_CURRENT_USER, kConsoleSettingsKey);
 }
 
+// The launcher as a user leaves it for weeks: started once, then <broadcasts>
+// changes of the work area broadcast to it (each lays the strip out and docks
+// it), then <rounds> clicks whose countdown is cancelled. Its memory and GDI
+// objects after each stretch, beside where they stood once it had settled.
+void LongRunRounds(const std::wstring& launcherExe, int broadcasts, int rounds) {
+  ForgetLauncherSettings();
+  const Program launcher(launcherExe, L"");
+  HWND window = nullptr;
+  if (!launcher.TimeToShown(kLauncherClass, window)) {
+    printf("the launcher did not dock\n");
+    return;
+  }
+  Sleep(kSettleMs);
+  printf("%-46s %10s %12s %12s %10s\n", "the launcher's memory over a long run", "seconds", "private KB",
+         "growth KB", "GDI");
+  const double began = bench::NowMs();
+  SIZE_T settled = 0;
+  const auto row = [&](const std::string& what) {
+    const SIZE_T bytes = launcher.PrivateBytes();
+    printf("%-46s %10.1f %12.0f %+12.1f %10lu\n", what.c_str(), (bench::NowMs() - began) / 1000,
+           static_cast<double>(bytes) / 1024,
+           (static_cast<double>(bytes) - static_cast<double>(settled)) / 1024, launcher.GdiObjects());
+    fflush(stdout);
+  };
+  // The first tenth of each stretch fills what a short run fills too.
+  const auto settle = [&](const std::string& what) {
+    settled = launcher.PrivateBytes();
+    row(what);
+  };
+  const std::vector<int> marks = {broadcasts / 10, broadcasts / 4, broadcasts / 2, broadcasts};
+  for (int sent = 1; sent <= broadcasts; ++sent) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, SMTO_NORMAL,
+                             static_cast<UINT>(kWaitMs), &result)) {
+      printf("broadcast %d went unanswered\n", sent);
+      return;
+    }
+    if (sent == marks.front()) settle(std::to_string(sent) + " setting broadcasts (settled)");
+    else if (std::find(marks.begin(), marks.end(), sent) != marks.end())
+      row(std::to_string(sent) + " setting broadcasts");
+  }
+  const HWND restart = GetDlgItem(window, kRestartButtonId);
+  for (int round = 1; round <= rounds; ++round) {
+    Click(restart);
+    const HWND dialog = WaitForShown(kDialogClass, launcher.Id(), kWaitMs);
+    if (!dialog) {
+      printf("round %d: no countdown\n", round);
+      return;
+    }
+    PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    if (!bench::Until(
+            [&] {
+              return !bench::ShownWindow(kDialogClass, launcher.Id()) &&
+                     !bench::ShownWindow(kBackdropClass, launcher.Id());
+            },
+            kWaitMs)) {
+      printf("round %d: the backdrop stayed\n", round);
+      return;
+    }
+    if (round == std::max(1, rounds / 10)) settle(std::to_string(round) + " clicks cancelled (settled)");
+    else if (round == rounds / 2 || round == rounds) row(std::to_string(round) + " clicks cancelled");
+  }
+  if (launcher.GdiObjects() == 0) printf("(GDI: this Windows counts no GDI objects per process; Wine's never does)\n");
+  CloseAndWait(launcher, window);
+  ForgetLauncherSettings();
+}
+
 // The first start of an executable reads it from disk and fills Wine's caches;
 // no figure counts it.
 void WarmUp(const Programs& exe) {
@@ -645,6 +727,12 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = _wtoi(argv[2]);
     if (runs < 1) return 2;
     HistoryRounds(argv[3], argv[4], runs);
+    return 0;
+  }
+  if (argc == 5 && std::wstring(argv[1]) == L"longrun") {
+    const int broadcasts = _wtoi(argv[2]), rounds = _wtoi(argv[3]);
+    if (broadcasts < 10 || rounds < 1) return 2;
+    LongRunRounds(argv[4], broadcasts, rounds);
     return 0;
   }
   if (argc == 6 && std::wstring(argv[1]) == L"start") {

@@ -15,4 +15,25 @@ TEST(ConfirmationText, DisplayNameFollowedByTheQuestion) {
   EXPECT_EQ(remote::ConfirmationText(L"SRV1"), L"SRV1をシャットダウンします");
 }
 
+TEST(RoomConfirmationText, CountsTheRoomAndNamesTheFirstTwenty) {
+  std::vector<remote::MachineChoice> room;
+  for (int i = 1; i <= 22; ++i) room.push_back(remote::ChooseMachine(L"pc" + std::to_wstring(i)));
+  std::wstring named;
+  for (int i = 1; i <= 20; ++i) named += L"\npc" + std::to_wstring(i);
+  EXPECT_EQ(remote::RoomConfirmationText(room), L"22台のマシンをシャットダウンします\n" + named + L"\nほか2台");
+  room.resize(2);
+  room.push_back(remote::ChooseMachine(L""));
+  EXPECT_EQ(remote::RoomConfirmationText(room), L"3台のマシンをシャットダウンします\n\npc1\npc2\nローカルマシン");
+}
+
+TEST(ListProblemText, NamesTheFileAndSaysWhy) {
+  EXPECT_EQ(remote::ListProblemText(remote::ListProblem::NoMachine, L""), L"マシン名がありません。");
+  EXPECT_EQ(remote::ListProblemText(remote::ListProblem::NoMachine, L"C:\\lab.txt"),
+            L"C:\\lab.txt\nマシン名がありません。");
+  EXPECT_EQ(remote::ListProblemText(remote::ListProblem::TooManyMachines, L"a.txt"),
+            L"a.txt\n10000台を超えるマシンが指定されています。一度に指定できるのは10000台までです。");
+  EXPECT_EQ(remote::ListFileUnreadableText(L"a.txt", L"指定されたファイルが見つかりません。(2)"),
+            L"a.txt\n指定されたファイルが見つかりません。(2)");
+}
+
 }  // namespace

@@ -39,7 +39,11 @@ void BackgroundRequest::Start(std::function<bool()> request, std::function<void(
   state->request = std::move(request);
   state->ended = std::move(ended);
   auto handed = std::make_unique<std::shared_ptr<State>>(state);
-  const std::uintptr_t thread = _beginthreadex(nullptr, 0, &Run, handed.get(), 0, nullptr);
+  // A room asks up to 32 machines at once: each thread reserves 64 KB of
+  // address space for its stack, not the program's default megabyte.
+  constexpr unsigned kStackReserve = 64 * 1024;
+  const std::uintptr_t thread =
+      _beginthreadex(nullptr, kStackReserve, &Run, handed.get(), STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
   if (thread == 0) core::ThrowLastError("_beginthreadex");
   // The thread owns its share now; it is never waited for.
   handed.release();

@@ -2,9 +2,10 @@
 // A remote request run on a thread of its own. Windows may hold a request to
 // a machine that is off, misspelt or behind a firewall for tens of seconds;
 // the window that asked must keep answering meanwhile, or Windows offers the
-// user to end it and the inputs of the run are lost. One request at a time:
-// the window starts one, is told when it has ended, and takes its outcome on
-// its own thread. Windows build only.
+// user to end it and the inputs of the run are lost. One request an object:
+// the window starts it, is told when it has ended, and takes its outcome on
+// its own thread. A room of machines has one of these for each machine.
+// Windows build only.
 #include <exception>
 #include <functional>
 #include <memory>

@@ -35,7 +35,7 @@ std::wstring AboutFile(std::wstring_view file, std::wstring_view text) {
 
 std::wstring RoomConfirmationText(const std::vector<MachineChoice>& machines) {
   std::wstring text = Count(machines.size()) + L"のマシンをシャットダウンします\n";
-  const std::size_t named = std::min(machines.size(), kMachinesNamedInConfirmation);
+  const std::size_t named = std::min<std::size_t>(machines.size(), std::size_t{kMachinesNamedInConfirmation});
   for (std::size_t i = 0; i < named; ++i) text += L"\n" + machines[i].displayName;
   if (machines.size() > named) text += L"\nほか" + Count(machines.size() - named);
   return text;

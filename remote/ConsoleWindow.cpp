@@ -4,19 +4,22 @@
 #include <utility>
 
 #include "core/ErrorReport.h"
+#include "core/ErrorText.h"
+#include "core/SystemLibrary.h"
 #include "remote/ConsoleState.h"
 #include "remote/ConsoleTexts.h"
 #include "remote/ErrorText.h"
-#include "remote/MachineHistory.h"
+#include "remote/ListFile.h"
+#include "remote/MachineList.h"
 #include "ui/ScreenGeometry.h"
 
 namespace remote {
 namespace {
 
 // No WS_CLIPCHILDREN: the frames are children too, and the window must paint
-// the background inside them.
+// the background inside them. A file dropped on the window names a room.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_APPWINDOW;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_ACCEPTFILES;
 
 constexpr UINT kConfirmFlags = MB_OKCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON2;  // 0x141
 
@@ -27,6 +30,8 @@ constexpr wchar_t kAbortHandlerName[] = L"cmdAbout_Click";
 
 // Posted by the request's thread once its request has ended.
 constexpr UINT kRequestEnded = WM_APP + 1;
+// Posted by a room's request thread once its machine (the wParam) has answered.
+constexpr UINT kRoomAnswered = WM_APP + 2;
 
 }  // namespace
 
@@ -37,6 +42,7 @@ ConsoleWindow::ConsoleWindow(ConsoleServices services)
       return MessageBoxW(owner, text.c_str(), title.c_str(), flags);
     };
   }
+  if (!services_.taskbar) services_.taskbar = &SystemTaskbarProgress();
 }
 
 void ConsoleWindow::Open() {
@@ -109,6 +115,12 @@ LRESULT ConsoleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kRequestEnded:
       OnRequestEnded();
       return 0;
+    case kRoomAnswered:
+      OnRoomAnswered(static_cast<std::size_t>(wParam));
+      return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HANDLE>(wParam));
+      return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == timeOut_.Handle()) {
         timeOut_.Scroll(wParam);
@@ -146,9 +158,15 @@ bool ConsoleWindow::OnCommand(int id, int code, HWND) {
 
 void ConsoleWindow::OnExecute() {
   try {
-    const MachineChoice choice = ChooseMachine(machine_.Text());
+    const std::wstring typed = machine_.Text();
+    if (NamesAList(typed)) {
+      OnExecuteRoom(typed);
+      return;
+    }
+    const MachineChoice choice = ChooseMachine(typed);
     // Abort addresses this machine from now on, even if the user cancels.
     abortTarget_ = choice.target;
+    abortRoom_.reset();
     if (ShowMessage(ConfirmationText(choice.displayName), kConfirmFlags) == IDCANCEL) return;
 
     busy_.emplace();
@@ -170,6 +188,10 @@ void ConsoleWindow::OnExecute() {
 
 void ConsoleWindow::OnAbort() {
   try {
+    if (abortRoom_) {
+      OnAbortRoom();
+      return;
+    }
     const std::shared_ptr<ShutdownRequest> request = Request();
     // No second request while this one runs; no hourglass either, as Abort
     // has never shown one.
@@ -244,7 +266,141 @@ void ConsoleWindow::KeepAccepted() {
   SaveHistory(services_.store, history_);
 }
 
+void ConsoleWindow::OnExecuteRoom(const std::wstring& typed) {
+  std::optional<Room> room = ReadRoom(typed);
+  if (!room) return;
+  // Abort addresses the whole room from now on, even if the user cancels.
+  abortRoom_ = room->machines;
+  if (ShowMessage(RoomConfirmationText(room->machines), kConfirmFlags) == IDCANCEL) return;
+
+  busy_.emplace();
+  SetButtonState(ButtonState::Busy);
+  UpdateWindow(Handle());
+  roomEntry_ = std::move(room->historyEntry);
+  StartRoom(RoomAction::ShutDown, std::move(room->machines));
+}
+
+void ConsoleWindow::OnAbortRoom() {
+  // As for one machine: no hourglass, and no second request meanwhile.
+  SetButtonState(ButtonState::Busy);
+  StartRoom(RoomAction::Abort, *abortRoom_);
+}
+
+std::optional<ConsoleWindow::Room> ConsoleWindow::ReadRoom(const std::wstring& typed) {
+  const std::optional<std::wstring> file = ListFilePath(typed);
+  std::wstring text = typed;
+  if (file) {
+    const ListFileBytes read = ReadListFileBytes(*file);
+    if (read.tooLarge) {
+      ShowMessage(ListFileTooLargeText(*file), MB_ICONEXCLAMATION);
+      return std::nullopt;
+    }
+    if (read.errorCode != 0) {
+      const std::wstring error =
+          core::ErrorText(static_cast<std::int32_t>(read.errorCode), services_.remote.SystemText(read.errorCode));
+      ShowMessage(ListFileUnreadableText(*file, error), MB_ICONEXCLAMATION);
+      return std::nullopt;
+    }
+    text = DecodeListFile(read.bytes, [](std::string_view bytes) { return FromAnsiCodePage(bytes); });
+  }
+  MachineList list = ReadMachineList(text, file.has_value());
+  if (list.problem != ListProblem::None) {
+    ShowMessage(ListProblemText(list.problem, file.value_or(L"")), MB_ICONEXCLAMATION);
+    return std::nullopt;
+  }
+  std::wstring entry = file ? L"@" + *file : JoinedNames(list.machines);
+  return Room{std::move(list.machines), std::move(entry)};
+}
+
+void ConsoleWindow::StartRoom(RoomAction action, std::vector<MachineChoice> machines) {
+  ShutdownRequest parameters(services_.session, services_.remote);
+  parameters.Message(message_.Text());
+  parameters.ForceAppsClosed(forceClose_.IsChecked());
+  parameters.RebootAfterShutdown(restart_.IsChecked());
+  room_.emplace(action, std::move(machines), parameters, static_cast<std::uint32_t>(timeOut_.Value()), Handle(),
+                kRoomAnswered);
+  room_->Start();
+  const RoomSchedule& answers = room_->Answers();
+  services_.taskbar->Show(Handle(), answers.AnsweredCount(), answers.Machines().size(), answers.AnyRefused());
+  if (answers.Done()) FinishRoom();
+}
+
+void ConsoleWindow::OnRoomAnswered(std::size_t index) {
+  // Another window's, or one taken already at the end of the session.
+  if (!room_) return;
+  const RoomAction action = room_->Action();
+  try {
+    if (!room_->TakeAnswer(index)) return;
+    const RoomSchedule& answers = room_->Answers();
+    services_.taskbar->Show(Handle(), answers.AnsweredCount(), answers.Machines().size(), answers.AnyRefused());
+    if (answers.Done()) FinishRoom();
+  } catch (...) {
+    // The room is given up: its threads finish on their own.
+    room_.reset();
+    services_.taskbar->Clear(Handle());
+    if (action == RoomAction::ShutDown) {
+      ExecuteFailed();
+    } else {
+      AbortFailed();
+    }
+  }
+}
+
+void ConsoleWindow::FinishRoom() {
+  services_.taskbar->Clear(Handle());
+  const RoomAction action = room_->Action();
+  const RoomSchedule& answers = room_->Answers();
+  const std::wstring summary = RoomSummaryText(action, answers);
+  const bool anyRefused = answers.AnyRefused();
+  const bool anyAccepted = answers.AcceptedCount() > 0;
+  // Abort addresses the machines that accepted, and only those.
+  if (action == RoomAction::ShutDown) abortRoom_ = answers.Accepted();
+  // Done before the summary's box, whose wait runs the window's messages.
+  room_.reset();
+  if (action == RoomAction::ShutDown) {
+    if (anyAccepted) {
+      SetButtonState(ButtonState::Requested);
+      MoveToTop(history_, roomEntry_);
+      ShowHistory();
+      SaveHistory(services_.store, history_);
+    } else {
+      SetButtonState(ButtonState::Ready);
+    }
+    busy_.reset();
+    ShowMessage(summary, anyRefused ? MB_ICONEXCLAMATION : MB_ICONINFORMATION);
+  } else {
+    SetButtonState(ButtonState::Ready);
+    if (anyRefused) ShowMessage(summary, MB_ICONSTOP);
+  }
+  if (const auto reason = std::exchange(closeWhenEnded_, std::nullopt)) Close(*reason);
+}
+
+void ConsoleWindow::OnDropFiles(HANDLE drop) {
+  // The shell's drop functions, from the system directory, only when a file
+  // is dropped: a start of the program loads no shell.
+  const core::SystemLibrary shell(L"shell32.dll");
+  const auto query = shell.Find<UINT(WINAPI*)(HANDLE, UINT, LPWSTR, UINT)>("DragQueryFileW");
+  const auto finish = shell.Find<void(WINAPI*)(HANDLE)>("DragFinish");
+  if (query) {
+    std::wstring path(query(drop, 0, nullptr, 0), L'\0');
+    if (!path.empty() && query(drop, 0, path.data(), static_cast<UINT>(path.size() + 1)) == path.size())
+      machine_.SetText(L"@" + path);
+  }
+  if (finish) finish(drop);
+}
+
 bool ConsoleWindow::OnCloseRequest(ui::CloseReason reason) {
+  if (room_) {
+    if (reason == ui::CloseReason::User || reason == ui::CloseReason::Code) {
+      closeWhenEnded_ = reason;
+      return false;
+    }
+    // The session ends: the room counts as reached if any machine accepted.
+    room_->TakeAnswersInNow();
+    if (room_->Action() == RoomAction::ShutDown && room_->Answers().AcceptedCount() > 0)
+      MoveToTop(history_, roomEntry_);
+    return true;
+  }
   if (!background_.UnderWay()) return true;
   if (reason == ui::CloseReason::User || reason == ui::CloseReason::Code) {
     // The close waits for the request, and the window keeps answering.

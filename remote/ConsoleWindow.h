@@ -17,8 +17,11 @@
 #include "core/SessionApi.h"
 #include "remote/BackgroundRequest.h"
 #include "remote/ConsoleLayout.h"
+#include "remote/MachineHistory.h"
 #include "remote/RemoteShutdownApi.h"
+#include "remote/RoomRequests.h"
 #include "remote/ShutdownRequest.h"
+#include "remote/TaskbarProgress.h"
 #include "settings/SettingsStore.h"
 #include "ui/BusyCursor.h"
 #include "ui/Controls.h"
@@ -35,7 +38,8 @@ struct ConsoleServices {
   core::SessionApi& session;
   RemoteShutdownApi& remote;
   settings::SettingsStore& store;
-  MessageBoxFunction messageBox;  // empty: the system's message box
+  MessageBoxFunction messageBox;      // empty: the system's message box
+  TaskbarProgress* taskbar = nullptr;  // null: the system's taskbar
 };
 
 class ConsoleWindow : public ui::DialogWindow {
@@ -65,6 +69,20 @@ class ConsoleWindow : public ui::DialogWindow {
   void ExecuteFailed();
   void AbortFailed();
   void KeepAccepted();
+  // A list of machines, or a file of them, in the machine box: a room,
+  // asked side by side.
+  struct Room {
+    std::vector<MachineChoice> machines;
+    std::wstring historyEntry;  // the names joined, or the file's "@path"
+  };
+  void OnExecuteRoom(const std::wstring& typed);
+  void OnAbortRoom();
+  // The room named by the box, or nothing after a box that says why not.
+  std::optional<Room> ReadRoom(const std::wstring& typed);
+  void StartRoom(RoomAction action, std::vector<MachineChoice> machines);
+  void OnRoomAnswered(std::size_t index);
+  void FinishRoom();
+  void OnDropFiles(HANDLE drop);
   void OnClear();
   void ShowTimeOut();
   // Ready: every button works. Busy: a request is under way. Requested: it
@@ -81,6 +99,12 @@ class ConsoleWindow : public ui::DialogWindow {
   // session ends under it.
   std::shared_ptr<ShutdownRequest> request_;
   std::wstring abortTarget_;  // empty: the local machine
+  // When the abort target is a room: the machines that accepted its last
+  // Execute, or all of them when it was never executed.
+  std::optional<std::vector<MachineChoice>> abortRoom_;
+  // The room whose requests are under way, and its history entry.
+  std::optional<RoomRequests> room_;
+  std::wstring roomEntry_;
   BackgroundRequest background_;
   // What the request under way is: an Execute for this display name, or an
   // Abort (nothing).

@@ -2,8 +2,9 @@
 // The ordered record of calls a recording fake received, one line per call,
 // written as name(arg, arg, ...), with wide text as UTF-8. The fakes beside
 // the interfaces of every folder write into it, so it sits in the lowest one;
-// tests only.
+// tests only. Requests asked side by side write into it from their threads.
 #include <cstdint>
+#include <mutex>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -56,12 +57,15 @@ class CallLog {
     [[maybe_unused]] const char* separator = "";
     ((line << separator << args, separator = ", "), ...);
     line << ')';
+    const std::lock_guard<std::mutex> lock(mutex_);
     lines_.push_back(line.str());
   }
+  // Read once the calls have been made.
   const std::vector<std::string>& Lines() const { return lines_; }
   void Clear() { lines_.clear(); }
 
  private:
+  std::mutex mutex_;
   std::vector<std::string> lines_;
 };
 

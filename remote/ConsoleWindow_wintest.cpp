@@ -6,11 +6,14 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <new>
 #include <thread>
 
@@ -18,6 +21,7 @@
 #include "core/WindowsHandles.h"
 #include "remote/ConsoleLayout.h"
 #include "remote/FakeRemoteShutdownApi.h"
+#include "remote/FakeTaskbarProgress.h"
 #include "remote/VelmarStart.h"
 #include "settings/RegistrySettingsStore.h"
 #include "settings/ScratchApplication.h"
@@ -31,6 +35,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing_support::FakeRemoteShutdownApi;
 using testing_support::FakeSessionApi;
+using testing_support::FakeTaskbarProgress;
 using testing_support::ScratchApplication;
 
 namespace {
@@ -152,7 +157,8 @@ class ConsoleWindow : public ::testing::Test {
               const int answer = answers.front();
               answers.pop_front();
               return answer;
-            }};
+            },
+            &taskbar};
   }
 
   void Open() {
@@ -232,6 +238,7 @@ class ConsoleWindow : public ::testing::Test {
   FakeRemoteShutdownApi remote{session.log};
   std::vector<ShownBox> boxes;
   std::deque<int> answers;
+  FakeTaskbarProgress taskbar;
   HeldRequests held;
   std::unique_ptr<remote::ConsoleWindow> console;
 };
@@ -728,6 +735,182 @@ TEST_F(ConsoleWindow, AnAnswerThatCameJustBeforeTheEndOfTheSessionIsKept) {
   SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(console->IsOpen());
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"ローカルマシン"}, {L"2", L"old"}}));
+}
+
+// A room typed into the box: each machine asked once on a thread of its own,
+// the local machine only after the rest have answered, the window answering
+// and busy while one is held, the taskbar following; then one summary, the
+// room on top of the history, stored at once, and Abort for the machines that
+// accepted.
+TEST_F(ConsoleWindow, ARoomIsAskedSideBySideSummedUpKeptAndAborted) {
+  Prepare(L"Machine", {{L"1", L"old"}});
+  Open();
+  SetText(remote::ControlId::Machine, L"pc1, pc2; ローカルマシン, PC1,\t\\\\pc3");
+  remote.refusedBy[L"pc3"] = 53;
+  remote.systemTexts[53] = L"ネットワーク パスが見つかりません。";
+  remote.duringRequestTo = [hold = held.Hold()](const std::wstring& machine) {
+    if (machine == L"pc2") hold();
+  };
+  Click(remote::ControlId::Execute);
+  ASSERT_TRUE(held.Entered());
+  ASSERT_TRUE(RunMessagesUntil([&] { return !taskbar.shown.empty() && taskbar.shown.back() == "2/4 error"; }));
+  EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 3), 3);
+  EXPECT_EQ(Buttons(), kBusy);
+  EXPECT_EQ(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
+  EXPECT_EQ(Requests().size(), 3u) << "the local machine waits for pc2";
+
+  held.Release();
+  ASSERT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; }));
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, L"4台のマシンをシャットダウンします\n\npc1\npc2\nローカルマシン\npc3");
+  EXPECT_EQ(boxes[0].flags, 0x141u);
+  EXPECT_EQ(boxes[1].text,
+            L"3台が受け付けました。1台が受け付けませんでした。\n\nネットワーク パスが見つかりません。(53)\npc3");
+  EXPECT_EQ(boxes[1].flags, static_cast<UINT>(MB_ICONEXCLAMATION));
+  const std::vector<std::string> requests = Requests();
+  ASSERT_EQ(requests.size(), 4u);
+  EXPECT_EQ(requests.back(), "ShutDown(local, \"\", 0, keep apps, stay off)");
+  EXPECT_THAT(std::vector<std::string>(requests.begin(), requests.end() - 1),
+              ::testing::UnorderedElementsAre("ShutDown(\"pc1\", \"\", 0, keep apps, stay off)",
+                                              "ShutDown(\"pc2\", \"\", 0, keep apps, stay off)",
+                                              "ShutDown(\"pc3\", \"\", 0, keep apps, stay off)"));
+  EXPECT_EQ(Buttons(), kRequested);
+  EXPECT_FALSE(ui::BusyCursor::Active());
+  EXPECT_EQ(taskbar.shown.back(), "cleared");
+  const std::wstring room = L"pc1, pc2, ローカルマシン, pc3";
+  EXPECT_THAT(History(), ElementsAre(room, L"old"));
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", room}, {L"2", L"old"}}));
+
+  session.log.Clear();
+  remote.refusedBy[L"pc2"] = 1116;
+  remote.systemTexts[1116] = L"システム シャットダウンは実行中ではありません。";
+  Press(remote::ControlId::Abort);
+  EXPECT_THAT(Requests(), ElementsAre(::testing::AnyOf("AbortShutDown(\"pc1\")", "AbortShutDown(\"pc2\")"),
+                                      ::testing::AnyOf("AbortShutDown(\"pc1\")", "AbortShutDown(\"pc2\")"),
+                                      "AbortShutDown(local)"));
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[2].text,
+            L"2台が中止を受け付けました。1台が受け付けませんでした。\n\n"
+            L"システム シャットダウンは実行中ではありません。(1116)\npc2");
+  EXPECT_EQ(boxes[2].flags, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(Buttons(), kReady);
+}
+
+// Never more than 32 requests under way, each machine asked once, and a room
+// that all accepted is summed up with the information icon.
+TEST_F(ConsoleWindow, ARoomOfFortyHasAtMostThirtyTwoUnderWay) {
+  Open();
+  std::wstring names;
+  for (int i = 0; i < 40; ++i) names += L"pc" + std::to_wstring(i) + L",";
+  SetText(remote::ControlId::Machine, names);
+  // Shared with the requests' threads, which may outlive a failed check.
+  struct Counts {
+    std::atomic<int> underWay{0}, most{0}, asked{0};
+  };
+  const auto counts = std::make_shared<Counts>();
+  remote.duringRequestTo = [counts, hold = held.Hold()](const std::wstring&) {
+    const int now = ++counts->underWay;
+    for (int seen = counts->most; now > seen && !counts->most.compare_exchange_weak(seen, now);) {
+    }
+    ++counts->asked;
+    hold();
+    --counts->underWay;
+  };
+  Click(remote::ControlId::Execute);
+  EXPECT_TRUE(RunMessagesUntil([&] { return counts->asked >= 32; }));
+  RunMessagesUntil([] { return false; });  // no 33rd, however long it waits
+  EXPECT_EQ(counts->asked, 32);
+  held.Release();
+  EXPECT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; }));
+  EXPECT_EQ(counts->most, 32);
+  std::vector<std::string> requests = Requests();
+  std::sort(requests.begin(), requests.end());
+  EXPECT_EQ(std::unique(requests.begin(), requests.end()), requests.end());
+  EXPECT_EQ(requests.size(), 40u);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, L"40台が受け付けました。0台が受け付けませんでした。");
+  EXPECT_EQ(boxes[1].flags, static_cast<UINT>(MB_ICONINFORMATION));
+}
+
+// A close while a room is asked waits for every answer and the summary; a
+// room that none accepted leaves the history and readies the buttons.
+TEST_F(ConsoleWindow, ACloseDuringARoomWaitsForItsSummaryAndNoAcceptanceKeepsNothing) {
+  Prepare(L"Machine", {{L"1", L"old"}});
+  Open();
+  SetText(remote::ControlId::Machine, L"pc1,pc2");
+  remote.shutDownAccepts = false;
+  remote.errorCode = 1722;
+  remote.duringRequestTo = [hold = held.Hold()](const std::wstring& machine) {
+    if (machine == L"pc1") hold();
+  };
+  Click(remote::ControlId::Execute);
+  ASSERT_TRUE(held.Entered());
+  SendMessageW(console->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 2), 2);
+  EXPECT_TRUE(console->IsOpen());
+  EXPECT_EQ(Buttons(), kBusy);
+  held.Release();
+  ASSERT_TRUE(RunMessagesUntil([this] { return !console->IsOpen(); }));
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, L"0台が受け付けました。2台が受け付けませんでした。\n\n不明なｴﾗｰが発生しました(1722)\npc1、pc2");
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));
+}
+
+// A list file named by "@path", or dropped on the window: read in its
+// encoding, or refused with a box that says why before anything is sent.
+TEST_F(ConsoleWindow, AListFileIsReadOrRefusedWithItsReason) {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring file = std::wstring(folder) + L"velmar-room-" + CurrentTestName() + L".txt";
+  const auto write = [&](const std::string& bytes) {
+    const core::UniqueHandle out(
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    WriteFile(out.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  };
+  remote.systemTexts[2] = L"指定されたファイルが見つかりません。";
+  const std::u16string utf16 = u"\uFEFF# lab\r\npc1,pc2";
+  struct Case {
+    std::string bytes;  // none: no file
+    std::wstring box;
+  };
+  const Case cases[] = {
+      {std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * sizeof(char16_t)),
+       L"2台のマシンをシャットダウンします\n\npc1\npc2"},
+      {"", file + L"\n指定されたファイルが見つかりません。(2)"},
+      {"# no machine\r\n\r\n", file + L"\nマシン名がありません。"},
+      {std::string(remote::kLargestListFile + 1, 'a'),
+       file + L"\nファイルが大きすぎます。マシンの一覧のファイルは1MB(1048576バイト)までです。"},
+  };
+  Open();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes.size());
+    DeleteFileW(file.c_str());
+    if (!c.bytes.empty()) write(c.bytes);
+    boxes.clear();
+    answers = {IDCANCEL};
+    SetText(remote::ControlId::Machine, L"@" + file);
+    Press(remote::ControlId::Execute);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, c.box);
+    EXPECT_THAT(Requests(), IsEmpty());
+  }
+  write("pc1\npc2\n");
+  Press(remote::ControlId::Execute);
+  EXPECT_EQ(History().at(0), L"@" + file);
+  DeleteFileW(file.c_str());
+
+  // Dropped on the window: the box names the file.
+  const std::wstring dropped = L"C:\\rooms\\3F.txt";
+  const std::size_t bytes = sizeof(DROPFILES) + (dropped.size() + 2) * sizeof(wchar_t);
+  const HGLOBAL drop = GlobalAlloc(GHND, bytes);
+  auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = TRUE;
+  dropped.copy(reinterpret_cast<wchar_t*>(files + 1), dropped.size());
+  GlobalUnlock(drop);
+  SendMessageW(console->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  EXPECT_EQ(Text(remote::ControlId::Machine), L"@C:\\rooms\\3F.txt");
 }
 
 }  // namespace

@@ -18,8 +18,11 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
   static std::string Machine(const std::wstring& machine) {
     return machine.empty() ? "local" : "\"" + Utf8(machine) + "\"";
   }
-  core::RequestAnswer Answer(bool accepts) {
+  core::RequestAnswer Answer(const std::wstring& machine, bool accepts) {
     if (duringRequest) duringRequest();
+    if (duringRequestTo) duringRequestTo(machine);
+    if (const auto refusal = refusedBy.find(machine); refusal != refusedBy.end())
+      return core::RequestAnswer::Refused(refusal->second);
     return accepts ? core::RequestAnswer{} : core::RequestAnswer::Refused(errorCode);
   }
 
@@ -39,17 +42,21 @@ class FakeRemoteShutdownApi : public remote::RemoteShutdownApi {
   // holds the request as a slow network would, or raises an error from the
   // call.
   std::function<void()> duringRequest;
+  // The same for a room, told which machine is asked.
+  std::function<void(const std::wstring& machine)> duringRequestTo;
+  // Machines that refuse every request with their code, whatever else is set.
+  std::map<std::wstring, std::uint32_t> refusedBy;
 
   core::RequestAnswer AskToShutDown(const std::wstring& machine, const std::wstring& message,
                                     std::uint32_t timeOutSeconds, bool closeApplications,
                                     bool restart) override {
     log.Add("ShutDown", Machine(machine), "\"" + Utf8(message) + "\"", timeOutSeconds,
             closeApplications ? "close apps" : "keep apps", restart ? "restart" : "stay off");
-    return Answer(shutDownAccepts);
+    return Answer(machine, shutDownAccepts);
   }
   core::RequestAnswer AbortShutDown(const std::wstring& machine) override {
     log.Add("AbortShutDown", Machine(machine));
-    return Answer(abortAccepts);
+    return Answer(machine, abortAccepts);
   }
   std::wstring SystemText(std::uint32_t code) override {
     const auto found = systemTexts.find(code);

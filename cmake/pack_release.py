@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Packs the release archive:
-    pack_release.py [--sign FILE.pfx] <archive.zip> <folder> <guide.txt> <program.exe>...
+    pack_release.py [--sign FILE.pfx] <archive.zip> <folder> <guide.txt> <LICENSE> <program.exe>...
 Every entry lies under <folder>/: the programs, the guide stored as the name a
-Japanese user opens first, and SHA256SUMS, the sha256sum lines of every other
-file there. The archive's own sha256sum line goes beside it in
-<archive.zip>.sha256.
+Japanese user opens first, the licence as LICENSE, and SHA256SUMS, the
+sha256sum lines of every other file there. The archive's own sha256sum line
+goes beside it in <archive.zip>.sha256.
 
 --sign signs copies of the programs with Authenticode (osslsigncode, SHA-256)
 by the certificate and key in FILE.pfx before they are hashed and packed; the
@@ -36,6 +36,7 @@ import time
 import zipfile
 
 GUIDE_NAME = "はじめにお読みください.txt"
+LICENSE_NAME = "LICENSE"
 SUMS_NAME = "SHA256SUMS"
 # Every entry's attributes: made on Unix (create_system 3), a plain file
 # readable by all (mode 0644). Not MS-DOS (0): Info-ZIP's unzip converts the
@@ -131,7 +132,7 @@ def zip_bytes(folder, files, epoch):
     return buffer.getvalue()
 
 
-def pack(archive, folder, guide, programs, pfx=None):
+def pack(archive, folder, guide, licence, programs, pfx=None):
     """Writes <archive> and <archive>.sha256; says whether the programs are signed."""
     digest = archive + ".sha256"
     for stale in (archive, digest):
@@ -142,7 +143,8 @@ def pack(archive, folder, guide, programs, pfx=None):
         if pfx is not None:
             programs = sign(programs, pfx, staging)
         files = {}
-        for source, name in [(p, os.path.basename(p)) for p in programs] + [(guide, GUIDE_NAME)]:
+        for source, name in [(p, os.path.basename(p)) for p in programs] + [(guide, GUIDE_NAME),
+                                                                            (licence, LICENSE_NAME)]:
             with open(source, "rb") as f:
                 files[name] = f.read()
     files[SUMS_NAME] = "".join(sha256sum_line(files[n], n) for n in sorted(files)).encode()
@@ -171,10 +173,11 @@ def main(argv):
     parser.add_argument("archive")
     parser.add_argument("folder")
     parser.add_argument("guide")
+    parser.add_argument("licence")
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args(argv)
     try:
-        said = pack(args.archive, args.folder, args.guide, args.programs, args.sign)
+        said = pack(args.archive, args.folder, args.guide, args.licence, args.programs, args.sign)
     except (ReleaseError, OSError) as error:
         print(f"release: {error}", file=sys.stderr)
         return 1

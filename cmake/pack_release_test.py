@@ -166,9 +166,11 @@ def main(guide, licence, *programs):
         check("without SOURCE_DATE_EPOCH: dated from the last commit",
               dates(archive) == {pack_release.zip_date(int(last_commit))})
 
-        # The packer alone, outside any git checkout, with no date given.
+        # The packer alone (with the module that writes the manifests), outside
+        # any git checkout, with no date given.
         outside = os.path.join(work, "outside")
         os.makedirs(outside)
+        shutil.copy(os.path.join(HERE, "package_manifests.py"), outside)
         result = pack(archive, documents, programs, packer=shutil.copy(PACKER, outside), SOURCE_DATE_EPOCH=None)
         check("outside a git checkout without SOURCE_DATE_EPOCH: refused in one line naming it",
               result.returncode != 0 and len(result.stderr.splitlines()) == 1 and

@@ -1,10 +1,16 @@
 #!/usr/bin/env python3
 """Packs the release archive:
-    pack_release.py [--sign FILE.pfx] <archive.zip> <folder> <guide.txt> <program.exe>...
+    pack_release.py [--sign FILE.pfx] [--url-base URL]
+                    <archive.zip> <folder> <guide.txt> <LICENSE> <program.exe>...
 Every entry lies under <folder>/: the programs, the guide stored as the name a
-Japanese user opens first, and SHA256SUMS, the sha256sum lines of every other
-file there. The archive's own sha256sum line goes beside it in
-<archive.zip>.sha256.
+Japanese user opens first, the licence as LICENSE, and SHA256SUMS, the
+sha256sum lines of every other file there. The archive's own sha256sum line
+goes beside it in <archive.zip>.sha256.
+
+--url-base names where the release's files will be published (the archive at
+URL followed by its name): with it, the winget and Scoop manifests of the
+packed archive go into manifests/ beside it (package_manifests.py). Without
+it there are none, not even from an earlier run, and the packer says so.
 
 --sign signs copies of the programs with Authenticode (osslsigncode, SHA-256)
 by the certificate and key in FILE.pfx before they are hashed and packed; the
@@ -23,20 +29,25 @@ Explorer's "Extract all" and 7-Zip show it as it is, rather than reading it in
 the ANSI code page (CP932 on a Japanese Windows).
 
 Any failure is one line on standard error and a non-zero exit, with neither
-the archive nor its .sha256 left behind, not even from an earlier run: both
-are written under temporary names and renamed once complete."""
+the archive, its .sha256 nor manifests left behind, not even from an earlier
+run: each is written under a temporary name and renamed once all are complete."""
 import argparse
 import hashlib
 import io
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
 import time
 import zipfile
 
+import package_manifests
+
 GUIDE_NAME = "はじめにお読みください.txt"
+LICENSE_NAME = "LICENSE"
 SUMS_NAME = "SHA256SUMS"
+MANIFESTS_FOLDER = "manifests"
 # Every entry's attributes: made on Unix (create_system 3), a plain file
 # readable by all (mode 0644). Not MS-DOS (0): Info-ZIP's unzip converts the
 # names of such entries from the OEM code page, UTF-8 flag or not, and garbles
@@ -131,23 +142,30 @@ def zip_bytes(folder, files, epoch):
     return buffer.getvalue()
 
 
-def pack(archive, folder, guide, programs, pfx=None):
-    """Writes <archive> and <archive>.sha256; says whether the programs are signed."""
+def pack(archive, folder, guide, licence, programs, pfx=None, url_base=None):
+    """Writes <archive>, <archive>.sha256 and, given <url_base>, the manifests;
+    says whether the programs are signed and names the manifests written."""
     digest = archive + ".sha256"
+    manifests_folder = os.path.join(os.path.dirname(os.path.abspath(archive)), MANIFESTS_FOLDER)
     for stale in (archive, digest):
         if os.path.lexists(stale):
             os.remove(stale)
+    if os.path.lexists(manifests_folder):
+        shutil.rmtree(manifests_folder)
     epoch = source_date_epoch()
     with tempfile.TemporaryDirectory() as staging:
         if pfx is not None:
             programs = sign(programs, pfx, staging)
         files = {}
-        for source, name in [(p, os.path.basename(p)) for p in programs] + [(guide, GUIDE_NAME)]:
+        for source, name in [(p, os.path.basename(p)) for p in programs] + [(guide, GUIDE_NAME),
+                                                                            (licence, LICENSE_NAME)]:
             with open(source, "rb") as f:
                 files[name] = f.read()
     files[SUMS_NAME] = "".join(sha256sum_line(files[n], n) for n in sorted(files)).encode()
     packed = zip_bytes(folder, files, epoch)
     outputs = {archive: packed, digest: sha256sum_line(packed, os.path.basename(archive)).encode()}
+    manifests = {} if url_base is None else \
+        package_manifests.manifests(packed, os.path.basename(archive), url_base, epoch)
     written = {}
     try:
         for final, data in outputs.items():
@@ -156,30 +174,45 @@ def pack(archive, folder, guide, programs, pfx=None):
             with open(fd, "wb") as out:
                 out.write(data)
             os.chmod(written[final], 0o644)
+        if manifests:
+            staged = written[manifests_folder] = tempfile.mkdtemp(dir=os.path.dirname(manifests_folder),
+                                                                  prefix=f".{MANIFESTS_FOLDER}.")
+            os.chmod(staged, 0o755)
+            for path, data in manifests.items():
+                os.makedirs(os.path.dirname(os.path.join(staged, path)), 0o755, exist_ok=True)
+                with open(os.path.join(staged, path), "wb") as out:
+                    out.write(data)
         for final, temporary in written.items():
             os.replace(temporary, final)
     finally:
         for temporary in written.values():
-            if os.path.exists(temporary):
+            if os.path.isdir(temporary):
+                shutil.rmtree(temporary)
+            elif os.path.exists(temporary):
                 os.remove(temporary)
-    return f"signed with {pfx}" if pfx is not None else "unsigned"
+    said = f"signed with {pfx}" if pfx is not None else "unsigned"
+    return said, [os.path.join(manifests_folder, path) for path in manifests]
 
 
 def main(argv):
     parser = argparse.ArgumentParser(description="Packs the release archive.")
     parser.add_argument("--sign", metavar="FILE.pfx")
+    parser.add_argument("--url-base", metavar="URL")
     parser.add_argument("archive")
     parser.add_argument("folder")
     parser.add_argument("guide")
+    parser.add_argument("licence")
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args(argv)
     try:
-        said = pack(args.archive, args.folder, args.guide, args.programs, args.sign)
-    except (ReleaseError, OSError) as error:
+        said, manifests = pack(args.archive, args.folder, args.guide, args.licence, args.programs, args.sign,
+                               args.url_base)
+    except (ReleaseError, package_manifests.ManifestError, OSError) as error:
         print(f"release: {error}", file=sys.stderr)
         return 1
     print(f"{args.archive} ({said})")
     print(f"{args.archive}.sha256")
+    print("\n".join(manifests) if manifests else "no winget or Scoop manifests: no --url-base given")
     return 0
 
 

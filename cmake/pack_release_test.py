@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """Packs release archives from the built programs and reads them back, as an
 unpacker and a user checking a download would:
-    pack_release_test.py <guide.txt> <program.exe>...
+    pack_release_test.py <guide.txt> <LICENSE> <program.exe>...
 Each name must stand alike, with the same UTF-8 flag, in its central and its
 local header, a name that is not ASCII must carry the UTF-8 flag (bit 11), and
 Info-ZIP's unzip must name the files as they are. The entries must be exactly
-the programs, the guide and SHA256SUMS, in the order of their names, byte for
-byte, dated SOURCE_DATE_EPOCH (the last commit's time when unset) with the
-same attributes and compression level; SHA256SUMS and the archive's .sha256
-must pass `sha256sum -c`. The same inputs at another path, with other file
-times and modes, in another time zone and umask, must give the same bytes."""
+the programs, the guide, the licence and SHA256SUMS, in the order of their
+names, byte for byte, dated SOURCE_DATE_EPOCH (the last commit's time when
+unset) with the same attributes and compression level; SHA256SUMS and the
+archive's .sha256 must pass `sha256sum -c`. The same inputs at another path,
+with other file times and modes, in another time zone and umask, must give the
+same bytes."""
 import hashlib
 import os
 import shutil
@@ -57,7 +58,7 @@ def entries(data):
     return found
 
 
-def pack(archive, guide, programs, packer=PACKER, **env):
+def pack(archive, documents, programs, packer=PACKER, **env):
     """Runs the packer as scripts/release does, with <env> changed (None unsets)."""
     environment = dict(os.environ)
     for name, value in env.items():
@@ -65,7 +66,7 @@ def pack(archive, guide, programs, packer=PACKER, **env):
             environment.pop(name, None)
         else:
             environment[name] = value
-    return subprocess.run([sys.executable, packer, archive, FOLDER, guide, *programs],
+    return subprocess.run([sys.executable, packer, archive, FOLDER, *documents, *programs],
                           capture_output=True, text=True, env=environment)
 
 
@@ -82,13 +83,13 @@ def check_headers(data):
               (local_flags & UTF8_FLAG) == (flags & UTF8_FLAG))
 
 
-def check_contents(archive, guide, programs, work):
+def check_contents(archive, documents, programs, work):
     sources = {os.path.basename(p): p for p in programs}
-    sources[pack_release.GUIDE_NAME] = guide
+    sources[pack_release.GUIDE_NAME], sources[pack_release.LICENSE_NAME] = documents
     expected = sorted(list(sources) + ["SHA256SUMS"])
     with zipfile.ZipFile(archive) as unpacked:
         infos = unpacked.infolist()
-        check("the entries are the programs, the guide and SHA256SUMS, in the order of their names",
+        check("the entries are the programs, the guide, the licence and SHA256SUMS, in the order of their names",
               [i.filename for i in infos] == [f"{FOLDER}/{n}" for n in expected])
         for name, source in sources.items():
             check(f"{name}: unpacks to its source's bytes", unpacked.read(f"{FOLDER}/{name}") == read(source))
@@ -129,45 +130,48 @@ def dates(archive):
         return {info.date_time for info in unpacked.infolist()}
 
 
-def main(guide, *programs):
+def main(guide, licence, *programs):
+    documents = (guide, licence)
     with tempfile.TemporaryDirectory() as work:
         archive = os.path.join(work, "release.zip")
-        result = pack(archive, guide, programs, SOURCE_DATE_EPOCH="1700000000")
+        result = pack(archive, documents, programs, SOURCE_DATE_EPOCH="1700000000")
         check("the packer says the programs are unsigned", result.returncode == 0 and "(unsigned)" in result.stdout)
         data = read(archive)
         check_headers(data)
-        check_contents(archive, guide, programs, work)
+        check_contents(archive, documents, programs, work)
         check("every entry dated SOURCE_DATE_EPOCH, in UTC", dates(archive) == {(2023, 11, 14, 22, 13, 20)})
 
         # The same inputs elsewhere, touched, with other modes, time zone and umask.
         moved = os.path.join(work, "elsewhere", "deeper")
         os.makedirs(moved)
         copies = []
-        for source in (guide, *programs):
+        for source in (*documents, *programs):
             copies.append(shutil.copy(source, moved))
             os.utime(copies[-1], (86400 * 365 * 40, 86400 * 365 * 40))
             os.chmod(copies[-1], 0o600)
         again = os.path.join(moved, "release.zip")
         old_umask = os.umask(0o077)
-        pack(again, copies[0], copies[1:], SOURCE_DATE_EPOCH="1700000000", TZ="Asia/Tokyo")
+        pack(again, copies[:2], copies[2:], SOURCE_DATE_EPOCH="1700000000", TZ="Asia/Tokyo")
         os.umask(old_umask)
         check("the same inputs elsewhere, touched, in another time zone: the same bytes", read(again) == data)
 
-        pack(archive, guide, programs, SOURCE_DATE_EPOCH="315532799")
+        pack(archive, documents, programs, SOURCE_DATE_EPOCH="315532799")
         check("a date before 1980 is stored as 1980-01-01", dates(archive) == {(1980, 1, 1, 0, 0, 0)})
-        pack(archive, guide, programs, SOURCE_DATE_EPOCH="9999999999")
+        pack(archive, documents, programs, SOURCE_DATE_EPOCH="9999999999")
         check("a date after 2107 is stored as its last day", dates(archive) == {(2107, 12, 31, 23, 59, 58)})
 
         last_commit = subprocess.run(["git", "-C", HERE, "log", "-1", "--format=%ct"], capture_output=True,
                                      text=True, check=True).stdout
-        pack(archive, guide, programs, SOURCE_DATE_EPOCH=None)
+        pack(archive, documents, programs, SOURCE_DATE_EPOCH=None)
         check("without SOURCE_DATE_EPOCH: dated from the last commit",
               dates(archive) == {pack_release.zip_date(int(last_commit))})
 
-        # The packer alone, outside any git checkout, with no date given.
+        # The packer alone (with the module that writes the manifests), outside
+        # any git checkout, with no date given.
         outside = os.path.join(work, "outside")
         os.makedirs(outside)
-        result = pack(archive, guide, programs, packer=shutil.copy(PACKER, outside), SOURCE_DATE_EPOCH=None)
+        shutil.copy(os.path.join(HERE, "package_manifests.py"), outside)
+        result = pack(archive, documents, programs, packer=shutil.copy(PACKER, outside), SOURCE_DATE_EPOCH=None)
         check("outside a git checkout without SOURCE_DATE_EPOCH: refused in one line naming it",
               result.returncode != 0 and len(result.stderr.splitlines()) == 1 and
               "SOURCE_DATE_EPOCH" in result.stderr)

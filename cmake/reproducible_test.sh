@@ -35,9 +35,9 @@ fi
 # no git checkout and is told that date.
 epoch=$(git -C "$root" log -1 --format=%ct)
 unset SOURCE_DATE_EPOCH
-(cd "$root" && python3 cmake/pack_release.py "$work/first.zip" "$folder" docs/guide-ja.txt "${firsts[@]}") >/dev/null
+(cd "$root" && python3 cmake/pack_release.py "$work/first.zip" "$folder" docs/guide-ja.txt LICENSE "${firsts[@]}") >/dev/null
 (cd "$copy" && SOURCE_DATE_EPOCH=$epoch python3 cmake/pack_release.py "$work/second.zip" "$folder" \
-  docs/guide-ja.txt "${seconds[@]}") >/dev/null
+  docs/guide-ja.txt LICENSE "${seconds[@]}") >/dev/null
 
 same() {  # same <first> <second>; says how they differ when they do
   sha256sum "$1" "$2"

@@ -10,7 +10,7 @@ probe=$1 prefix=$2
 shift 2
 programs=("$@")
 source "$(dirname "$0")/lib.sh"
-guide=$root/docs/guide-ja.txt
+guide=$root/docs/guide-ja.txt licence=$root/LICENSE
 out=$work/out
 mkdir -p "$out"
 export SOURCE_DATE_EPOCH=0
@@ -22,7 +22,7 @@ openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -passout "pas
 export RELEASE_SIGN_PASSWORD="test password"
 
 built=$(sha256sum "${programs[@]}")
-said=$(python3 "$root/cmake/pack_release.py" --sign "$work/signer.pfx" "$out/release.zip" signed "$guide" \
+said=$(python3 "$root/cmake/pack_release.py" --sign "$work/signer.pfx" "$out/release.zip" signed "$guide" "$licence" \
   "${programs[@]}") || true
 echo "$said"
 check "the release says it is signed" grep -qF "release.zip (signed with $work/signer.pfx)" <<<"$said"
@@ -66,7 +66,7 @@ refused() {  # refused <what> <certificate> [VAR=value...]: the release fails cl
   shift 2
   : >"$out/release.zip"  # as an earlier release left it
   : >"$out/release.zip.sha256"
-  env "$@" python3 "$root/cmake/pack_release.py" --sign "$pfx" "$out/release.zip" signed "$guide" \
+  env "$@" python3 "$root/cmake/pack_release.py" --sign "$pfx" "$out/release.zip" signed "$guide" "$licence" \
     "${programs[@]}" >/dev/null 2>"$work/error" || status=$?
   cat "$work/error"
   check "$what: a non-zero exit" [ "$status" != 0 ]

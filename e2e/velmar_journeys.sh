@@ -112,6 +112,56 @@ InitiateSystemShutdownExW(\"srv3\", \"$message\", 45, 0, 0, 0x80000000) = TRUE
 $(sed 's/token1/token2/' <<<"$privilege")
 AbortSystemShutdownW(\"srv3\") = FALSE error 1116"
 
+# A room typed into the box: each machine asked on a thread of its own, the
+# local machine after the others, one summary, the room kept in the history.
+journey_begin
+start 'platform 2
+machine srv-b 0 53'
+execute 'srv-a, srv-b;ローカルマシン'
+check "room: the confirmation counts and names the machines" same "$(sed -n '3,$p' "$work/confirm")" \
+  "$(printf '3台のマシンをシャットダウンします\n\nsrv-a\nsrv-b\nローカルマシン')"
+p box 10000 ok >"$work/summary" || true
+check "room: the summary has the exclamation icon (0x30)" same "$(sed -n 2p "$work/summary")" 0x30
+check "room: one summary names the refusal and its machine" same "$(sed -n '3,$p' "$work/summary")" \
+  "$(printf '2台が受け付けました。1台が受け付けませんでした。\n\n%s(53)\nsrv-b' "$(p systext 53)")"
+p buttons '1 0 1' 10000 >/dev/null || echo "Execute did not stay disabled after the room"
+check "room: it is the first history entry" same "$(p dump "$settings\\Machine")" '1=srv-a, srv-b, ローカルマシン'
+check "room: the local machine is asked last" same "$(grep InitiateSystemShutdownExW "$work/calls.log" | tail -n1)" \
+  "InitiateSystemShutdownExW(null, \"$message\", 45, 0, 0, 0x80000000) = TRUE"
+close
+journey_end_unordered "Velmar: a room of three, one refusing with 53" "$nt
+$privilege
+$(sed 's/token1/token2/' <<<"$privilege")
+$(sed 's/token1/token3/' <<<"$privilege")
+InitiateSystemShutdownExW(\"srv-a\", \"$message\", 45, 0, 0, 0x80000000) = TRUE
+InitiateSystemShutdownExW(\"srv-b\", \"$message\", 45, 0, 0, 0x80000000) = FALSE error 53
+InitiateSystemShutdownExW(null, \"$message\", 45, 0, 0, 0x80000000) = TRUE"
+
+# A room from a file, then aborted: Abort asks exactly the machines that
+# accepted, and with all of them aborted shows nothing.
+printf '\xEF\xBB\xBF# 3F\r\npc-1\r\npc-2, pc-3 # by the door\r\n' >"$work/room.txt"
+room=$(winpath "$work/room.txt")
+journey_begin
+start 'platform 2
+machine pc-2 0 1722'
+execute "@$room"
+check "room file: the confirmation counts its machines" same "$(sed -n 3p "$work/confirm")" '3台のマシンをシャットダウンします'
+p box 10000 ok >/dev/null || echo "no summary box"
+p buttons '1 0 1' 10000 >/dev/null || echo "Abort is not usable after the room"
+check "room file: the history keeps it as its @path" same "$(p dump "$settings\\Machine")" "1=@$room"
+p click '中止(&A)'
+p buttons '1 1 1' 10000 >/dev/null || echo "the buttons are not ready after the Abort"
+check "room file: all aborted shows no box" same "$(p box 1000 none | head -n1)" 0
+close
+journey_end_unordered "Velmar: a room from a file, then aborted where it was accepted" "$nt
+$privilege
+$(for t in 2 3 4 5; do sed "s/token1/token$t/" <<<"$privilege"; done)
+InitiateSystemShutdownExW(\"pc-1\", \"$message\", 45, 0, 0, 0x80000000) = TRUE
+InitiateSystemShutdownExW(\"pc-2\", \"$message\", 45, 0, 0, 0x80000000) = FALSE error 1722
+InitiateSystemShutdownExW(\"pc-3\", \"$message\", 45, 0, 0, 0x80000000) = TRUE
+AbortSystemShutdownW(\"pc-1\") = TRUE
+AbortSystemShutdownW(\"pc-3\") = TRUE"
+
 journey_begin
 start 'platform 1'
 p box 10000 ok >"$work/w9x" || true

@@ -15,6 +15,12 @@
 //   abort-error <n>       AbortSystemShutdown fails with this error code
 //   remote-wait <ms>      InitiateSystemShutdownEx and AbortSystemShutdown answer
 //                         only after this long, as for a machine that is off
+//   machine <prefix> <ms> <error>
+//                         a machine whose name starts with prefix answers both
+//                         after ms, refusing with error (0: accepting); the
+//                         first such line that fits wins, over the two above
+//   most-at-once yes      the log's last line, as the program ends, says how
+//                         many remote requests were under way at most at once
 //   sleep <kind>          what GetPwrCapabilities reports: classic (S3, the
 //                         default), modern (Modern Standby, no S1-S3),
 //                         modern-hibernate (the same with hibernation), none
@@ -25,6 +31,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,12 +45,21 @@ struct Script {
   DWORD abortError = 0;
   DWORD remoteWait = 0;
   std::string sleep = "classic";
+  struct Machine {
+    std::wstring prefix;
+    DWORD wait;
+    DWORD error;
+  };
+  std::vector<Machine> machines;
+  bool mostAtOnce = false;
 };
 
 Script script;
 HANDLE logFile = INVALID_HANDLE_VALUE;
 CRITICAL_SECTION logLock;
 int lockAttempts = 0;
+LONG remoteUnderWay = 0;
+LONG remoteMostAtOnce = 0;
 
 // Handles the stand-ins give out: never real, never passed to the system.
 constexpr ULONG_PTR kTokenBase = 0x7E500000;
@@ -170,17 +186,37 @@ BOOL WINAPI FakeShutdownBlockReasonDestroy(HWND window) {
   return Answer("ShutdownBlockReasonDestroy(" + WindowName(window) + ")", TRUE);
 }
 
+// How the machine answers a remote request: after how long, and with which
+// error (0: it accepts).
+std::pair<DWORD, DWORD> RemoteAnswerOf(const wchar_t* machine, DWORD error) {
+  const std::wstring name = machine ? machine : L"";
+  for (const auto& m : script.machines)
+    if (name.compare(0, m.prefix.size(), m.prefix) == 0) return {m.wait, m.error};
+  return {script.remoteWait, error};
+}
+
+// Answers a remote request as the script says, counting how many are under
+// way at once.
+BOOL RemoteAnswer(const wchar_t* machine, DWORD error, const std::string& call) {
+  const LONG now = InterlockedIncrement(&remoteUnderWay);
+  for (LONG most = remoteMostAtOnce; now > most; most = remoteMostAtOnce)
+    if (InterlockedCompareExchange(&remoteMostAtOnce, now, most) == most) break;
+  const auto [wait, refusal] = RemoteAnswerOf(machine, error);
+  Sleep(wait);
+  InterlockedDecrement(&remoteUnderWay);
+  return Answer(call, refusal == 0, refusal);
+}
+
 BOOL WINAPI FakeInitiateSystemShutdownExW(LPWSTR machine, LPWSTR message, DWORD timeout, BOOL force, BOOL reboot,
                                           DWORD reason) {
-  Sleep(script.remoteWait);
-  return Answer("InitiateSystemShutdownExW(" + Utf8(machine) + ", " + Utf8(message) + ", " + std::to_string(timeout) +
-                    ", " + std::to_string(force) + ", " + std::to_string(reboot) + ", " + Hex(reason) + ")",
-                script.shutdownError == 0, script.shutdownError);
+  return RemoteAnswer(machine, script.shutdownError,
+                      "InitiateSystemShutdownExW(" + Utf8(machine) + ", " + Utf8(message) + ", " +
+                          std::to_string(timeout) + ", " + std::to_string(force) + ", " + std::to_string(reboot) +
+                          ", " + Hex(reason) + ")");
 }
 
 BOOL WINAPI FakeAbortSystemShutdownW(LPWSTR machine) {
-  Sleep(script.remoteWait);
-  return Answer("AbortSystemShutdownW(" + Utf8(machine) + ")", script.abortError == 0, script.abortError);
+  return RemoteAnswer(machine, script.abortError, "AbortSystemShutdownW(" + Utf8(machine) + ")");
 }
 
 BOOL WINAPI FakeGetVersionExA(LPOSVERSIONINFOA info) {
@@ -371,6 +407,13 @@ void ReadScript(const std::wstring& path) {
   while (fgets(line, sizeof line, file)) {
     char key[64] = {};
     char value[64] = {};
+    unsigned long wait = 0, error = 0;
+    if (sscanf(line, "machine %63s %lu %lu", value, &wait, &error) == 3) {
+      wchar_t prefix[64] = {};
+      MultiByteToWideChar(CP_UTF8, 0, value, -1, prefix, 64);
+      script.machines.push_back({prefix, wait, error});
+      continue;
+    }
     if (sscanf(line, "%63s %63s", key, value) != 2) continue;
     const std::string k = key;
     if (k == "platform") script.platform = strtoul(value, nullptr, 10);
@@ -382,6 +425,7 @@ void ReadScript(const std::wstring& path) {
     if (k == "abort-error") script.abortError = strtoul(value, nullptr, 10);
     if (k == "remote-wait") script.remoteWait = strtoul(value, nullptr, 10);
     if (k == "sleep") script.sleep = value;
+    if (k == "most-at-once") script.mostAtOnce = strcmp(value, "yes") == 0;
   }
   fclose(file);
 }
@@ -405,5 +449,7 @@ void Attach() {
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) Attach();
+  if (reason == DLL_PROCESS_DETACH && script.mostAtOnce)
+    Log("most remote requests at once: " + std::to_string(remoteMostAtOnce));
   return TRUE;
 }

@@ -51,3 +51,11 @@ journey_end() {  # journey_end <name> <expected>
     failures=$((failures + 1))
   fi
 }
+
+# The same for requests made side by side, whose lines interleave as their
+# threads run: the logs compared as sorted lines.
+journey_end_unordered() {  # journey_end_unordered <name> <expected>
+  touch "$work/calls.log"
+  LC_ALL=C sort -o "$work/calls.log" "$work/calls.log"
+  journey_end "$1" "$(LC_ALL=C sort <<<"$2")"
+}

@@ -26,9 +26,19 @@
 //   velmar_probe delete <key>              removes HKCU\<key> with all below it
 //   velmar_probe end                       ends Velmar's process from outside, as the
 //                                          task manager does: nothing of it runs on
+//   velmar_probe room <ms>                 presses OK on the confirmation box and waits
+//                                          up to <ms> for the next box (a room's summary),
+//                                          every 50 ms reading Velmar's threads and
+//                                          committed memory and asking its window as
+//                                          "answers" does: "<seconds> <most threads>
+//                                          <committed KB before> <most committed KB>
+//                                          <answered> <asked>"
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which they build on.
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -407,6 +417,61 @@ int End() {
   return ended ? 0 : 1;
 }
 
+// How many threads the process runs now.
+DWORD ThreadCount(DWORD processId) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  DWORD threads = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (entry.th32ProcessID == processId) threads = entry.cntThreads;
+  CloseHandle(snapshot);
+  return threads;
+}
+
+int Room(DWORD waitMs) {
+  const std::vector<HWND> windows = VelmarWindows();
+  const std::vector<HWND> confirmation = WaitFor(10000, [] { return TopLevel(L"#32770", kTitle); });
+  if (windows.size() != 1 || confirmation.empty()) return 1;
+  DWORD id = 0;
+  GetWindowThreadProcessId(windows[0], &id);
+  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
+  if (!process) return 1;
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  PostMessageW(GetDlgItem(confirmation[0], IDOK), BM_CLICK, 0, 0);
+  QueryPerformanceCounter(&start);
+  DWORD mostThreads = 0;
+  SIZE_T firstCommitted = 0, mostCommitted = 0;
+  int answered = 0, asked = 0;
+  bool summary = false;
+  while (!summary) {
+    QueryPerformanceCounter(&now);
+    if ((now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart > waitMs) break;
+    mostThreads = std::max(mostThreads, ThreadCount(id));
+    PROCESS_MEMORY_COUNTERS memory{};
+    if (GetProcessMemoryInfo(process, &memory, sizeof memory)) {
+      if (asked == 0) firstCommitted = memory.PagefileUsage;
+      mostCommitted = std::max(mostCommitted, memory.PagefileUsage);
+    }
+    DWORD_PTR result = 0;
+    ++asked;
+    if (SendMessageTimeoutW(windows[0], WM_NULL, 0, 0, SMTO_NORMAL, 100, &result)) ++answered;
+    for (const HWND box : TopLevel(L"#32770", kTitle)) summary = summary || box != confirmation[0];
+    if (!summary) Sleep(50);
+  }
+  QueryPerformanceCounter(&now);
+  CloseHandle(process);
+  wchar_t line[160];
+  swprintf(line, 160, L"%.2f %lu %lu %lu %d %d\n",
+           static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart),
+           mostThreads, static_cast<unsigned long>(firstCommitted / 1024),
+           static_cast<unsigned long>(mostCommitted / 1024), answered, asked);
+  Print(line);
+  return summary ? 0 : 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
   // Lines end in "\n" alone, as the script compares them.
   _setmode(_fileno(stdout), _O_BINARY);
@@ -430,6 +495,7 @@ int wmain(int argc, wchar_t** argv) {
     return Set(args[1], std::vector<std::wstring>(args.begin() + 2, args.end()));
   if (command == L"delete" && args.size() == 2) return Delete(args[1]);
   if (command == L"end" && args.size() == 1) return End();
+  if (command == L"room" && args.size() == 2) return Room(ms(1));
   fwprintf(stderr, L"usage: see the head of velmar_probe.cpp\n");
   return 2;
 }

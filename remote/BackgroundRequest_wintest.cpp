@@ -51,8 +51,8 @@ TEST(BackgroundRequest, ItsThreadReservesA64KilobyteStack) {
   background.Start(
       [&] {
         // Windows 8's, looked up: the headers are for Windows 7.
-        const auto limits = reinterpret_cast<void(WINAPI*)(PULONG_PTR, PULONG_PTR)>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetCurrentThreadStackLimits")));
+        const auto limits = reinterpret_cast<void(WINAPI*)(PULONG_PTR, PULONG_PTR)>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetCurrentThreadStackLimits")));
         ULONG_PTR low = 0, high = 0;
         if (limits) limits(&low, &high);
         reserved.set_value(high - low);

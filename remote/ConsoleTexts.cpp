@@ -24,7 +24,9 @@ std::wstring ConfirmationText(std::wstring_view displayName) {
 
 namespace {
 
-std::wstring Count(std::size_t count) { return std::wstring(core::Decimal(static_cast<std::int64_t>(count))) + L"台"; }
+std::wstring Count(std::size_t count) {
+  return std::wstring(core::Decimal(static_cast<std::int64_t>(count))) + L"台";
+}
 
 // A file's problem starts with the file, on a line of its own.
 std::wstring AboutFile(std::wstring_view file, std::wstring_view text) {
@@ -54,7 +56,8 @@ std::wstring RoomSummaryText(RoomAction action, const RoomSchedule& answers) {
 
 std::wstring ListProblemText(ListProblem problem, std::wstring_view file) {
   if (problem == ListProblem::TooManyMachines) {
-    return AboutFile(file, Count(kMostMachinesInAList) + L"を超えるマシンが指定されています。一度に指定できるのは" +
+    return AboutFile(file, Count(kMostMachinesInAList) +
+                               L"を超えるマシンが指定されています。一度に指定できるのは" +
                                Count(kMostMachinesInAList) + L"までです。");
   }
   return AboutFile(file, L"マシン名がありません。");

@@ -20,10 +20,12 @@ TEST(RoomConfirmationText, CountsTheRoomAndNamesTheFirstTwenty) {
   for (int i = 1; i <= 22; ++i) room.push_back(remote::ChooseMachine(L"pc" + std::to_wstring(i)));
   std::wstring named;
   for (int i = 1; i <= 20; ++i) named += L"\npc" + std::to_wstring(i);
-  EXPECT_EQ(remote::RoomConfirmationText(room), L"22台のマシンをシャットダウンします\n" + named + L"\nほか2台");
+  EXPECT_EQ(remote::RoomConfirmationText(room),
+            L"22台のマシンをシャットダウンします\n" + named + L"\nほか2台");
   room.resize(2);
   room.push_back(remote::ChooseMachine(L""));
-  EXPECT_EQ(remote::RoomConfirmationText(room), L"3台のマシンをシャットダウンします\n\npc1\npc2\nローカルマシン");
+  EXPECT_EQ(remote::RoomConfirmationText(room),
+            L"3台のマシンをシャットダウンします\n\npc1\npc2\nローカルマシン");
 }
 
 TEST(ListProblemText, NamesTheFileAndSaysWhy) {

@@ -296,8 +296,8 @@ std::optional<ConsoleWindow::Room> ConsoleWindow::ReadRoom(const std::wstring& t
       return std::nullopt;
     }
     if (read.errorCode != 0) {
-      const std::wstring error =
-          core::ErrorText(static_cast<std::int32_t>(read.errorCode), services_.remote.SystemText(read.errorCode));
+      const std::wstring error = core::ErrorText(static_cast<std::int32_t>(read.errorCode),
+                                                 services_.remote.SystemText(read.errorCode));
       ShowMessage(ListFileUnreadableText(*file, error), MB_ICONEXCLAMATION);
       return std::nullopt;
     }
@@ -317,9 +317,13 @@ void ConsoleWindow::StartRoom(RoomAction action, std::vector<MachineChoice> mach
   parameters.Message(message_.Text());
   parameters.ForceAppsClosed(forceClose_.IsChecked());
   parameters.RebootAfterShutdown(restart_.IsChecked());
-  room_.emplace(action, std::move(machines), parameters, static_cast<std::uint32_t>(timeOut_.Value()), Handle(),
-                kRoomAnswered);
+  room_.emplace(action, std::move(machines), parameters, static_cast<std::uint32_t>(timeOut_.Value()),
+                Handle(), kRoomAnswered);
   room_->Start();
+  RoomProgressed();
+}
+
+void ConsoleWindow::RoomProgressed() {
   const RoomSchedule& answers = room_->Answers();
   services_.taskbar->Show(Handle(), answers.AnsweredCount(), answers.Machines().size(), answers.AnyRefused());
   if (answers.Done()) FinishRoom();
@@ -330,10 +334,7 @@ void ConsoleWindow::OnRoomAnswered(std::size_t index) {
   if (!room_) return;
   const RoomAction action = room_->Action();
   try {
-    if (!room_->TakeAnswer(index)) return;
-    const RoomSchedule& answers = room_->Answers();
-    services_.taskbar->Show(Handle(), answers.AnsweredCount(), answers.Machines().size(), answers.AnyRefused());
-    if (answers.Done()) FinishRoom();
+    if (room_->TakeAnswer(index)) RoomProgressed();
   } catch (...) {
     // The room is given up: its threads finish on their own.
     room_.reset();

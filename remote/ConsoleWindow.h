@@ -38,7 +38,7 @@ struct ConsoleServices {
   core::SessionApi& session;
   RemoteShutdownApi& remote;
   settings::SettingsStore& store;
-  MessageBoxFunction messageBox;      // empty: the system's message box
+  MessageBoxFunction messageBox;       // empty: the system's message box
   TaskbarProgress* taskbar = nullptr;  // null: the system's taskbar
 };
 
@@ -81,6 +81,9 @@ class ConsoleWindow : public ui::DialogWindow {
   std::optional<Room> ReadRoom(const std::wstring& typed);
   void StartRoom(RoomAction action, std::vector<MachineChoice> machines);
   void OnRoomAnswered(std::size_t index);
+  // The taskbar shows how far the room is; once every machine has answered,
+  // the summary follows.
+  void RoomProgressed();
   void FinishRoom();
   void OnDropFiles(HANDLE drop);
   void OnClear();

@@ -753,7 +753,8 @@ TEST_F(ConsoleWindow, ARoomIsAskedSideBySideSummedUpKeptAndAborted) {
   };
   Click(remote::ControlId::Execute);
   ASSERT_TRUE(held.Entered());
-  ASSERT_TRUE(RunMessagesUntil([&] { return !taskbar.shown.empty() && taskbar.shown.back() == "2/4 error"; }));
+  ASSERT_TRUE(
+      RunMessagesUntil([&] { return !taskbar.shown.empty() && taskbar.shown.back() == "2/4 error"; }));
   EXPECT_EQ(AnswersFromAnotherThread(console->Handle(), 3), 3);
   EXPECT_EQ(Buttons(), kBusy);
   EXPECT_EQ(CursorOverWindow(), LoadCursorW(nullptr, IDC_WAIT));
@@ -764,8 +765,9 @@ TEST_F(ConsoleWindow, ARoomIsAskedSideBySideSummedUpKeptAndAborted) {
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text, L"4台のマシンをシャットダウンします\n\npc1\npc2\nローカルマシン\npc3");
   EXPECT_EQ(boxes[0].flags, 0x141u);
-  EXPECT_EQ(boxes[1].text,
-            L"3台が受け付けました。1台が受け付けませんでした。\n\nネットワーク パスが見つかりません。(53)\npc3");
+  EXPECT_EQ(
+      boxes[1].text,
+      L"3台が受け付けました。1台が受け付けませんでした。\n\nネットワーク パスが見つかりません。(53)\npc3");
   EXPECT_EQ(boxes[1].flags, static_cast<UINT>(MB_ICONEXCLAMATION));
   const std::vector<std::string> requests = Requests();
   ASSERT_EQ(requests.size(), 4u);
@@ -852,7 +854,8 @@ TEST_F(ConsoleWindow, ACloseDuringARoomWaitsForItsSummaryAndNoAcceptanceKeepsNot
   held.Release();
   ASSERT_TRUE(RunMessagesUntil([this] { return !console->IsOpen(); }));
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, L"0台が受け付けました。2台が受け付けませんでした。\n\n不明なｴﾗｰが発生しました(1722)\npc1、pc2");
+  EXPECT_EQ(boxes[1].text,
+            L"0台が受け付けました。2台が受け付けませんでした。\n\n不明なｴﾗｰが発生しました(1722)\npc1、pc2");
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));
 }
 

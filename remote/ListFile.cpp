@@ -46,8 +46,10 @@ ListFileBytes ReadListFileBytes(const std::wstring& path) {
 std::wstring FromAnsiCodePage(std::string_view bytes) {
   if (bytes.empty()) return {};
   const int size = static_cast<int>(bytes.size());
-  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
-  if (!text.empty()) MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
+  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)),
+                    L'\0');
+  if (!text.empty())
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
   return text;
 }
 

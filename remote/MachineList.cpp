@@ -22,8 +22,8 @@ std::wstring_view Trimmed(std::wstring_view text) {
 // upper-case table. The letters that have a case in the scripts computer
 // names are written in: Latin, full-width Latin, Greek and Cyrillic.
 wchar_t Upper(wchar_t c) {
-  if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
-      (c >= 0x430 && c <= 0x44F))
+  if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ||
+      (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) || (c >= 0x430 && c <= 0x44F))
     return static_cast<wchar_t>(c - 0x20);
   if (c >= 0x450 && c <= 0x45F) return static_cast<wchar_t>(c - 0x50);
   if (c >= 0xFF41 && c <= 0xFF5A) return static_cast<wchar_t>(c - 0x20);
@@ -51,9 +51,11 @@ std::optional<std::wstring> FromUtf8(std::string_view bytes) {
   text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5                 ? 4
-                                                                              : 0;
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
     if (length == 0 || i + length > bytes.size()) return std::nullopt;
     char32_t c = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
@@ -119,8 +121,8 @@ std::wstring DecodeListFile(std::string_view bytes,
       const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
                                               (static_cast<unsigned char>(bytes[i + 1]) << 8));
       // On a host whose wide characters are 32 bits, a pair is joined.
-      if (sizeof(wchar_t) == 4 && unit >= 0xDC00 && unit < 0xE000 && !text.empty() &&
-          text.back() >= 0xD800 && text.back() < 0xDC00) {
+      if (sizeof(wchar_t) == 4 && unit >= 0xDC00 && unit < 0xE000 && !text.empty() && text.back() >= 0xD800 &&
+          text.back() < 0xDC00) {
         text.back() = static_cast<wchar_t>(0x10000 + ((text.back() - 0xD800) << 10) + (unit - 0xDC00));
       } else {
         text += static_cast<wchar_t>(unit);

@@ -23,8 +23,8 @@ std::wstring TextOf(std::exception_ptr error) {
 }  // namespace
 
 RoomRequests::RoomRequests(RoomAction action, std::vector<MachineChoice> machines,
-                           const ShutdownRequest& parameters, std::uint32_t timeOutSeconds,
-                           HWND window, UINT answered)
+                           const ShutdownRequest& parameters, std::uint32_t timeOutSeconds, HWND window,
+                           UINT answered)
     : action_(action),
       schedule_(std::move(machines), kMostRequestsAtOnce, timeOutSeconds),
       parameters_(parameters),

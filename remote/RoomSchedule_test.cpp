@@ -28,7 +28,7 @@ struct Asked {
 // on a simulated clock: each step answers the request that finishes first.
 // Returns each request as it left, and the most under way at once.
 std::pair<std::vector<Asked>, std::size_t> AskTheRoom(remote::RoomSchedule& schedule,
-                                               const std::map<std::wstring, Scripted>& script) {
+                                                      const std::map<std::wstring, Scripted>& script) {
   std::vector<Asked> asked;
   std::multimap<std::uint64_t, std::size_t> underWay;  // finish time -> index
   std::size_t most = 0;
@@ -63,7 +63,8 @@ TEST(RoomSchedule, AskSideBySideUnderTheBound) {
   std::map<std::wstring, Scripted> script;
   for (int i = 0; i < 100; ++i) {
     names.push_back(L"pc" + std::to_wstring(i));
-    script[names.back()] = i % 5 == 0 ? Scripted{20'000, L"ネットワーク パスが見つかりません。(53)"} : Scripted{50, L""};
+    script[names.back()] =
+        i % 5 == 0 ? Scripted{20'000, L"ネットワーク パスが見つかりません。(53)"} : Scripted{50, L""};
   }
   remote::RoomSchedule schedule(Room(names), remote::kMostRequestsAtOnce, 60);
   const auto [asked, most] = AskTheRoom(schedule, script);
@@ -100,12 +101,11 @@ TEST(RoomSchedule, TheLocalMachineLastAndTheTimeOutShared) {
     SCOPED_TRACE(c.slowMs);
     remote::RoomSchedule schedule(Room({L"ローカルマシン", L"srv-a", L"srv-b", L"srv-slow", L"srv-late"}), 3,
                                   c.timeOut);
-    const auto [asked, most] =
-        AskTheRoom(schedule, {{L"ローカルマシン", {10, L""}},
-                       {L"srv-a", {100, L""}},
-                       {L"srv-b", {100, L"アクセスが拒否されました。(5)"}},
-                       {L"srv-slow", {c.slowMs, L""}},
-                       {L"srv-late", {10, L""}}});
+    const auto [asked, most] = AskTheRoom(schedule, {{L"ローカルマシン", {10, L""}},
+                                                     {L"srv-a", {100, L""}},
+                                                     {L"srv-b", {100, L"アクセスが拒否されました。(5)"}},
+                                                     {L"srv-slow", {c.slowMs, L""}},
+                                                     {L"srv-late", {10, L""}}});
     EXPECT_EQ(most, 3u);
     ASSERT_EQ(asked.size(), 5u);
     EXPECT_EQ(asked.back().target, L"") << "the local machine last";

@@ -37,12 +37,13 @@ class Win32TaskbarProgress final : public TaskbarProgress {
     // COM from the system directory only, and only once a room is asked.
     ole32_.emplace(L"ole32.dll");
     const auto initialize = ole32_->Find<HRESULT(WINAPI*)(LPVOID, DWORD)>("CoInitializeEx");
-    const auto create = ole32_->Find<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>(
-        "CoCreateInstance");
+    const auto create =
+        ole32_->Find<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>("CoCreateInstance");
     // The window's thread stays in its apartment for the program's life.
     if (!initialize || !create || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return nullptr;
     void* made = nullptr;
-    if (FAILED(create(kTaskbarList, nullptr, CLSCTX_INPROC_SERVER, kTaskbarList3, &made)) || !made) return nullptr;
+    if (FAILED(create(kTaskbarList, nullptr, CLSCTX_INPROC_SERVER, kTaskbarList3, &made)) || !made)
+      return nullptr;
     auto* const taskbar = static_cast<ITaskbarList3*>(made);
     if (FAILED(taskbar->HrInit())) {
       taskbar->Release();

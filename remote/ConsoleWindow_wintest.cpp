@@ -63,12 +63,11 @@ std::wstring CurrentTestName() {
 }
 
 // Runs the thread's messages, as the program's loop would, until done holds;
-// false when it still does not after ten seconds.
-bool RunMessagesUntil(const std::function<bool()>& done) {
-  constexpr DWORD kLimitMs = 10000;
+// false when it still does not after limitMs.
+bool RunMessagesUntil(const std::function<bool()>& done, DWORD limitMs = 10000) {
   const ULONGLONG start = GetTickCount64();
   while (!done()) {
-    if (GetTickCount64() - start > kLimitMs) return false;
+    if (GetTickCount64() - start > limitMs) return false;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ui::DispatchOne(message);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
@@ -820,7 +819,7 @@ TEST_F(ConsoleWindow, ARoomOfFortyHasAtMostThirtyTwoUnderWay) {
   };
   Click(remote::ControlId::Execute);
   EXPECT_TRUE(RunMessagesUntil([&] { return counts->asked >= 32; }));
-  RunMessagesUntil([] { return false; });  // no 33rd, however long it waits
+  RunMessagesUntil([] { return false; }, 1000);  // no 33rd, however long it waits
   EXPECT_EQ(counts->asked, 32);
   held.Release();
   EXPECT_TRUE(RunMessagesUntil([this] { return Buttons() != kBusy; }));
@@ -857,6 +856,23 @@ TEST_F(ConsoleWindow, ACloseDuringARoomWaitsForItsSummaryAndNoAcceptanceKeepsNot
   EXPECT_EQ(boxes[1].text,
             L"0台が受け付けました。2台が受け付けませんでした。\n\n不明なｴﾗｰが発生しました(1722)\npc1、pc2");
   EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"old"}}));
+}
+
+// The session ends while a machine of the room is still held: the window goes
+// at once, keeping the room in the history since a machine accepted it.
+TEST_F(ConsoleWindow, TheEndOfTheSessionDoesNotWaitForARoom) {
+  Open();
+  SetText(remote::ControlId::Machine, L"pc1,pc2");
+  remote.duringRequestTo = [hold = held.Hold()](const std::wstring& machine) {
+    if (machine == L"pc2") hold();
+  };
+  Click(remote::ControlId::Execute);
+  ASSERT_TRUE(held.Entered());
+  ASSERT_TRUE(RunMessagesUntil([&] { return !taskbar.shown.empty() && taskbar.shown.back() == "1/2"; }));
+  SendMessageW(console->Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(console->IsOpen());
+  EXPECT_EQ(StoredSection(app, L"Machine"), (Values{{L"1", L"pc1, pc2"}}));
+  EXPECT_EQ(boxes.size(), 1u) << "no summary";
 }
 
 // A list file named by "@path", or dropped on the window: read in its

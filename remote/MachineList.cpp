@@ -1,5 +1,6 @@
 #include "remote/MachineList.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <unordered_set>
 
@@ -31,8 +32,8 @@ wchar_t Upper(wchar_t c) {
 }
 
 std::wstring CaseFolded(std::wstring_view name) {
-  std::wstring folded(name);
-  for (wchar_t& c : folded) c = Upper(c);
+  std::wstring folded(name.size(), L'\0');
+  std::transform(name.begin(), name.end(), folded.begin(), Upper);
   return folded;
 }
 
@@ -75,9 +76,7 @@ std::optional<std::wstring> FromUtf8(std::string_view bytes) {
 }  // namespace
 
 bool NamesAList(std::wstring_view typed) {
-  for (const wchar_t c : typed)
-    if (IsSeparator(c)) return true;
-  return ListFilePath(typed).has_value();
+  return std::any_of(typed.begin(), typed.end(), IsSeparator) || ListFilePath(typed).has_value();
 }
 
 std::optional<std::wstring> ListFilePath(std::wstring_view typed) {

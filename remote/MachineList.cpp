@@ -97,7 +97,7 @@ MachineList ReadMachineList(std::wstring_view text, bool fileComments) {
     if (!endsEntry) continue;
     if (!inComment) {
       std::wstring_view entry = Trimmed(text.substr(start, i - start));
-      if (entry.starts_with(L"\\\\")) entry = Trimmed(entry.substr(2));
+      while (entry.starts_with(L"\\\\")) entry = Trimmed(entry.substr(2));
       if (!entry.empty() && seen.insert(CaseFolded(entry)).second) {
         if (list.machines.size() == kMostMachinesInAList) return {{}, ListProblem::TooManyMachines};
         list.machines.push_back(ChooseMachine(std::wstring(entry)));

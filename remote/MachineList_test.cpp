@@ -26,7 +26,7 @@ TEST(MachineList, WhatABoxTextNames) {
       {L"srv1", false, {L"srv1"}},
       {L"srv1,srv2", true, {L"srv1", L"srv2"}},
       {L" srv1 ;\tsrv2\u3000, srv3", true, {L"srv1", L"srv2", L"srv3"}},
-      {L"\\\\srv1, \\\\ srv2", true, {L"srv1", L"srv2"}},
+      {L"\\\\srv1, \\\\ srv2, \\\\\\\\srv3", true, {L"srv1", L"srv2", L"srv3"}},
       {L"srv1,,;, srv2,", true, {L"srv1", L"srv2"}},
       // Windows compares computer names without regard to case: the first
       // spelling stands for the machine.

@@ -28,14 +28,4 @@ TEST(RoomConfirmationText, CountsTheRoomAndNamesTheFirstTwenty) {
             L"3台のマシンをシャットダウンします\n\npc1\npc2\nローカルマシン");
 }
 
-TEST(ListProblemText, NamesTheFileAndSaysWhy) {
-  EXPECT_EQ(remote::ListProblemText(remote::ListProblem::NoMachine, L""), L"マシン名がありません。");
-  EXPECT_EQ(remote::ListProblemText(remote::ListProblem::NoMachine, L"C:\\lab.txt"),
-            L"C:\\lab.txt\nマシン名がありません。");
-  EXPECT_EQ(remote::ListProblemText(remote::ListProblem::TooManyMachines, L"a.txt"),
-            L"a.txt\n10000台を超えるマシンが指定されています。一度に指定できるのは10000台までです。");
-  EXPECT_EQ(remote::ListFileUnreadableText(L"a.txt", L"指定されたファイルが見つかりません。(2)"),
-            L"a.txt\n指定されたファイルが見つかりません。(2)");
-}
-
 }  // namespace
